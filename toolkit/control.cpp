@@ -1,0 +1,199 @@
+#include "toolkit/control.h"
+
+#include "core/errors.h"
+#include "toolkit/form.h"
+#include "toolkit/symbol_font.h"
+#include "toolkit/toolkit.h"
+
+namespace tarvex {
+
+namespace {
+
+// Twips per pixel at 96 dots per inch.
+constexpr float kTwipsPerPixel = 15.0f;
+
+void require(bool ok) {
+  if (!ok) throw Error(ErrorKind::InvalidPropertyValue);
+}
+
+}  // namespace
+
+Control::Control(Form& form, std::string name, ControlKind kind)
+    : form_(form), name_(std::move(name)), kind_(kind) {
+  if (kind != ControlKind::Form) form.add_control(*this);
+}
+
+PropertyBase* Control::property(std::string_view property_name) const {
+  for (PropertyBase* p : properties_) {
+    if (p->name() == property_name) return p;
+  }
+  return nullptr;
+}
+
+void Placed::place(Bounds b) {
+  Left.set_initial(b.left);
+  Top.set_initial(b.top);
+  Width.set_initial(b.width);
+  Height.set_initial(b.height);
+}
+
+// --- Label ---
+
+Label::Label(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Label) {
+  Caption.react_to_changes_with([this] { fit_to_caption(); });
+  FontBold.react_to_changes_with([this] { fit_to_caption(); });
+}
+
+void Label::design(const Design& d) {
+  place(d.at);
+  Caption.set_initial(d.caption);
+  font = d.font;
+  FontBold.set_initial(d.font.bold);
+  alignment = d.alignment;
+  auto_size = d.auto_size;
+  word_wrap = d.word_wrap;
+  transparent = d.transparent;
+  ForeColor.set_initial(d.fore_color);
+  ToolTipText = d.tooltip;
+  if (auto_size) Width.set_initial(form().toolkit().text_width(shown_font(), shown_caption()));
+}
+
+Text Label::shown_caption() const { return font.face == kSymbolFace ? symbol_to_unicode(Caption) : Caption.get(); }
+
+Font Label::shown_font() const {
+  Font shown = font;
+  shown.bold = FontBold;
+  return shown;
+}
+
+void Label::fit_to_caption() {
+  if (auto_size) Width.store(form().toolkit().text_width(shown_font(), shown_caption()));
+}
+
+// --- TextBox ---
+
+TextBox::TextBox(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::TextBox) {
+  // A new text puts the caret at its start with nothing selected; a selection stays within the text.
+  Text.react_to_changes_with([this] {
+    SelStart.store(0);
+    SelLength.store(0);
+  });
+  SelStart.check_writes_with([](Long start) { require(start >= 0); });
+  SelStart.react_to_changes_with([this] {
+    const Long length = Len(Text.get());
+    if (SelStart > length) SelStart.store(length);
+    if (SelStart + SelLength > length) SelLength.store(length - SelStart);
+  });
+  SelLength.check_writes_with([](Long length) { require(length >= 0); });
+  SelLength.react_to_changes_with([this] {
+    const Long room = Len(Text.get()) - SelStart;
+    if (SelLength > room) SelLength.store(room);
+  });
+}
+
+void TextBox::design(const Design& d) {
+  place(d.at);
+  Text.set_initial(d.text);
+  alignment = d.alignment;
+  read_only = d.read_only;
+  Visible.set_initial(d.visible);
+}
+
+// --- ListControl ---
+
+ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Placed(form, std::move(name), kind) {
+  ListIndex.check_writes_with([this](Integer index) { require(index >= -1 && index < ListCount); });
+  ListIndex.react_to_changes_with([this] {
+    Text.store(ListIndex >= 0 ? items_[static_cast<std::size_t>(ListIndex.get())] : tarvex::Text{});
+    raise(Click);
+  });
+}
+
+void ListControl::design(const Design& d) {
+  place(d.at);
+  items_ = d.items;
+  ListCount.set_initial(static_cast<Integer>(items_.size()));
+  Visible.set_initial(d.visible);
+  ToolTipText = d.tooltip;
+}
+
+// --- Buttons ---
+
+CheckBox::CheckBox(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::CheckBox) {
+  Value.check_writes_with([](Integer value) { require(value >= 0 && value <= 2); });
+  Value.react_to_changes_with([this] { raise(Click); });
+}
+
+OptionButton::OptionButton(Form& form, std::string name)
+    : Placed(form, std::move(name), ControlKind::OptionButton) {
+  Value.react_to_changes_with([this] {
+    if (!Value) return;
+    for (Control* other : this->form().controls()) {
+      if (other != this && other->kind() == ControlKind::OptionButton) {
+        static_cast<OptionButton*>(other)->Value.store(false);
+      }
+    }
+    raise(Click);
+  });
+}
+
+CommandButton::CommandButton(Form& form, std::string name)
+    : Placed(form, std::move(name), ControlKind::CommandButton) {}
+
+// --- Graphics ---
+
+Shape::Shape(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Shape) {}
+
+void Shape::design(const Design& d) {
+  place(d.at);
+  shape = d.shape;
+  FillColor.set_initial(d.fill);
+  BorderColor.set_initial(d.border);
+  has_border = d.has_border;
+  border_width = d.border_width;
+}
+
+Line::Line(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Line) {}
+
+void Line::design(const Design& d) {
+  X1.set_initial(d.x1);
+  Y1.set_initial(d.y1);
+  X2.set_initial(d.x2);
+  Y2.set_initial(d.y2);
+  BorderColor.set_initial(d.color);
+  border_width = d.width;
+}
+
+Image::Image(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Image) {}
+
+StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::StatusBar) {}
+
+// --- UpDown ---
+
+UpDown::UpDown(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::UpDown) {
+  Value.check_writes_with([this](Long value) { require(value >= Min && value <= Max); });
+  Value.react_to_changes_with([this] {
+    if (buddy) buddy->Text = to_text(Variant::Long(Value));
+  });
+}
+
+void UpDown::design(const Design& d) {
+  place(d.at);
+  buddy = d.buddy;
+  Value.set_initial(d.value);
+  Min.set_initial(d.min);
+  Max.set_initial(d.max);
+  Increment.set_initial(d.increment);
+}
+
+void UpDown::step(int direction) {
+  const long next = static_cast<long>(Value) + static_cast<long>(direction) * Increment;
+  if (next >= Min && next <= Max) Value = static_cast<Long>(next);
+}
+
+// --- Menu ---
+
+Menu::Menu(Form& form, std::string name, Menu* parent_menu)
+    : Control(form, std::move(name), ControlKind::Menu), parent(parent_menu) {}
+
+}  // namespace tarvex

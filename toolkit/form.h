@@ -1,0 +1,90 @@
+#pragma once
+// A window: its caption, its controls (registered as they are built), its tab order and focus, and
+// the design-time look a view needs to draw it. Its own Form_Load runs when the toolkit loads it.
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "toolkit/control.h"
+
+namespace tarvex {
+
+class Toolkit;
+
+// Told of every property that changes, so that a view can update that one widget property.
+class PropertyObserver {
+ public:
+  virtual ~PropertyObserver() = default;
+  virtual void property_changed(Control& control, PropertyBase& property) = 0;
+};
+
+// A window-level value as the driver reads it: a Variant, a Long or a Boolean.
+struct WindowValue {
+  std::string name;
+  std::variant<Variant, Long, bool> value;
+};
+
+enum class FormBorder { FixedSingle, FixedDialog };
+
+class Form : public Control {
+ public:
+  Form(Toolkit& toolkit, std::string name);
+  // A window destroyed while still loaded (its program's input ended) leaves the toolkit's lists.
+  ~Form() override;
+
+  Toolkit& toolkit() const { return toolkit_; }
+
+  virtual void Form_Load() {}
+  virtual std::vector<WindowValue> window_values() const { return {}; }
+
+  // Every control, in the order they were built.
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* find(std::string_view control_name) const;
+  void add_control(Control& control) { controls_.push_back(&control); }
+
+  // The stops of the Tab key, in order. Option buttons of the window form one stop, at the selected one.
+  const std::vector<Control*>& tab_order() const { return tab_order_; }
+  Control* focused() const { return focused_; }
+
+  // Lines, shapes, labels and pictures, back to front; windowed controls always lie above them.
+  const std::vector<Control*>& paint_order() const { return paint_order_; }
+
+  bool is_loaded() const { return loaded_; }
+  bool is_shown() const { return shown_; }
+
+  void set_observer(PropertyObserver* observer) { observer_ = observer; }
+  void tell_view(Control& control, PropertyBase& property) {
+    if (observer_) observer_->property_changed(control, property);
+  }
+
+  // The look, as designed.
+  float client_width = 0;
+  float client_height = 0;
+  FormBorder border = FormBorder::FixedSingle;
+  bool min_button = true;
+  bool max_button = false;
+  bool show_in_taskbar = true;
+  Font font;
+  Color back_color = kButtonFace;
+  std::string icon;
+
+  Property<Text> Caption{*this, "Caption"};
+
+ protected:
+  void set_tab_order(std::vector<Control*> order) { tab_order_ = std::move(order); }
+  void set_paint_order(std::vector<Control*> order) { paint_order_ = std::move(order); }
+
+ private:
+  friend class Toolkit;
+  Toolkit& toolkit_;
+  std::vector<Control*> controls_;
+  std::vector<Control*> tab_order_;
+  std::vector<Control*> paint_order_;
+  Control* focused_ = nullptr;
+  bool loaded_ = false;
+  bool shown_ = false;
+  PropertyObserver* observer_ = nullptr;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,33 @@
+#pragma once
+// What the windows need from a real window system: the part that differs between the headless
+// substitute and Qt. Everything else (records, events, focus, windows) is the toolkit's own.
+#include <string_view>
+
+#include "core/variant.h"
+#include "toolkit/control.h"
+
+namespace tarvex {
+
+class Form;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box with an OK button; returns when the user has closed it.
+  virtual void message_box(const Text& caption, const Text& prompt, int buttons) = 0;
+  // Starts a program and returns at once; throws std::runtime_error when it cannot.
+  virtual void start_program(const Text& command_line, int window_style) = 0;
+  // The width in twips of a text drawn in a font, as the window would draw it.
+  virtual float text_width(const Font& font, std::u16string_view text) = 0;
+
+  // A window's life, for a view to build, show and remove its widgets.
+  virtual void window_loaded(Form&) {}
+  virtual void window_shown(Form&) {}
+  virtual void window_unloaded(Form&) {}
+  virtual void focus_moved(Form&, Control*) {}
+  // Takes the user's input until the window has been unloaded (or the input has ended).
+  virtual void run_modal(Form& window) = 0;
+};
+
+}  // namespace tarvex

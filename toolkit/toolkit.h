@@ -1,0 +1,77 @@
+#pragma once
+// The window toolkit as the windows see it: loading, showing and unloading windows, focus, the
+// message box, starting a program, text measurement, and the dispatch of user events, which catches
+// any error that escapes the handlers and tells the user, so that no error ends the program.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/variant.h"
+#include "toolkit/form.h"
+#include "toolkit/platform.h"
+#include "toolkit/program.h"
+
+namespace tarvex {
+
+inline constexpr int kOkOnly = 0;
+inline constexpr int kMinimizedFocus = 2;
+
+class Toolkit {
+ public:
+  explicit Toolkit(Platform& platform) : platform_(platform) {}
+  Toolkit(const Toolkit&) = delete;
+  Toolkit& operator=(const Toolkit&) = delete;
+
+  Platform& platform() { return platform_; }
+
+  // --- Windows ---
+  // Runs the window's Form_Load. The first window loaded is the start-up window.
+  void Load(Form& window);
+  // Shows the window and gives the focus to the first stop of its tab order.
+  void Show(Form& window);
+  // Shows the window over its owner and returns only after it has been unloaded.
+  void ShowModal(Form& window, Form& owner);
+  void Unload(Form& window);
+  // Drops a window from the toolkit's lists without unloading it (it is being destroyed).
+  void forget(Form& window);
+
+  // The window that takes the user's input: the last one shown that is still loaded.
+  Form* active_window() const;
+  const std::vector<Form*>& loaded_windows() const { return loaded_; }
+  // The program runs while any window is loaded.
+  bool running() const { return !loaded_.empty(); }
+
+  // --- Services ---
+  // Without a caption the program's title is used.
+  void MsgBox(const Text& prompt, int buttons = kOkOnly, const Text& caption = {});
+  void Shell(const Text& command_line, int window_style);
+  float text_width(const Font& font, std::u16string_view text) { return platform_.text_width(font, text); }
+
+  // Moves the focus within its window: the focus-lost handler of the old owner runs before the
+  // focus-gained handler of the new one. Moving it to the control that has it runs nothing.
+  void move_focus(Control& to);
+
+  // Runs one user event. An error that escapes its handlers is reported in a message box, and the
+  // window goes on taking input.
+  void dispatch(const std::function<void()>& event);
+
+  // For the driver: each effect on the outside is told as one line ("msgbox …", "shell …",
+  // "loaded …", "unloaded …"), and programs are only told, not started.
+  void record_outside_effects(std::function<void(const std::string&)> sink) { record_ = std::move(sink); }
+
+ private:
+  void record(const std::string& line) {
+    if (record_) record_(line);
+  }
+
+  Platform& platform_;
+  std::vector<Form*> loaded_;
+  std::vector<Form*> shown_;  // in the order shown; the last is active
+  bool start_up_loaded_ = false;
+  std::function<void(const std::string&)> record_;
+};
+
+// The words for a user of an error that no handler caught.
+Text describe_for_user(const std::exception& error);
+
+}  // namespace tarvex
