@@ -1,0 +1,157 @@
+// The Compute command: check the entries, work out both resistors, show them, round them up to
+// standard values and set the colour bands for the single-LED one.
+#include "core/band_code.h"
+#include "core/led_formulas.h"
+#include "main_window/frm_main.h"
+#include "toolkit/toolkit.h"
+
+namespace tarvex {
+
+namespace {
+
+const Text kRefusedMessage =
+    u"The computation resulted to a resistor value larger than the maximum standard 5% carbon resistor.  "
+    u"Please Enter new values";
+
+// A label turns red when its entry is not a number, and keeps its colour otherwise.
+void mark_if_not_numeric(const TextBox& entry, Label& prompt) {
+  if (!IsNumeric(entry.Text)) prompt.ForeColor = kRed;
+}
+
+Color red_if_zero(const TextBox& entry) { return Val(entry.Text) == 0 ? kRed : kBlack; }
+
+}  // namespace
+
+void frmMain::btn_compute_Click() {
+  // Entries beyond the range of a Double, and results beyond a Long or divided by zero, are reported
+  // like any failed run rather than left to end the command half-way with stale results on show.
+  try {
+    m_leds = Variant::Double(Val(txt_leds.Text));
+    check_entries_are_numeric();
+    check_entries_are_not_zero();
+    if (m_valid.boolean() && m_nonzero) {
+      show_resistor_values();
+    } else {
+      show_failure(u"Values are invalid or are zeros");
+    }
+  } catch (const Error& error) {
+    show_failure(failure_status(error));
+  }
+  show_standard_values();
+  Variant shown_resistor = Variant::String(txt_resistor_val.Text);
+  Resistorize(shown_resistor);
+}
+
+// One numeric entry of the three is enough to take them all as numbers.
+void frmMain::check_entries_are_numeric() {
+  const bool any_numeric = IsNumeric(txt_supply_v.Text) || IsNumeric(txt_led_v.Text) || IsNumeric(txt_led_a.Text);
+  if (any_numeric) {
+    m_valid = Variant::Boolean(true);
+    Label1.ForeColor = red_if_zero(txt_supply_v);
+    Label2.ForeColor = red_if_zero(txt_led_v);
+    Label3.ForeColor = red_if_zero(txt_led_a);
+    m_supplyv = Variant::Double(Val(txt_supply_v.Text));
+    m_ledv = Variant::Double(Val(txt_led_v.Text));
+    m_leda = Variant::Double(Val(txt_led_a.Text));
+  } else {
+    m_valid = Variant::Boolean(false);
+    mark_if_not_numeric(txt_supply_v, Label1);
+    mark_if_not_numeric(txt_led_v, Label2);
+    mark_if_not_numeric(txt_led_a, Label3);
+  }
+}
+
+// Tests the values kept, which are those of an earlier run when no entry was numeric.
+void frmMain::check_entries_are_not_zero() {
+  const Variant zero = Variant::Integer(0);
+  if (equals(m_supplyv, zero) || equals(m_ledv, zero) || equals(m_leda, zero)) {
+    m_nonzero = false;
+    mark_if_not_numeric(txt_supply_v, Label1);
+    mark_if_not_numeric(txt_led_v, Label2);
+    mark_if_not_numeric(txt_led_a, Label3);
+  } else {
+    m_nonzero = true;
+    Label1.ForeColor = kBlack;
+    Label2.ForeColor = kBlack;
+    Label3.ForeColor = kBlack;
+  }
+}
+
+void frmMain::show_resistor_values() {
+  // resistor_value turns m_leda into amperes, which the opto-isolator formula then takes. Both
+  // results are kept only once both are known, so a failure leaves the last good pair in place.
+  const Long resistor = resistor_value(m_supplyv, m_ledv, m_leda, op_ma.Value);
+  const Long opto_resistor = opto_resistor_value(m_supplyv, m_ledv, m_leda, m_leds);
+  m_resistor = Variant::Long(resistor);
+  m_opto_resistor = opto_resistor;
+
+  txt_resistor_val.Text = to_text(m_resistor);
+  txt_opto_resistor_val.Text = to_text(Variant::Long(m_opto_resistor));
+  txt_resistor_val.ForeColor = kBlack;
+  StatusBar1.SimpleText = u"Resistor value is " + to_text(m_resistor) + u" Ohms";
+}
+
+// The opto-isolator value stays red from now on: nothing but a failure sets its colour.
+void frmMain::show_failure(const Text& status) {
+  txt_resistor_val.Text = u"ERROR";
+  txt_opto_resistor_val.Text = u"ERROR";
+  txt_opto_resistor_val.ForeColor = kRed;
+  StatusBar1.SimpleText = status;
+}
+
+Text frmMain::failure_status(const Error& error) {
+  switch (error.kind()) {
+    case ErrorKind::Overflow:
+      return u"Values are out of range: a number is too large";
+    case ErrorKind::DivisionByZero:
+      return u"Values are out of range: a division by zero";
+    default:
+      return u"Values are invalid or are zeros";
+  }
+}
+
+// After a failure these are the standard values of the last success (or of 0).
+void frmMain::show_standard_values() {
+  txt_standard_val.Text = to_text(Standardize(m_resistor));
+  Variant opto_resistor = Variant::Long(m_opto_resistor);
+  txt_opto_standard_val.Text = to_text(Standardize(opto_resistor));
+}
+
+// Walks the hidden list of standard values upward to the first one not below the value. Selecting
+// past its last item fails, and that failure is what refuses a value above the table.
+Variant frmMain::Standardize(Variant& res_value) {
+  const double x = Val(to_text(res_value));
+  try {
+    Integer position = 0;
+    double y = 0;
+    do {
+      lst_standards.ListIndex = position;
+      y = Val(lst_standards.Text);
+      ++position;
+    } while (x > y);
+    return Variant::Double(y);
+  } catch (const Error& error) {
+    if (error.kind() != ErrorKind::InvalidPropertyValue) throw;
+    toolkit().MsgBox(kRefusedMessage, kOkOnly, Text(kProgram.title));
+    return Variant();
+  }
+}
+
+// Sets the band mode and selections for the value in txt_standard_val (whatever the argument); the
+// selections' own handlers paint the bands. Values below 10 with a fraction have no bands in these
+// lists, so their bands are cleared rather than left to read as another value.
+void frmMain::Resistorize(Variant& /*res_std_value*/) {
+  const BandSplit split = band_split(txt_standard_val.Text);
+  if (!split.encodable) {
+    for (ListControl* list : {&cmb_band1, &cmb_band2, &cmb_band5, &cmb_band3}) list->ListIndex = -1;
+    return;
+  }
+  if (split.mode == BandMode::FourBand) chk_5band.Value = 0;
+  if (split.mode == BandMode::FiveBand) chk_5band.Value = 1;
+  cmb_band1.ListIndex = split.first_digit;
+  cmb_band2.ListIndex = split.second_digit;
+  if (split.third_digit) cmb_band5.ListIndex = *split.third_digit;
+  if (split.multiplier) cmb_band3.ListIndex = *split.multiplier;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,226 @@
+// The main window as designed: where each control stands, how it looks, and what it holds before
+// Form_Load runs. Positions in twips (left, top, width, height); colours 0x00BBGGRR.
+#include "core/band_code.h"
+#include "core/standard_values.h"
+#include "main_window/main_form_model.h"
+
+namespace tarvex {
+
+namespace {
+
+constexpr Color kLightBlue = color_bgr(0xFFC0C0);
+constexpr Color kTan = kResistorBody;
+
+const Font kBody{u"Verdana", 8.25f, false};
+const Font kHeading{u"Verdana", 12, true};
+const Font kOhmSmall{u"Symbol", 12, true};
+const Font kReadout{u"Verdana", 24, false};
+const Font kOhmLarge{u"Symbol", 27.75f, false};
+const Font kTiny{u"Verdana", 6, false};
+
+std::vector<Text> texts_of(auto const& items) { return {items.begin(), items.end()}; }
+
+void design_button(Placed& control, Property<Text>& caption, Bounds at, std::u16string_view text) {
+  control.place(at);
+  caption.set_initial(Text(text));
+}
+
+// A 1-pixel line in the text colour.
+Line::Design thin(float x1, float y1, float x2, float y2) { return {x1, y1, x2, y2, kWindowText, 1}; }
+
+}  // namespace
+
+MainFormModel::MainFormModel(Toolkit& toolkit) : Form(toolkit, "frmMain") {
+  design_frame();
+  design_single_led_area();
+  design_led_drawing();
+  design_opto_area();
+  design_colour_code_area();
+
+  set_tab_order({&txt_supply_v, &txt_led_v, &txt_led_a, &op_ma, &op_a, &btn_compute, &txt_resistor_val,
+                 &cmb_band1, &cmb_band2, &cmb_band5, &cmb_band3, &cmb_tolerance, &txt_leds,
+                 &txt_opto_resistor_val, &txt_opto_standard_val, &txt_standard_val, &chk_5band});
+
+  set_paint_order({
+      &Line5, &Line9, &Line20, &Line25,
+      &Label10, &Label1, &Label6, &Label2, &Label7, &Label3, &Label4, &Label5, &Label9, &Label8,
+      &Shape4, &Shape5, &Shape6, &Shape7,
+      &Line11, &Line14, &Line12, &Line13, &Line18, &Line15, &Line16, &Line17, &Line19,
+      &Shape8, &Shape10, &Shape9, &Line21, &Line22, &Line23, &Line26, &Line24, &Label11,
+      &Label13, &Label15, &Label14, &Label17, &Label16, &Label18, &Image1, &Label19,
+      &Line1, &Line2, &Line3, &Line7, &Line4, &Line8, &Line27, &Line28, &Line6, &Line10,
+      &Shape1, &Shape3[0], &Shape3[1], &Shape2[0], &Shape2[1], &shp_resistor,
+      &shp_band1, &shp_band2, &shp_band5, &shp_band3, &shp_tolerance,
+      &Label12, &lbl_band1, &lbl_band2, &lbl_band5, &lbl_band3, &lbl_ohm,
+  });
+}
+
+void MainFormModel::design_frame() {
+  Caption.set_initial(u"Did you know that DODE is DERI backwards???");
+  client_width = 11850;
+  client_height = 5970;
+  border = FormBorder::FixedSingle;
+  min_button = true;
+  max_button = false;
+  font = kBody;
+  back_color = kButtonFace;
+  icon = "tarvex";
+
+  mnu_file.Caption.set_initial(u"&File");
+  mnu_spacer.Caption.set_initial(u"-");
+  mnu_exit.Caption.set_initial(u"E&xit");
+  mnu_help.Caption.set_initial(u"&Help");
+  mnu_about.Caption.set_initial(u"&About");
+
+  StatusBar1.place({0, 5595, 11850, 375});
+
+  // Etched dividers: a 2-pixel shadow line with a 2-pixel highlight line beside it.
+  Line5.design({105, 2400, 6590, 2400, kShadow3D, 2});
+  Line9.design({120, 2430, 6620, 2430, kHighlight3D, 2});
+  Line20.design({6590, 120, 6590, 5520, kShadow3D, 2});
+  Line25.design({6620, 105, 6620, 5505, kHighlight3D, 2});
+
+  lst_standards.design({.at = {0, 0, 1095, 1035},
+                        .items = texts_of(kStandardValues),
+                        .visible = false});
+  for (TextBox* scratch : {&Text1, &Text2, &Text3, &Text4}) {
+    scratch->design({.at = {0, 0, 495, 285}, .text = u"*", .visible = false});
+  }
+}
+
+void MainFormModel::design_single_led_area() {
+  Label10.design({.at = {120, 120, 4140, 270}, .caption = u"LED Limiting Resistor Calculator",
+                  .font = kHeading, .auto_size = true});
+  Label1.design({.at = {345, 645, 1365, 195}, .caption = u"Supply Voltage:", .font = kBody,
+                 .alignment = Alignment::Right, .auto_size = true});
+  txt_supply_v.design({.at = {1800, 600, 495, 285}, .alignment = Alignment::Right});
+  Label6.design({.at = {2400, 645, 120, 195}, .caption = u"V", .font = kBody, .auto_size = true});
+  Label2.design({.at = {600, 1005, 1110, 195}, .caption = u"LED Voltage:", .font = kBody,
+                 .alignment = Alignment::Right, .auto_size = true});
+  txt_led_v.design({.at = {1800, 960, 495, 285}, .alignment = Alignment::Right});
+  Label7.design({.at = {2400, 1005, 120, 195}, .caption = u"V", .font = kBody, .auto_size = true});
+  Label3.design({.at = {585, 1365, 1125, 195}, .caption = u"LED Current:", .font = kBody,
+                 .alignment = Alignment::Right, .auto_size = true});
+  txt_led_a.design({.at = {1800, 1320, 495, 285}, .text = u"20", .alignment = Alignment::Right});
+  design_button(op_ma, op_ma.Caption, {2400, 1320, 855, 255}, u"mA");
+  op_ma.Value.set_initial(true);
+  design_button(op_a, op_a.Caption, {2400, 1560, 855, 255}, u"A");
+  design_button(btn_compute, btn_compute.Caption, {3120, 840, 2055, 615}, u"&Compute");
+  Label4.design({.at = {0, 1800, 1365, 375}, .caption = u"Calculated Resistor value:", .font = kBody,
+                 .alignment = Alignment::Right, .word_wrap = true});
+  txt_resistor_val.design({.at = {1440, 1890, 975, 285}, .alignment = Alignment::Right, .read_only = true});
+  Label5.design({.at = {2520, 1890, 210, 285}, .caption = u"W", .font = kOhmSmall});
+  Label9.design({.at = {2880, 1800, 1335, 375}, .caption = u"Next Standard Resistor value:", .font = kBody,
+                 .alignment = Alignment::Right, .word_wrap = true});
+  txt_standard_val.design({.at = {4320, 1890, 975, 285}, .read_only = true});
+  Label8.design({.at = {5400, 1905, 255, 255}, .caption = u"W", .font = kOhmSmall});
+}
+
+void MainFormModel::design_led_drawing() {
+  Shape4.design({.at = {5520, 0, 375, 375}, .shape = ShapeKind::Oval, .fill = kLightBlue, .border = kLightBlue,
+                 .has_border = false});
+  Shape5.design({.at = {5520, 120, 375, 375}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
+  Shape6.design({.at = {5482, 480, 454, 135}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
+  Shape7.design({.at = {5580, 120, 75, 75}, .shape = ShapeKind::Square, .fill = kWindowBackground,
+                 .border = kWindowBackground, .has_border = false});
+
+  // The short lead, then the long one.
+  Line11.design(thin(5595, 360, 5595, 1680));
+  Line14.design(thin(5640, 480, 5640, 1680));
+  Line12.design(thin(5595, 360, 5745, 360));
+  Line13.design(thin(5740, 360, 5640, 480));
+  Line18.design(thin(5645, 1680, 5595, 1680));
+  Line15.design(thin(5790, 375, 5790, 1885));
+  Line16.design(thin(5745, 480, 5745, 1880));
+  Line17.design(thin(5790, 375, 5715, 485));
+  Line19.design(thin(5745, 1875, 5795, 1875));
+
+  Shape8.design({.at = {5685, 960, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
+                 .has_border = false});
+  Shape10.design({.at = {5715, 1080, 135, 345}, .fill = kTan, .border = kTan, .has_border = false});
+  Shape9.design({.at = {5685, 1320, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
+                 .has_border = false});
+
+  // The bands of the little resistor; Line23 and Line26 share a place until five-band reading.
+  Line21.design({5700, 1035, 5850, 1035, kBlack, 2});
+  Line22.design({5715, 1125, 5840, 1125, kBlack, 2});
+  Line23.design({5715, 1200, 5840, 1200, kBlack, 2});
+  Line26.design({5715, 1200, 5840, 1200, kBlack, 2});
+  Line24.design({5700, 1380, 5850, 1380, kBlack, 2});
+
+  Label11.design({.at = {5280, 240, 915, 270}, .caption = u"-        +", .font = kHeading,
+                  .auto_size = true, .transparent = true});
+}
+
+void MainFormModel::design_opto_area() {
+  Label13.design({.at = {6840, 120, 3360, 615}, .caption = u"Multi-LED Opto-isolator LED Limiting Resistor",
+                  .font = kHeading, .word_wrap = true});
+  Label15.design({.at = {6840, 840, 915, 195}, .caption = u"# of LEDs:", .font = kBody, .auto_size = true});
+  txt_leds.design({.at = {7800, 840, 375, 285}, .text = u"2", .alignment = Alignment::Right, .read_only = true});
+  // A count of 0 could only divide by zero; 99 is more LEDs than one opto-isolator line feeds.
+  UpDown1.design({.at = {8160, 840, 195, 285}, .buddy = &txt_leds, .value = 2, .min = 1, .max = 99, .increment = 1});
+  Label14.design({.at = {8880, 840, 1335, 375}, .caption = u"Calculated Resistor value:", .font = kBody,
+                  .alignment = Alignment::Right, .word_wrap = true});
+  txt_opto_resistor_val.design({.at = {10320, 930, 975, 285}, .read_only = true});
+  Label17.design({.at = {11400, 930, 210, 285}, .caption = u"W", .font = kOhmSmall});
+  Label16.design({.at = {8520, 1320, 1695, 375}, .caption = u"Next Standard Resistor value:", .font = kBody,
+                  .alignment = Alignment::Right, .word_wrap = true});
+  txt_opto_standard_val.design({.at = {10320, 1410, 975, 285}, .read_only = true});
+  Label18.design({.at = {11400, 1410, 210, 285}, .caption = u"W", .font = kOhmSmall});
+
+  Image1.place({10440, 4200, 1380, 1380});
+  Image1.picture = "logo";
+  Image1.ToolTipText = u"Tarvex: the right resistor for every LED";
+  Label19.design({.at = {10480, 5400, 1320, 150}, .caption = u"tarvex.example.org", .font = kTiny,
+                  .auto_size = true, .transparent = true, .fore_color = kWhite, .tooltip = u"pimpage!"});
+}
+
+void MainFormModel::design_colour_code_area() {
+  design_button(chk_5band, chk_5band.Caption, {2400, 2520, 1095, 255}, u"Enable");
+  cmb_band1.design({.at = {240, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
+  cmb_band2.design({.at = {1320, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
+  cmb_band5.design({.at = {2400, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
+  cmb_band3.design({.at = {3480, 2760, 1095, 315}, .items = texts_of(kMultiplierItems)});
+  cmb_tolerance.design({.at = {4680, 2760, 1215, 315}, .items = texts_of(kToleranceItems),
+                        .tooltip = u"Choose resistor Tolerance"});
+
+  // A bar under each list and a leader down to its band.
+  Line1.design(thin(360, 3120, 1080, 3120));
+  Line2.design(thin(720, 3120, 2100, 3840));
+  Line3.design(thin(1440, 3120, 2160, 3120));
+  Line7.design(thin(1800, 3120, 2580, 3960));
+  Line4.design(thin(2520, 3120, 3240, 3120));
+  Line8.design(thin(2880, 3120, 2940, 3960));
+  Line27.design(thin(3600, 3120, 4320, 3120));
+  Line28.design(thin(3960, 3120, 3300, 3960));
+  Line6.design(thin(4920, 3120, 5640, 3120));
+  Line10.design(thin(5280, 3120, 4140, 3840));
+
+  // The large resistor, back to front: the lead wire, the rounded ends, the body, the bands.
+  Shape1.design({.at = {840, 4200, 4695, 135}, .fill = kBlack, .border = kBlack});
+  Shape3[0].design({.at = {1680, 3840, 855, 855}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan});
+  Shape3[1].design({.at = {3720, 3840, 855, 855}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan});
+  Shape2[0].design({.at = {1800, 3840, 495, 855}, .shape = ShapeKind::RoundedRectangle, .fill = kTan, .border = kTan});
+  Shape2[1].design({.at = {3960, 3840, 495, 855}, .shape = ShapeKind::RoundedRectangle, .fill = kTan, .border = kTan});
+  shp_resistor.design({.at = {2040, 3960, 2055, 615}, .fill = kTan, .border = kTan});
+  shp_band1.design({.at = {2040, 3840, 135, 855}, .fill = kBlack, .border = kBlack});
+  shp_band2.design({.at = {2520, 3960, 135, 615}, .fill = kBlack, .border = kBlack});
+  shp_band5.design({.at = {2880, 3960, 135, 615}, .fill = kBlack, .border = kBlack});
+  shp_band3.design({.at = {2880, 3960, 135, 615}, .fill = kBlack, .border = kBlack});
+  shp_tolerance.design({.at = {4080, 3840, 135, 855}, .fill = kGold, .border = kGold, .has_border = false});
+
+  // The read-out under the resistor, on one baseline.
+  Label12.design({.at = {240, 5040, 1980, 270}, .caption = u"Resistor Value:", .font = kHeading, .auto_size = true});
+  const Label::Design digit{.at = {0, 4800, 300, 570}, .caption = u"0", .font = kReadout, .auto_size = true,
+                            .transparent = true};
+  for (auto [label, left] : {std::pair{&lbl_band1, 2325.0f}, {&lbl_band2, 2640.0f}, {&lbl_band5, 2955.0f},
+                             {&lbl_band3, 3270.0f}}) {
+    Label::Design d = digit;
+    d.at.left = left;
+    label->design(d);
+  }
+  lbl_ohm.design({.at = {3670, 4725, 450, 690}, .caption = u"W", .font = kOhmLarge,
+                  .alignment = Alignment::Center, .auto_size = true, .transparent = true});
+}
+
+}  // namespace tarvex
