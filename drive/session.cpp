@@ -1,0 +1,200 @@
+#include "drive/session.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+#include <vector>
+
+#include "toolkit/text_encoding.h"
+
+namespace tarvex {
+
+namespace {
+
+// Splits "word rest": the rest is what follows the single space after the word, taken as it stands.
+std::pair<std::string_view, std::string_view> split_word(std::string_view line) {
+  const auto space = line.find(' ');
+  if (space == std::string_view::npos) return {line, {}};
+  return {line.substr(0, space), line.substr(space + 1)};
+}
+
+std::string format_window_value(const WindowValue& value) {
+  if (const auto* v = std::get_if<Variant>(&value.value)) {
+    if (v->is_empty()) return "Empty";
+    return std::string(kind_name(v->kind())) + " " + to_utf8(to_text(*v));
+  }
+  if (const auto* n = std::get_if<Long>(&value.value)) return std::to_string(*n);
+  return std::get<bool>(value.value) ? "True" : "False";
+}
+
+long parse_index(std::string_view text) {
+  long index = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), index);
+  if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
+    throw ScriptError{"not an index: " + std::string(text)};
+  }
+  return index;
+}
+
+KeyPress parse_key(std::string_view key) {
+  if (key == "Enter") return {KeyName::Enter};
+  if (key == "Escape") return {KeyName::Escape};
+  if (key == "Tab") return {KeyName::Tab};
+  if (key == "Shift+Tab") return {KeyName::ShiftTab};
+  if (key.size() == 5 && key.substr(0, 4) == "Alt+" && std::isalnum(static_cast<unsigned char>(key[4]))) {
+    return {KeyName::Alt, static_cast<char16_t>(key[4])};
+  }
+  throw ScriptError{"unknown key: " + std::string(key)};
+}
+
+// "List(3)" gives 3; anything else gives -1.
+long list_item_index(std::string_view property) {
+  if (property.size() < 7 || property.substr(0, 5) != "List(" || property.back() != ')') return -1;
+  return parse_index(property.substr(5, property.size() - 6));
+}
+
+}  // namespace
+
+bool Session::step() {
+  std::string line;
+  while (toolkit_.running() && std::getline(script_, line)) {
+    ++line_number_;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    const auto [command, rest] = split_word(line);
+    run(command, rest);
+    return toolkit_.running();
+  }
+  return false;
+}
+
+void Session::run(std::string_view command, std::string_view rest) {
+  if (command == "type") {
+    const auto [name, text] = split_word(rest);
+    report(input_.type(*find_control(name).control, from_utf8(text)));
+  } else if (command == "focus") {
+    report(input_.focus(*find_control(rest).control));
+  } else if (command == "click") {
+    report(input_.click(*find_control(rest).control));
+  } else if (command == "pick") {
+    const auto [name, index] = split_word(rest);
+    report(input_.pick(*find_control(name).control, parse_index(index)));
+  } else if (command == "spin") {
+    if (rest != "up" && rest != "down") throw ScriptError{"spin takes up or down"};
+    report(input_.spin(*find_control("UpDown1").control, rest == "up" ? +1 : -1));
+  } else if (command == "key") {
+    report(input_.key(parse_key(rest)));
+  } else if (command == "close") {
+    report(input_.close());
+  } else if (command == "set") {
+    const auto [name, value] = split_word(rest);
+    const auto dot = name.rfind('.');
+    if (dot == std::string_view::npos) throw ScriptError{"set takes CONTROL.Property: " + std::string(name)};
+    const Target target = find_control(name.substr(0, dot));
+    PropertyBase* property = target.control->property(name.substr(dot + 1));
+    if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
+    if (!property->writable()) throw ScriptError{std::string(name) + " is read-only"};
+    try {
+      toolkit_.dispatch([&] { property->write_text(value); });
+    } catch (const BadPropertyText& bad) {
+      throw ScriptError{bad.message};
+    }
+  } else if (command == "print") {
+    const std::string value = read(rest);
+    out_ << rest << '=' << value << '\n';
+  } else if (command == "dump") {
+    dump();
+  } else if (command == "shot" || command == "pixel") {
+    throw ScriptError{std::string(command) + " needs the Qt windows (--qt)"};
+  } else {
+    throw ScriptError{"unknown command: " + std::string(command)};
+  }
+}
+
+void Session::report(const UserInput::Refusal& refusal) {
+  if (refusal) out_ << "refused: " << *refusal << '\n';
+}
+
+Form& Session::active_window() const {
+  Form* active = toolkit_.active_window();
+  if (active == nullptr) throw ScriptError{"no window is open"};
+  return *active;
+}
+
+Form* Session::window_named(std::string_view name) const {
+  for (Form* window : toolkit_.loaded_windows()) {
+    if (window->name() == name) return window;
+  }
+  return nullptr;
+}
+
+// A name is a control of the active window unless qualified with its window; an unqualified name
+// that only another loaded window has means that window's control.
+Session::Target Session::find_control(std::string_view name) const {
+  const auto dot = name.find('.');
+  if (dot != std::string_view::npos) {
+    Form* window = window_named(name.substr(0, dot));
+    if (window == nullptr) throw ScriptError{"unknown window: " + std::string(name.substr(0, dot))};
+    Control* control = window->find(name.substr(dot + 1));
+    if (control == nullptr) throw ScriptError{"unknown control: " + std::string(name)};
+    return {window, control};
+  }
+  if (Form* window = window_named(name)) return {window, window};
+  Form& active = active_window();
+  if (Control* control = active.find(name)) return {&active, control};
+  for (Form* window : toolkit_.loaded_windows()) {
+    if (Control* control = window->find(name)) return {window, control};
+  }
+  throw ScriptError{"unknown control: " + std::string(name)};
+}
+
+std::string Session::read(std::string_view name) const {
+  const auto dot = name.rfind('.');
+  if (dot == std::string_view::npos) {
+    std::vector<Form*> windows{&active_window()};
+    windows.insert(windows.end(), toolkit_.loaded_windows().begin(), toolkit_.loaded_windows().end());
+    for (Form* window : windows) {
+      for (const WindowValue& value : window->window_values()) {
+        if (value.name == name) return format_window_value(value);
+      }
+    }
+    throw ScriptError{"unknown name: " + std::string(name)};
+  }
+  const Target target = find_control(name.substr(0, dot));
+  const std::string_view property_name = name.substr(dot + 1);
+  if (const long item = list_item_index(property_name); item >= 0) {
+    if (target.control->kind() != ControlKind::ComboBox && target.control->kind() != ControlKind::ListBox) {
+      throw ScriptError{"not a list: " + target.control->name()};
+    }
+    const auto& items = static_cast<ListControl*>(target.control)->items();
+    if (item >= static_cast<long>(items.size())) throw ScriptError{"no such item: " + std::string(name)};
+    return to_utf8(items[static_cast<std::size_t>(item)]);
+  }
+  const PropertyBase* property = target.control->property(property_name);
+  if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
+  return property->format();
+}
+
+void Session::dump() const {
+  const Form& window = active_window();
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const PropertyBase* property : window.properties()) {
+    lines.emplace_back(window.name() + "." + property->name(), property->format());
+  }
+  for (const Control* control : window.controls()) {
+    for (const PropertyBase* property : control->properties()) {
+      lines.emplace_back(control->name() + "." + property->name(), property->format());
+    }
+    if (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox) {
+      const auto& items = static_cast<const ListControl*>(control)->items();
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        lines.emplace_back(control->name() + ".List(" + std::to_string(i) + ")", to_utf8(items[i]));
+      }
+    }
+  }
+  for (const WindowValue& value : window.window_values()) lines.emplace_back(value.name, format_window_value(value));
+  std::sort(lines.begin(), lines.end());
+  for (const auto& [name, value] : lines) out_ << name << '=' << value << '\n';
+}
+
+}  // namespace tarvex
