@@ -1,0 +1,229 @@
+// The toolkit's records and events behave as the windows rely on: writes that raise events run
+// their handler before returning, equal writes do nothing, the view hears of each change once,
+// focus moves in order, and an error that escapes a handler is reported, not fatal.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "toolkit/headless/headless_platform.h"
+#include "toolkit/text_encoding.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex {
+namespace {
+
+// Notes every property change a view would hear of.
+struct ViewLog : PropertyObserver {
+  std::vector<std::string> changes;
+  void property_changed(Control& control, PropertyBase& property) override {
+    changes.push_back(control.name() + "." + property.name() + "=" + property.format());
+  }
+};
+
+struct TestWindow : Form {
+  explicit TestWindow(Toolkit& toolkit) : Form(toolkit, "frmTest") {
+    list.design({.at = {}, .items = {u"0 Black", u"1 Brown", u"2 Red"}});
+    set_tab_order({&first, &second, &hidden, &ma, &a, &button});
+    ma.Value.set_initial(true);
+    hidden.Visible.set_initial(false);
+  }
+  TextBox first{*this, "first"}, second{*this, "second"}, hidden{*this, "hidden"};
+  OptionButton ma{*this, "ma"}, a{*this, "a"};
+  CommandButton button{*this, "button"};
+  ListControl list{*this, "list", ControlKind::ComboBox};
+  CheckBox check{*this, "check"};
+  Label caption{*this, "caption"};
+};
+
+struct ToolkitTest : testing::Test {
+  ToolkitTest() {
+    window.set_observer(&view);
+    toolkit.Load(window);
+    toolkit.Show(window);
+    view.changes.clear();
+  }
+  HeadlessPlatform platform;
+  Toolkit toolkit{platform};
+  UserInput input{toolkit};
+  TestWindow window{toolkit};
+  ViewLog view;
+  std::vector<std::string> events;
+};
+
+TEST_F(ToolkitTest, PropertyWritesTellTheViewOncePerChangeAndNeverForAnEqualValue) {
+  window.first.ForeColor = kRed;
+  window.first.ForeColor = kRed;
+  window.caption.Caption = u"x";
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"first.ForeColor=0x000000FF", "caption.Caption=x"}));
+}
+
+TEST_F(ToolkitTest, ListIndexWriteUpdatesTextAndRunsClickBeforeReturning) {
+  window.list.Click = [&] { events.push_back("click sees " + to_utf8(window.list.Text)); };
+  window.list.ListIndex = 2;
+  events.push_back("write returned");
+  window.list.ListIndex = 2;  // the same selection again: nothing
+  EXPECT_EQ(events, (std::vector<std::string>{"click sees 2 Red", "write returned"}));
+}
+
+TEST_F(ToolkitTest, ListIndexBeyondTheItemsFailsWithTheListErrorAndKeepsTheSelection) {
+  window.list.ListIndex = 1;
+  for (Integer beyond : {Integer{3}, Integer{-2}, Integer{90}}) {
+    try {
+      window.list.ListIndex = beyond;
+      ADD_FAILURE() << "no error for " << beyond;
+    } catch (const Error& error) {
+      EXPECT_EQ(error.kind(), ErrorKind::InvalidPropertyValue);
+    }
+  }
+  EXPECT_EQ(window.list.ListIndex, 1);
+  window.list.ListIndex = -1;
+  EXPECT_EQ(window.list.Text.get(), u"");
+}
+
+TEST_F(ToolkitTest, CheckBoxHoldsZeroOneOrTwoAndOnlyAChangeRunsClick) {
+  int clicks = 0;
+  window.check.Click = [&] { ++clicks; };
+  window.check.Value = 2;
+  window.check.Value = 2;
+  window.check.Value = 0;
+  EXPECT_EQ(clicks, 2);
+  EXPECT_THROW(window.check.Value = 3, Error);
+  // A click by the user checks a greyed box and unchecks a checked one.
+  window.check.Value = 2;
+  input.click(window.check);
+  EXPECT_EQ(window.check.Value, 1);
+  input.click(window.check);
+  EXPECT_EQ(window.check.Value, 0);
+}
+
+TEST_F(ToolkitTest, OptionButtonsOfAWindowExcludeEachOther) {
+  window.a.Value = true;
+  EXPECT_FALSE(window.ma.Value);
+  input.click(window.ma);
+  EXPECT_TRUE(window.ma.Value);
+  EXPECT_FALSE(window.a.Value);
+}
+
+TEST_F(ToolkitTest, FocusLostRunsBeforeFocusGainedAndAMoveToTheOwnerRunsNothing) {
+  window.first.LostFocus = [&] { events.push_back("first lost"); };
+  window.second.GotFocus = [&] { events.push_back("second got"); };
+  window.second.LostFocus = [&] { events.push_back("second lost"); };
+  EXPECT_EQ(window.focused(), &window.first);  // the first tab stop, when shown
+  toolkit.move_focus(window.second);
+  toolkit.move_focus(window.second);
+  EXPECT_EQ(events, (std::vector<std::string>{"first lost", "second got"}));
+}
+
+TEST_F(ToolkitTest, TabSkipsHiddenControlsAndStopsOnceAtTheSelectedOption) {
+  std::vector<std::string> stops;
+  for (int i = 0; i < 5; ++i) {
+    input.key({KeyName::Tab});
+    stops.push_back(window.focused()->name());
+  }
+  EXPECT_EQ(stops, (std::vector<std::string>{"second", "ma", "button", "first", "second"}));
+  input.key({KeyName::ShiftTab});
+  EXPECT_EQ(window.focused()->name(), "first");
+}
+
+TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
+  window.first.Text = u"20";
+  ASSERT_FALSE(input.type(window.first, u"15"));
+  EXPECT_EQ(window.first.Text.get(), u"15");
+  EXPECT_EQ(window.first.SelStart, 2);
+  EXPECT_EQ(window.first.SelLength, 0);
+  window.second.read_only = true;
+  EXPECT_TRUE(input.type(window.second, u"1"));
+  EXPECT_TRUE(input.type(window.hidden, u"1"));
+}
+
+TEST_F(ToolkitTest, ASelectionStaysWithinTheText) {
+  window.first.Text = u"abc";
+  window.first.SelStart = 2;
+  window.first.SelLength = 5;
+  EXPECT_EQ(window.first.SelLength, 1);
+  window.first.SelStart = 9;
+  EXPECT_EQ(window.first.SelStart, 3);
+  EXPECT_EQ(window.first.SelLength, 0);
+  EXPECT_THROW(window.first.SelStart = -1, Error);
+}
+
+TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
+  window.button.Click = [] { throw Error(ErrorKind::Overflow); };
+  EXPECT_FALSE(input.click(window.button));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].caption, u"Tarvex");
+  EXPECT_EQ(platform.messages[0].prompt,
+            u"Tarvex could not finish this action: a number is too large to work with (Overflow).");
+  EXPECT_TRUE(toolkit.running());
+  EXPECT_FALSE(input.type(window.first, u"7"));
+  EXPECT_EQ(window.first.Text.get(), u"7");
+}
+
+TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
+  TestWindow dialog(toolkit);
+  std::vector<std::string> actions{"refused main", "close"};
+  platform.pump = [&] {
+    if (actions.empty()) return false;
+    const std::string next = actions.front();
+    actions.erase(actions.begin());
+    if (next == "refused main") events.push_back(input.click(window.button).value_or("carried out"));
+    if (next == "close") input.close();
+    return true;
+  };
+  toolkit.Load(dialog);
+  toolkit.ShowModal(dialog, window);
+  events.push_back(dialog.is_loaded() ? "returned while loaded" : "returned after unload");
+  EXPECT_EQ(events, (std::vector<std::string>{"frmTest takes no input while frmTest is open", "returned after unload"}));
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+TEST_F(ToolkitTest, UnloadingTheLastWindowEndsTheProgram) {
+  toolkit.Unload(window);
+  EXPECT_FALSE(toolkit.running());
+  EXPECT_EQ(toolkit.active_window(), nullptr);
+}
+
+TEST_F(ToolkitTest, ASelfSizingLabelFollowsItsCaptionAndWeightAndKeepsItsLeftEdge) {
+  window.caption.design({.at = {100, 0, 1, 195}, .caption = u"0", .font = {u"Verdana", 24, false}, .auto_size = true});
+  EXPECT_EQ(window.caption.Width, 315);  // 20.36 px rounded up to whole pixels
+  window.caption.Caption = u"000000";
+  EXPECT_EQ(window.caption.Width, 1845);  // 122.2 px
+  window.caption.FontBold = true;         // no bold table at this size: the nearest one of that weight
+  EXPECT_GT(window.caption.Width, 1845);
+  EXPECT_EQ(window.caption.Left, 100);
+  window.caption.design({.at = {}, .caption = u"W", .font = {u"Symbol", 27.75f, false}, .auto_size = true});
+  EXPECT_EQ(window.caption.shown_caption(), u"Ω");
+  EXPECT_EQ(window.caption.Width, 435);  // the width of Ω, not of W
+}
+
+TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesBrokenBytes) {
+  const std::u16string text = u"Tarvex by Voq™ Ω 😀";
+  EXPECT_EQ(from_utf8(to_utf8(text)), text);
+  EXPECT_EQ(to_utf8(u"Ω"), "\xCE\xA9");
+  EXPECT_EQ(from_utf8("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // an overlong "/" is no character
+  EXPECT_EQ(from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");  // cut short
+}
+
+TEST(PropertyText, ParsesWhatItPrints) {
+  struct Box : Form {
+    explicit Box(Toolkit& t) : Form(t, "frmBox") {}
+    Shape shape{*this, "shape"};
+  };
+  HeadlessPlatform platform;
+  Toolkit toolkit(platform);
+  Box box(toolkit);
+  box.shape.FillColor.write_text("0x003AAEC2");
+  EXPECT_EQ(box.shape.FillColor.format(), "0x003AAEC2");
+  box.shape.Left.write_text("168.75");
+  EXPECT_EQ(box.shape.Left.format(), "168.75");
+  EXPECT_THROW(box.shape.FillColor.write_text("0x1000000"), BadPropertyText);
+  EXPECT_THROW(box.shape.Visible.write_text("yes"), BadPropertyText);
+  EXPECT_THROW(box.shape.Left.write_text("12px"), BadPropertyText);
+}
+
+}  // namespace
+}  // namespace tarvex

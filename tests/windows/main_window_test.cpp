@@ -1,0 +1,121 @@
+// What the driver scripts cannot show well: the window's Standardize against the core's search over
+// many values, the order of the writes that Resistorize sets off, and a browser that fails to start.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/standard_values.h"
+#include "main_window/frm_main.h"
+#include "toolkit/headless/headless_platform.h"
+#include "toolkit/text_encoding.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex {
+namespace {
+
+struct MainWindowTest : testing::Test {
+  MainWindowTest() {
+    toolkit.Load(window);
+    toolkit.Show(window);
+  }
+  HeadlessPlatform platform;
+  Toolkit toolkit{platform};
+  UserInput input{toolkit};
+  frmMain window{toolkit};
+};
+
+TEST_F(MainWindowTest, TheHiddenListHoldsTheStandardTableInOrder) {
+  ASSERT_EQ(window.lst_standards.ListCount, static_cast<Integer>(kStandardValueCount));
+  for (std::size_t i = 0; i < kStandardValueCount; ++i) {
+    EXPECT_EQ(window.lst_standards.items()[i], kStandardValues[i]) << "position " << i;
+  }
+}
+
+// The window walks its list; the core searches its table. They must agree on every whole number the
+// Compute command can pass, and refuse the same ones, with one message box each.
+TEST_F(MainWindowTest, StandardizeGivesTheCoresAnswerForEveryValue) {
+  std::size_t refused = 0;
+  for (Long value = -100; value <= 6000; ++value) {
+    Variant res_value = Variant::Long(value);
+    const Variant standard = window.Standardize(res_value);
+    const auto index = next_standard_index(static_cast<double>(value));
+    ASSERT_EQ(res_value, Variant::Long(value)) << "the argument is left as it was";
+    if (!index) {
+      ASSERT_TRUE(standard.is_empty()) << value;
+      ++refused;
+      continue;
+    }
+    ASSERT_EQ(standard.kind(), VariantKind::Double) << value;
+    ASSERT_EQ(standard.double_value(), Val(kStandardValues[*index])) << value;
+  }
+  EXPECT_EQ(refused, 900u);  // 5101 to 6000
+  ASSERT_EQ(platform.messages.size(), refused);
+  EXPECT_EQ(platform.messages[0].caption, u"Tarvex");
+  EXPECT_EQ(platform.messages[0].prompt,
+            u"The computation resulted to a resistor value larger than the maximum standard 5% carbon "
+            u"resistor.  Please Enter new values");
+  EXPECT_EQ(platform.messages[0].buttons, 0);
+}
+
+TEST_F(MainWindowTest, StandardizeOfEmptyGivesTheSmallestValue) {
+  Variant nothing;
+  EXPECT_EQ(to_text(window.Standardize(nothing)), u"1");
+}
+
+// Notes the order in which the view hears of changes.
+struct ViewLog : PropertyObserver {
+  std::vector<std::string> changes;
+  void property_changed(Control& control, PropertyBase& property) override {
+    changes.push_back(control.name() + "." + property.name());
+  }
+  long position(const std::string& change) const {
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+      if (changes[i] == change) return static_cast<long>(i);
+    }
+    return -1;
+  }
+};
+
+TEST_F(MainWindowTest, ResistorizeSwitchesTheReadingBeforeItSelectsTheBands) {
+  ViewLog view;
+  window.set_observer(&view);
+  window.txt_standard_val.Text = u"470";
+  Variant unused;
+  window.Resistorize(unused);
+  const long switched = view.position("Line8.Visible");
+  ASSERT_GE(switched, 0) << "four-band reading hides the third digit's leader";
+  EXPECT_LT(switched, view.position("shp_band1.FillColor"));
+  EXPECT_LT(view.position("shp_band1.FillColor"), view.position("shp_band2.FillColor"));
+  EXPECT_LT(view.position("shp_band2.FillColor"), view.position("lbl_band3.Caption"));
+  EXPECT_EQ(to_utf8(window.lbl_band1.Caption.get() + window.lbl_band2.Caption.get() + window.lbl_band3.Caption.get()),
+            "470");
+}
+
+TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigitWas) {
+  input.pick(window.cmb_band5, 7);
+  window.txt_standard_val.Text = u"4700";
+  Variant unused;
+  window.Resistorize(unused);
+  EXPECT_EQ(window.chk_5band.Value, 1);
+  EXPECT_EQ(to_utf8(window.lbl_band1.Caption.get() + window.lbl_band2.Caption.get() +
+                    window.lbl_band5.Caption.get() + window.lbl_band3.Caption.get()),
+            "4700");
+  EXPECT_EQ(window.m_band_digit, 1) << "the multiplier is selected last";
+}
+
+TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
+  platform.refuse_program_starts = true;
+  EXPECT_FALSE(input.click(window.Image1));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: the program could not be started.");
+  EXPECT_TRUE(toolkit.running());
+  platform.refuse_program_starts = false;
+  input.click(window.Image1);
+  EXPECT_EQ(platform.started_programs, std::vector<Text>{u"explorer https://tarvex.example.org/"});
+}
+
+}  // namespace
+}  // namespace tarvex
