@@ -139,11 +139,14 @@ Variant frmMain::Standardize(Variant& res_value) {
 
 // Sets the band mode and selections for the value in txt_standard_val (whatever the argument); the
 // selections' own handlers paint the bands. Values below 10 with a fraction have no bands in these
-// lists, so their bands are cleared rather than left to read as another value.
+// lists: the reading goes to four bands and their bands are cleared, rather than left to read as
+// another value. The third digit keeps its selection out of sight, so that its caption keeps the
+// width that places the multiplier's caption when five-band reading comes back.
 void frmMain::Resistorize(Variant& /*res_std_value*/) {
   const BandSplit split = band_split(txt_standard_val.Text);
   if (!split.encodable) {
-    for (ListControl* list : {&cmb_band1, &cmb_band2, &cmb_band5, &cmb_band3}) list->ListIndex = -1;
+    chk_5band.Value = 0;
+    for (ListControl* list : {&cmb_band1, &cmb_band2, &cmb_band3}) list->ListIndex = -1;
     return;
   }
   if (split.mode == BandMode::FourBand) chk_5band.Value = 0;

@@ -1,5 +1,8 @@
 #include "toolkit/control.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/errors.h"
 #include "toolkit/form.h"
 #include "toolkit/symbol_font.h"
@@ -186,9 +189,14 @@ void UpDown::design(const Design& d) {
   Increment.set_initial(d.increment);
 }
 
+// Steps from the number the buddy shows, as an up-down control with a buddy does, so that a text
+// written into the buddy by code is where the next step starts. A step never leaves the bounds.
 void UpDown::step(int direction) {
-  const long next = static_cast<long>(Value) + static_cast<long>(direction) * Increment;
-  if (next >= Min && next <= Max) Value = static_cast<Long>(next);
+  const double shown = buddy && IsNumeric(buddy->Text) ? Val(buddy->Text) : static_cast<double>(Value);
+  const double next = std::clamp(std::round(shown) + direction * static_cast<double>(Increment),
+                                 static_cast<double>(Min), static_cast<double>(Max));
+  Value = static_cast<Long>(next);
+  if (buddy) buddy->Text = to_text(Variant::Long(Value));
 }
 
 // --- Menu ---
