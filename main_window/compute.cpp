@@ -18,7 +18,15 @@ void mark_if_not_numeric(const TextBox& entry, Label& prompt) {
   if (!IsNumeric(entry.Text)) prompt.ForeColor = kRed;
 }
 
-Color red_if_zero(const TextBox& entry) { return Val(entry.Text) == 0 ? kRed : kBlack; }
+// A label turns red when its entry reads as 0, or as a number too large to read at all (which then
+// fails the run when it is taken).
+Color red_if_zero(const TextBox& entry) {
+  try {
+    return Val(entry.Text) == 0 ? kRed : kBlack;
+  } catch (const Error&) {
+    return kRed;
+  }
+}
 
 }  // namespace
 
