@@ -4,7 +4,9 @@
 
 namespace tarvex {
 
-Form::Form(Toolkit& toolkit, std::string name) : Control(*this, std::move(name), ControlKind::Form), toolkit_(toolkit) {}
+Form::Form(Toolkit& toolkit, std::string name) : Control(*this, std::move(name), ControlKind::Form), toolkit_(toolkit) {
+  Visible.set_initial(false);
+}
 
 Form::~Form() { toolkit_.forget(*this); }
 

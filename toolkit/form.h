@@ -50,8 +50,8 @@ class Form : public Control {
   // Lines, shapes, labels and pictures, back to front; windowed controls always lie above them.
   const std::vector<Control*>& paint_order() const { return paint_order_; }
 
+  // A window is Visible once the toolkit has shown it, until it is unloaded.
   bool is_loaded() const { return loaded_; }
-  bool is_shown() const { return shown_; }
 
   void set_observer(PropertyObserver* observer) { observer_ = observer; }
   void tell_view(Control& control, PropertyBase& property) {
@@ -83,7 +83,6 @@ class Form : public Control {
   std::vector<Control*> paint_order_;
   Control* focused_ = nullptr;
   bool loaded_ = false;
-  bool shown_ = false;
   PropertyObserver* observer_ = nullptr;
 };
 

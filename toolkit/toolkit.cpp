@@ -34,8 +34,8 @@ void Toolkit::Load(Form& window) {
 
 void Toolkit::Show(Form& window) {
   if (!window.loaded_) Load(window);
-  if (window.shown_) return;
-  window.shown_ = true;
+  if (window.Visible) return;
+  window.Visible.store(true);
   shown_.push_back(&window);
   platform_.window_shown(window);
   if (Control* first = first_tab_stop(window)) move_focus(*first);
@@ -50,7 +50,7 @@ void Toolkit::ShowModal(Form& window, Form& owner) {
 void Toolkit::Unload(Form& window) {
   if (!window.loaded_) return;
   window.loaded_ = false;
-  window.shown_ = false;
+  window.Visible.store(false);
   window.focused_ = nullptr;
   erase(loaded_, &window);
   erase(shown_, &window);
