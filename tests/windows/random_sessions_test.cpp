@@ -1,0 +1,122 @@
+// Long runs of random user actions keep the drawn resistor consistent with the lists and the band
+// mode: every band caption matches its selection, the read-out captions stand side by side, and the
+// ohm sign follows the last caption, whatever the order in which a user and Compute got there.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/band_code.h"
+#include "main_window/frm_main.h"
+#include "toolkit/headless/headless_platform.h"
+#include "toolkit/text_encoding.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex {
+namespace {
+
+const Text kEntries[] = {u"",   u"0",    u"12",  u"2",   u"20",   u"0.02", u"1e400", u"1e10", u"-5",  u"abc",
+                         u"4.5", u"3.5", u"4.8", u"2.1", u"96",   u"1",    u"7.4",   u"5100", u"1 0", u"&H1F"};
+
+struct Session {
+  explicit Session(unsigned seed) : random(seed) {
+    toolkit.Load(window);
+    toolkit.Show(window);
+  }
+
+  template <class T>
+  T& one_of(std::initializer_list<T*> choices) {
+    return **(choices.begin() + std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random));
+  }
+  int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+
+  // One action as a user might take it; refusals are part of the game.
+  std::string act() {
+    switch (number(0, 6)) {
+      case 0: {
+        TextBox& box = one_of<TextBox>({&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a});
+        const Text& text = kEntries[number(0, std::size(kEntries) - 1)];
+        input.type(box, text);
+        return "type " + box.name() + " " + to_utf8(text);
+      }
+      case 1:
+      case 2:
+        input.click(window.btn_compute);
+        return "compute";
+      case 3: {
+        ListControl& list = one_of<ListControl>(
+            {&window.cmb_band1, &window.cmb_band2, &window.cmb_band5, &window.cmb_band3, &window.cmb_tolerance});
+        const int index = number(0, 9);
+        input.pick(list, index);
+        return "pick " + list.name() + " " + std::to_string(index);
+      }
+      case 4: {
+        Control& control = one_of<Control>({&window.op_ma, &window.op_a, &window.chk_5band});
+        input.click(control);
+        return "click " + control.name();
+      }
+      case 5:
+        input.spin(window.UpDown1, number(0, 1) ? +1 : -1);
+        return "spin";
+      default:
+        input.key({number(0, 1) ? KeyName::Tab : KeyName::ShiftTab});
+        return "tab";
+    }
+  }
+
+  HeadlessPlatform platform;
+  Toolkit toolkit{platform};
+  UserInput input{toolkit};
+  frmMain window{toolkit};
+  std::mt19937 random;
+};
+
+void expect_band_matches_its_list(const ListControl& list, const Label& caption, const Shape& band) {
+  if (list.ListIndex < 0) {
+    EXPECT_EQ(caption.Caption.get(), u"") << list.name() << " cleared";
+    return;
+  }
+  EXPECT_EQ(caption.Caption.get(), list.Text.get().substr(0, 1)) << list.name();
+  EXPECT_EQ(band.FillColor, Get_color(band_item_value(list.Text))) << list.name();
+}
+
+void expect_consistent(const frmMain& w) {
+  expect_band_matches_its_list(w.cmb_band1, w.lbl_band1, w.shp_band1);
+  expect_band_matches_its_list(w.cmb_band2, w.lbl_band2, w.shp_band2);
+  expect_band_matches_its_list(w.cmb_band5, w.lbl_band5, w.shp_band5);
+  if (w.cmb_band3.ListIndex >= 0) {
+    EXPECT_EQ(w.lbl_band3.Caption.get(), *multiplier_caption(w.cmb_band3.ListIndex));
+    EXPECT_EQ(w.shp_band3.FillColor, Get_color(w.cmb_band3.ListIndex));
+  }
+  if (w.chk_5band.Value == 1) {
+    EXPECT_TRUE(w.lbl_band5.Visible);
+    EXPECT_EQ(w.shp_band3.Left, 3240);
+    EXPECT_EQ(w.lbl_band3.Left, w.lbl_band5.Left + w.lbl_band5.Width) << "multiplier follows the third digit";
+  } else {
+    EXPECT_FALSE(w.lbl_band5.Visible);
+    EXPECT_EQ(w.shp_band3.Left, 2880);
+    EXPECT_EQ(w.lbl_band3.Left, 2955);
+  }
+  EXPECT_EQ(w.lbl_ohm.Left, w.lbl_band3.Left + w.lbl_band3.Width + 100);
+  const Text& shown = w.txt_resistor_val.Text;
+  EXPECT_TRUE(shown == u"ERROR" || (!shown.empty() && IsNumeric(shown))) << to_utf8(shown);
+}
+
+TEST(RandomSessions, TheDrawnResistorAlwaysReadsAsItsLists) {
+  for (unsigned seed = 1; seed <= 150; ++seed) {
+    Session session(seed);
+    std::string trail;
+    for (int step = 0; step < 60; ++step) {
+      trail += session.act() + "\n";
+      SCOPED_TRACE("seed " + std::to_string(seed) + ", actions:\n" + trail);
+      ASSERT_TRUE(session.toolkit.running());
+      expect_consistent(session.window);
+      if (HasFailure()) return;
+    }
+    EXPECT_TRUE(session.platform.messages.size() <= 2u * 60u) << "at most two refusals per Compute";
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
