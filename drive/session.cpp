@@ -71,17 +71,17 @@ bool Session::step() {
 void Session::run(std::string_view command, std::string_view rest) {
   if (command == "type") {
     const auto [name, text] = split_word(rest);
-    report(input_.type(*find_control(name).control, from_utf8(text)));
+    report(input_.type(find_control(name), from_utf8(text)));
   } else if (command == "focus") {
-    report(input_.focus(*find_control(rest).control));
+    report(input_.focus(find_control(rest)));
   } else if (command == "click") {
-    report(input_.click(*find_control(rest).control));
+    report(input_.click(find_control(rest)));
   } else if (command == "pick") {
     const auto [name, index] = split_word(rest);
-    report(input_.pick(*find_control(name).control, parse_index(index)));
+    report(input_.pick(find_control(name), parse_index(index)));
   } else if (command == "spin") {
     if (rest != "up" && rest != "down") throw ScriptError{"spin takes up or down"};
-    report(input_.spin(*find_control("UpDown1").control, rest == "up" ? +1 : -1));
+    report(input_.spin(find_control("UpDown1"), rest == "up" ? +1 : -1));
   } else if (command == "key") {
     report(input_.key(parse_key(rest)));
   } else if (command == "close") {
@@ -90,8 +90,7 @@ void Session::run(std::string_view command, std::string_view rest) {
     const auto [name, value] = split_word(rest);
     const auto dot = name.rfind('.');
     if (dot == std::string_view::npos) throw ScriptError{"set takes CONTROL.Property: " + std::string(name)};
-    const Target target = find_control(name.substr(0, dot));
-    PropertyBase* property = target.control->property(name.substr(dot + 1));
+    PropertyBase* property = find_control(name.substr(0, dot)).property(name.substr(dot + 1));
     if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
     if (!property->writable()) throw ScriptError{std::string(name) + " is read-only"};
     try {
@@ -130,20 +129,20 @@ Form* Session::window_named(std::string_view name) const {
 
 // A name is a control of the active window unless qualified with its window; an unqualified name
 // that only another loaded window has means that window's control.
-Session::Target Session::find_control(std::string_view name) const {
+Control& Session::find_control(std::string_view name) const {
   const auto dot = name.find('.');
   if (dot != std::string_view::npos) {
     Form* window = window_named(name.substr(0, dot));
     if (window == nullptr) throw ScriptError{"unknown window: " + std::string(name.substr(0, dot))};
     Control* control = window->find(name.substr(dot + 1));
     if (control == nullptr) throw ScriptError{"unknown control: " + std::string(name)};
-    return {window, control};
+    return *control;
   }
-  if (Form* window = window_named(name)) return {window, window};
+  if (Form* window = window_named(name)) return *window;
   Form& active = active_window();
-  if (Control* control = active.find(name)) return {&active, control};
+  if (Control* control = active.find(name)) return *control;
   for (Form* window : toolkit_.loaded_windows()) {
-    if (Control* control = window->find(name)) return {window, control};
+    if (Control* control = window->find(name)) return *control;
   }
   throw ScriptError{"unknown control: " + std::string(name)};
 }
@@ -151,8 +150,11 @@ Session::Target Session::find_control(std::string_view name) const {
 std::string Session::read(std::string_view name) const {
   const auto dot = name.rfind('.');
   if (dot == std::string_view::npos) {
+    // The active window's values first, then those of the other loaded windows.
     std::vector<Form*> windows{&active_window()};
-    windows.insert(windows.end(), toolkit_.loaded_windows().begin(), toolkit_.loaded_windows().end());
+    for (Form* window : toolkit_.loaded_windows()) {
+      if (window != windows.front()) windows.push_back(window);
+    }
     for (Form* window : windows) {
       for (const WindowValue& value : window->window_values()) {
         if (value.name == name) return format_window_value(value);
@@ -160,17 +162,17 @@ std::string Session::read(std::string_view name) const {
     }
     throw ScriptError{"unknown name: " + std::string(name)};
   }
-  const Target target = find_control(name.substr(0, dot));
+  Control& target = find_control(name.substr(0, dot));
   const std::string_view property_name = name.substr(dot + 1);
   if (const long item = list_item_index(property_name); item >= 0) {
-    if (target.control->kind() != ControlKind::ComboBox && target.control->kind() != ControlKind::ListBox) {
-      throw ScriptError{"not a list: " + target.control->name()};
+    if (target.kind() != ControlKind::ComboBox && target.kind() != ControlKind::ListBox) {
+      throw ScriptError{"not a list: " + target.name()};
     }
-    const auto& items = static_cast<ListControl*>(target.control)->items();
+    const auto& items = static_cast<ListControl&>(target).items();
     if (item >= static_cast<long>(items.size())) throw ScriptError{"no such item: " + std::string(name)};
     return to_utf8(items[static_cast<std::size_t>(item)]);
   }
-  const PropertyBase* property = target.control->property(property_name);
+  const PropertyBase* property = target.property(property_name);
   if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
   return property->format();
 }

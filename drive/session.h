@@ -30,13 +30,10 @@ class Session {
   void run(std::string_view command, std::string_view rest);
   void report(const UserInput::Refusal& refusal);
 
-  struct Target {
-    Form* window = nullptr;
-    Control* control = nullptr;  // the window itself for its caption
-  };
   Form& active_window() const;
   Form* window_named(std::string_view name) const;
-  Target find_control(std::string_view name) const;
+  // A control, or a window itself (for its caption).
+  Control& find_control(std::string_view name) const;
   std::string read(std::string_view name) const;
   void dump() const;
 

@@ -58,7 +58,7 @@ void Label::design(const Design& d) {
   transparent = d.transparent;
   ForeColor.set_initial(d.fore_color);
   ToolTipText = d.tooltip;
-  if (auto_size) Width.set_initial(form().toolkit().text_width(shown_font(), shown_caption()));
+  if (auto_size) Width.set_initial(caption_width());
 }
 
 Text Label::shown_caption() const { return font.face == kSymbolFace ? symbol_to_unicode(Caption) : Caption.get(); }
@@ -69,13 +69,15 @@ Font Label::shown_font() const {
   return shown;
 }
 
+float Label::caption_width() const { return form().toolkit().text_width(shown_font(), shown_caption()); }
+
 void Label::fit_to_caption() {
-  if (auto_size) Width.store(form().toolkit().text_width(shown_font(), shown_caption()));
+  if (auto_size) Width.store(caption_width());
 }
 
 // --- TextBox ---
 
-TextBox::TextBox(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::TextBox) {
+TextBox::TextBox(Form& form, std::string name) : Focusable(form, std::move(name), ControlKind::TextBox) {
   // A new text puts the caret at its start with nothing selected; a selection stays within the text.
   Text.react_to_changes_with([this] {
     SelStart.store(0);
@@ -104,7 +106,7 @@ void TextBox::design(const Design& d) {
 
 // --- ListControl ---
 
-ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Placed(form, std::move(name), kind) {
+ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Focusable(form, std::move(name), kind) {
   ListIndex.check_writes_with([this](Integer index) { require(index >= -1 && index < ListCount); });
   ListIndex.react_to_changes_with([this] {
     Text.store(ListIndex >= 0 ? items_[static_cast<std::size_t>(ListIndex.get())] : tarvex::Text{});
@@ -122,13 +124,13 @@ void ListControl::design(const Design& d) {
 
 // --- Buttons ---
 
-CheckBox::CheckBox(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::CheckBox) {
+CheckBox::CheckBox(Form& form, std::string name) : Focusable(form, std::move(name), ControlKind::CheckBox) {
   Value.check_writes_with([](Integer value) { require(value >= 0 && value <= 2); });
   Value.react_to_changes_with([this] { raise(Click); });
 }
 
 OptionButton::OptionButton(Form& form, std::string name)
-    : Placed(form, std::move(name), ControlKind::OptionButton) {
+    : Focusable(form, std::move(name), ControlKind::OptionButton) {
   Value.react_to_changes_with([this] {
     if (!Value) return;
     for (Control* other : this->form().controls()) {
@@ -141,7 +143,7 @@ OptionButton::OptionButton(Form& form, std::string name)
 }
 
 CommandButton::CommandButton(Form& form, std::string name)
-    : Placed(form, std::move(name), ControlKind::CommandButton) {}
+    : Focusable(form, std::move(name), ControlKind::CommandButton) {}
 
 // --- Graphics ---
 

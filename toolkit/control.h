@@ -98,6 +98,16 @@ class Placed : public Control {
   Property<float> Height{*this, "Height"};
 };
 
+// A control that takes the focus while it is visible and enabled.
+class Focusable : public Placed {
+ public:
+  using Placed::Placed;
+  bool takes_focus() const override { return Visible && Enabled; }
+  bool enabled() const override { return Enabled; }
+
+  Property<bool> Enabled{*this, "Enabled", true};
+};
+
 class Label : public Placed {
  public:
   Label(Form& form, std::string name);
@@ -130,10 +140,11 @@ class Label : public Placed {
   Property<bool> Enabled{*this, "Enabled", true};
 
  private:
+  float caption_width() const;
   void fit_to_caption();
 };
 
-class TextBox : public Placed {
+class TextBox : public Focusable {
  public:
   TextBox(Form& form, std::string name);
   struct Design {
@@ -144,8 +155,6 @@ class TextBox : public Placed {
     bool visible = true;
   };
   void design(const Design& d);
-  bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
 
   Font font;
   Alignment alignment = Alignment::Left;
@@ -155,11 +164,10 @@ class TextBox : public Placed {
   Property<Long> SelStart{*this, "SelStart"};
   Property<Long> SelLength{*this, "SelLength"};
   Property<Color> ForeColor{*this, "ForeColor", kWindowText};
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
 // A drop-down list (no typing) or a plain list.
-class ListControl : public Placed {
+class ListControl : public Focusable {
  public:
   ListControl(Form& form, std::string name, ControlKind kind);
   struct Design {
@@ -169,8 +177,6 @@ class ListControl : public Placed {
     tarvex::Text tooltip{};
   };
   void design(const Design& d);
-  bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
 
   const std::vector<tarvex::Text>& items() const { return items_; }
 
@@ -181,50 +187,40 @@ class ListControl : public Placed {
   Property<Integer> ListIndex{*this, "ListIndex", -1};
   Property<tarvex::Text> Text{*this, "Text", {}, false};
   Property<Integer> ListCount{*this, "ListCount", 0, false};
-  Property<bool> Enabled{*this, "Enabled", true};
 
  private:
   std::vector<tarvex::Text> items_;
 };
 
-class CheckBox : public Placed {
+class CheckBox : public Focusable {
  public:
   CheckBox(Form& form, std::string name);
-  bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
 
   Font font;
 
   Property<Text> Caption{*this, "Caption"};
   Property<Integer> Value{*this, "Value"};  // 0 unchecked, 1 checked, 2 greyed; a change runs Click
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
-class OptionButton : public Placed {
+class OptionButton : public Focusable {
  public:
   OptionButton(Form& form, std::string name);
-  bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
 
   Font font;
 
   Property<Text> Caption{*this, "Caption"};
   Property<bool> Value{*this, "Value"};  // True clears every other option button of the window
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
-class CommandButton : public Placed {
+class CommandButton : public Focusable {
  public:
   CommandButton(Form& form, std::string name);
-  bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
 
   Font font;
   bool is_default = false;  // pressed by Enter
   bool is_cancel = false;   // pressed by Esc
 
   Property<Text> Caption{*this, "Caption"};
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
