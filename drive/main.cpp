@@ -2,40 +2,27 @@
 #include <iostream>
 #include <string_view>
 
-#include "drive/session.h"
-#include "main_window/frm_main.h"
-#include "toolkit/headless/headless_platform.h"
+#include "drive/headless_drive.h"
+#include "drive/run_result.h"
+#ifdef TARVEX_DRIVE_WITH_QT
+#include "drive/qt_drive.h"
+#endif
 
 int main(int argc, char** argv) {
-  using namespace tarvex;
+  bool with_qt = false;
   for (int i = 1; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--qt") {
-      std::cerr << "tarvex-drive: the Qt windows are not built yet; run without --qt\n";
-      return 2;
+      with_qt = true;
+      continue;
     }
-    std::cerr << "tarvex-drive: unknown option " << argv[i] << "\n";
+    std::cerr << "tarvex-drive: unknown option " << argv[i] << " (the only option is --qt)\n";
     return 2;
   }
-
-  HeadlessPlatform platform;
-  Toolkit toolkit(platform);
-  UserInput input(toolkit);
-  Session session(toolkit, input, std::cin, std::cout);
-  toolkit.record_outside_effects([](const std::string& line) { std::cout << line << '\n'; });
-  platform.pump = [&session] { return session.step(); };
-
-  try {
-    frmMain main_window(toolkit);
-    toolkit.dispatch([&] {
-      toolkit.Load(main_window);
-      toolkit.Show(main_window);
-    });
-    while (session.step()) {
-    }
-  } catch (const ScriptError& error) {
-    std::cout.flush();
-    std::cerr << "line " << session.line_number() << ": " << error.message << "\n";
-    return 2;
-  }
-  return 0;
+  if (!with_qt) return tarvex::finish(tarvex::drive_headless(std::cin, std::cout));
+#ifdef TARVEX_DRIVE_WITH_QT
+  return tarvex::finish(tarvex::drive_with_qt(argc, argv, std::cin, std::cout));
+#else
+  std::cerr << "tarvex-drive: this build has no Qt windows; run without --qt\n";
+  return 2;
+#endif
 }

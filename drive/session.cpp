@@ -36,11 +36,23 @@ long parse_index(std::string_view text) {
   return index;
 }
 
+float parse_twips(std::string_view text) {
+  float twips = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), twips);
+  if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
+    throw ScriptError{"not a position in twips: " + std::string(text)};
+  }
+  return twips;
+}
+
 KeyPress parse_key(std::string_view key) {
   if (key == "Enter") return {KeyName::Enter};
   if (key == "Escape") return {KeyName::Escape};
   if (key == "Tab") return {KeyName::Tab};
   if (key == "Shift+Tab") return {KeyName::ShiftTab};
+  if (key == "Space") return {KeyName::Space};
+  if (key == "Up") return {KeyName::Up};
+  if (key == "Down") return {KeyName::Down};
   if (key.size() == 5 && key.substr(0, 4) == "Alt+" && std::isalnum(static_cast<unsigned char>(key[4]))) {
     return {KeyName::Alt, static_cast<char16_t>(key[4])};
   }
@@ -57,13 +69,18 @@ long list_item_index(std::string_view property) {
 
 bool Session::step() {
   std::string line;
-  while (toolkit_.running() && std::getline(script_, line)) {
+  while (!failure_ && toolkit_.running() && std::getline(script_, line)) {
     ++line_number_;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     const auto [command, rest] = split_word(line);
-    run(command, rest);
-    return toolkit_.running();
+    try {
+      run(command, rest);
+    } catch (const ScriptError& error) {
+      failure_ = "line " + std::to_string(line_number_) + ": " + error.message;
+      return false;
+    }
+    return !failure_ && toolkit_.running();
   }
   return false;
 }
@@ -71,21 +88,21 @@ bool Session::step() {
 void Session::run(std::string_view command, std::string_view rest) {
   if (command == "type") {
     const auto [name, text] = split_word(rest);
-    report(input_.type(find_control(name), from_utf8(text)));
+    report(hands_.type(find_control(name), from_utf8(text)));
   } else if (command == "focus") {
-    report(input_.focus(find_control(rest)));
+    report(hands_.focus(find_control(rest)));
   } else if (command == "click") {
-    report(input_.click(find_control(rest)));
+    report(hands_.click(find_control(rest)));
   } else if (command == "pick") {
     const auto [name, index] = split_word(rest);
-    report(input_.pick(find_control(name), parse_index(index)));
+    report(hands_.pick(find_control(name), parse_index(index)));
   } else if (command == "spin") {
     if (rest != "up" && rest != "down") throw ScriptError{"spin takes up or down"};
-    report(input_.spin(find_control("UpDown1"), rest == "up" ? +1 : -1));
+    report(hands_.spin(find_control("UpDown1"), rest == "up" ? +1 : -1));
   } else if (command == "key") {
-    report(input_.key(parse_key(rest)));
+    report(hands_.key(parse_key(rest)));
   } else if (command == "close") {
-    report(input_.close());
+    report(hands_.close());
   } else if (command == "set") {
     const auto [name, value] = split_word(rest);
     const auto dot = name.rfind('.');
@@ -93,18 +110,29 @@ void Session::run(std::string_view command, std::string_view rest) {
     PropertyBase* property = find_control(name.substr(0, dot)).property(name.substr(dot + 1));
     if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
     if (!property->writable()) throw ScriptError{std::string(name) + " is read-only"};
-    try {
-      toolkit_.dispatch([&] { property->write_text(value); });
-    } catch (const BadPropertyText& bad) {
-      throw ScriptError{bad.message};
-    }
+    // A value that is no value of the property is the script's error; what the write sets off is
+    // the program's, which the toolkit reports.
+    std::optional<std::string> bad_value;
+    toolkit_.dispatch([&] {
+      try {
+        property->write_text(value);
+      } catch (const BadPropertyText& bad) {
+        bad_value = bad.message;
+      }
+    });
+    if (bad_value) throw ScriptError{*bad_value};
   } else if (command == "print") {
     const std::string value = read(rest);
     out_ << rest << '=' << value << '\n';
   } else if (command == "dump") {
     dump();
-  } else if (command == "shot" || command == "pixel") {
-    throw ScriptError{std::string(command) + " needs the Qt windows (--qt)"};
+  } else if (command == "shot") {
+    if (rest.empty()) throw ScriptError{"shot takes a file name"};
+    hands_.shot(std::string(rest));
+  } else if (command == "pixel") {
+    const auto [x, y] = split_word(rest);
+    const std::string value = hands_.pixel(parse_twips(x), parse_twips(y));
+    out_ << "pixel " << rest << '=' << value << '\n';
   } else {
     throw ScriptError{"unknown command: " + std::string(command)};
   }
@@ -181,11 +209,11 @@ void Session::dump() const {
   const Form& window = active_window();
   std::vector<std::pair<std::string, std::string>> lines;
   for (const PropertyBase* property : window.properties()) {
-    lines.emplace_back(window.name() + "." + property->name(), property->format());
+    lines.emplace_back(window.name() + "." + std::string(property->name()), property->format());
   }
   for (const Control* control : window.controls()) {
     for (const PropertyBase* property : control->properties()) {
-      lines.emplace_back(control->name() + "." + property->name(), property->format());
+      lines.emplace_back(control->name() + "." + std::string(property->name()), property->format());
     }
     if (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox) {
       const auto& items = static_cast<const ListControl*>(control)->items();

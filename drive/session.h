@@ -6,25 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
+#include "drive/hands.h"
 #include "toolkit/toolkit.h"
-#include "toolkit/user_input.h"
 
 namespace tarvex {
 
-// A line the driver cannot carry out: it ends the run with exit status 2. (Not a std::exception, so
-// that the toolkit's dispatch, which reports errors of the program, lets it through.)
-struct ScriptError {
-  std::string message;
-};
-
 class Session {
  public:
-  Session(Toolkit& toolkit, UserInput& input, std::istream& script, std::ostream& out)
-      : toolkit_(toolkit), input_(input), script_(script), out_(out) {}
+  Session(Toolkit& toolkit, Hands& hands, std::istream& script, std::ostream& out)
+      : toolkit_(toolkit), hands_(hands), script_(script), out_(out) {}
 
-  // Carries out the next line of the script; false at its end or once the program has ended.
+  // Carries out the next line of the script; false at its end, once the program has ended, or after
+  // a line that the driver cannot carry out (which stops the script for good).
   bool step();
-  long line_number() const { return line_number_; }
+  // The line that stopped the script, as "line N: what is wrong".
+  const std::optional<std::string>& failure() const { return failure_; }
 
  private:
   void run(std::string_view command, std::string_view rest);
@@ -38,10 +36,11 @@ class Session {
   void dump() const;
 
   Toolkit& toolkit_;
-  UserInput& input_;
+  Hands& hands_;
   std::istream& script_;
   std::ostream& out_;
   long line_number_ = 0;
+  std::optional<std::string> failure_;
 };
 
 }  // namespace tarvex

@@ -12,9 +12,6 @@ namespace tarvex {
 
 namespace {
 
-// Twips per pixel at 96 dots per inch.
-constexpr float kTwipsPerPixel = 15.0f;
-
 void require(bool ok) {
   if (!ok) throw Error(ErrorKind::InvalidPropertyValue);
 }
@@ -33,6 +30,55 @@ PropertyBase* Control::property(std::string_view property_name) const {
   return nullptr;
 }
 
+bool is_windowed(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+    case ControlKind::StatusBar:
+    case ControlKind::UpDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+char16_t access_key(std::u16string_view caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] == u'&') {
+      ++i;
+      continue;
+    }
+    const char16_t c = caption[i + 1];
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+  }
+  return 0;
+}
+
+Text without_access_marks(std::u16string_view caption) {
+  Text shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
+Text accessible_name_of(const Control& control) {
+  if (!control.accessible_name.empty()) return control.accessible_name;
+  if (control.prompt != nullptr) {
+    Text name = without_access_marks(control.prompt->shown_caption());
+    while (!name.empty() && (name.back() == u':' || name.back() == u' ')) name.pop_back();
+    return name;
+  }
+  if (const Text* caption = control.caption()) return without_access_marks(*caption);
+  return {};
+}
+
 void Placed::place(Bounds b) {
   Left.set_initial(b.left);
   Top.set_initial(b.top);
@@ -42,7 +88,8 @@ void Placed::place(Bounds b) {
 
 // --- Label ---
 
-Label::Label(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Label) {
+Label::Label(Form& form, std::string name)
+    : Placed(form, std::move(name), ControlKind::Label), WithEnabled(this), WithCaption(this) {
   Caption.react_to_changes_with([this] { fit_to_caption(); });
   FontBold.react_to_changes_with([this] { fit_to_caption(); });
 }
@@ -65,9 +112,12 @@ Text Label::shown_caption() const { return font.face == kSymbolFace ? symbol_to_
 
 Font Label::shown_font() const {
   Font shown = font;
+  if (shown.face == kSymbolFace) shown.face = form().font.face;
   shown.bold = FontBold;
   return shown;
 }
+
+Color Label::back_color() const { return form().back_color; }
 
 float Label::caption_width() const { return form().toolkit().text_width(shown_font(), shown_caption()); }
 
@@ -124,13 +174,14 @@ void ListControl::design(const Design& d) {
 
 // --- Buttons ---
 
-CheckBox::CheckBox(Form& form, std::string name) : Focusable(form, std::move(name), ControlKind::CheckBox) {
+CheckBox::CheckBox(Form& form, std::string name)
+    : Focusable(form, std::move(name), ControlKind::CheckBox), WithCaption(this) {
   Value.check_writes_with([](Integer value) { require(value >= 0 && value <= 2); });
   Value.react_to_changes_with([this] { raise(Click); });
 }
 
 OptionButton::OptionButton(Form& form, std::string name)
-    : Focusable(form, std::move(name), ControlKind::OptionButton) {
+    : Focusable(form, std::move(name), ControlKind::OptionButton), WithCaption(this) {
   Value.react_to_changes_with([this] {
     if (!Value) return;
     for (Control* other : this->form().controls()) {
@@ -143,7 +194,7 @@ OptionButton::OptionButton(Form& form, std::string name)
 }
 
 CommandButton::CommandButton(Form& form, std::string name)
-    : Focusable(form, std::move(name), ControlKind::CommandButton) {}
+    : Focusable(form, std::move(name), ControlKind::CommandButton), WithCaption(this) {}
 
 // --- Graphics ---
 
@@ -169,13 +220,14 @@ void Line::design(const Design& d) {
   border_width = d.width;
 }
 
-Image::Image(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Image) {}
+Image::Image(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Image), WithEnabled(this) {}
 
 StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::StatusBar) {}
 
 // --- UpDown ---
 
-UpDown::UpDown(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::UpDown) {
+UpDown::UpDown(Form& form, std::string name)
+    : Placed(form, std::move(name), ControlKind::UpDown), WithEnabled(this) {
   Value.check_writes_with([this](Long value) { require(value >= Min && value <= Max); });
   Value.react_to_changes_with([this] {
     if (buddy) buddy->Text = to_text(Variant::Long(Value));
@@ -204,6 +256,8 @@ void UpDown::step(int direction) {
 // --- Menu ---
 
 Menu::Menu(Form& form, std::string name, Menu* parent_menu)
-    : Control(form, std::move(name), ControlKind::Menu), parent(parent_menu) {}
+    : Control(form, std::move(name), ControlKind::Menu), WithEnabled(this), WithCaption(this), parent(parent_menu) {
+  if (parent) parent->items_.push_back(this);
+}
 
 }  // namespace tarvex

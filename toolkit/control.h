@@ -45,6 +45,8 @@ struct Bounds {
   float left = 0, top = 0, width = 0, height = 0;
 };
 
+class Label;
+
 class Control {
  public:
   // Registers the control with its window (a window, built with itself as form, does not).
@@ -62,7 +64,10 @@ class Control {
   void add_property(PropertyBase& property) { properties_.push_back(&property); }
 
   virtual bool takes_focus() const { return false; }
-  virtual bool enabled() const { return true; }
+  // False while the control's Enabled is False; kinds without Enabled are always enabled.
+  bool enabled() const { return enabled_ == nullptr || enabled_->get(); }
+  // The caption of the kinds that have one (with its "&" access-key marks), else nullptr.
+  const Text* caption() const { return caption_ ? &caption_->get() : nullptr; }
 
   // Runs a handler if one is attached; its errors travel to whoever raised the event.
   static void raise(const Handler& handler) {
@@ -74,17 +79,42 @@ class Control {
   Handler GotFocus;
   Handler LostFocus;
 
-  Text ToolTipText;  // design-time
+  // Design-time: the tooltip; for assistive technology, the label that prompts for the control and,
+  // where neither a prompt nor a caption says what it is, a name of its own.
+  Text ToolTipText;
+  const Label* prompt = nullptr;
+  Text accessible_name;
 
  private:
+  friend struct WithEnabled;
+  friend struct WithCaption;
   Form& form_;
   std::string name_;
   ControlKind kind_;
   std::vector<PropertyBase*> properties_;
+  Property<bool>* enabled_ = nullptr;
+  Property<Text>* caption_ = nullptr;
 
  public:
-  Property<bool> Visible{*this, "Visible", true};
+  Property<bool> Visible{*this, PropertyId::Visible, true};
 };
+
+// The Enabled property, declared once for every kind that has one, so that every kind that can be
+// disabled refuses input in the same way.
+struct WithEnabled {
+  explicit WithEnabled(Control* self) : Enabled{*self, PropertyId::Enabled, true} { self->enabled_ = &Enabled; }
+  Property<bool> Enabled;
+};
+
+// The Caption property, declared once for every kind that shows one.
+struct WithCaption {
+  explicit WithCaption(Control* self) : Caption{*self, PropertyId::Caption} { self->caption_ = &Caption; }
+  Property<Text> Caption;
+};
+
+// Windowed controls are widgets of their own, stacked above every label, shape, line and picture,
+// and among themselves in the order they were built (a later one lies above an earlier one).
+bool is_windowed(ControlKind kind);
 
 // A control with a rectangle of its own.
 class Placed : public Control {
@@ -92,23 +122,21 @@ class Placed : public Control {
   using Control::Control;
   void place(Bounds b);
 
-  Property<float> Left{*this, "Left"};
-  Property<float> Top{*this, "Top"};
-  Property<float> Width{*this, "Width"};
-  Property<float> Height{*this, "Height"};
+  Property<float> Left{*this, PropertyId::Left};
+  Property<float> Top{*this, PropertyId::Top};
+  Property<float> Width{*this, PropertyId::Width};
+  Property<float> Height{*this, PropertyId::Height};
 };
 
 // A control that takes the focus while it is visible and enabled.
-class Focusable : public Placed {
+class Focusable : public Placed, public WithEnabled {
  public:
-  using Placed::Placed;
+  Focusable(Form& form, std::string name, ControlKind kind)
+      : Placed(form, std::move(name), kind), WithEnabled(this) {}
   bool takes_focus() const override { return Visible && Enabled; }
-  bool enabled() const override { return Enabled; }
-
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
-class Label : public Placed {
+class Label : public Placed, public WithEnabled, public WithCaption {
  public:
   Label(Form& form, std::string name);
   struct Design {
@@ -124,9 +152,13 @@ class Label : public Placed {
   };
   void design(const Design& d);
 
-  // The text as drawn: captions in the Symbol typeface show the characters they stand for.
+  // The text as drawn and measured, and the font it is drawn in: a caption in the Symbol typeface
+  // is drawn as the characters it stands for, in the window's ordinary typeface.
   Text shown_caption() const;
   Font shown_font() const;
+  // An opaque label fills its rectangle with the window's background before drawing its text.
+  bool paints_background() const { return !transparent; }
+  Color back_color() const;
 
   Font font;
   Alignment alignment = Alignment::Left;
@@ -134,10 +166,8 @@ class Label : public Placed {
   bool word_wrap = false;
   bool transparent = false;
 
-  Property<Text> Caption{*this, "Caption"};
-  Property<Color> ForeColor{*this, "ForeColor", kWindowText};
-  Property<bool> FontBold{*this, "FontBold"};
-  Property<bool> Enabled{*this, "Enabled", true};
+  Property<Color> ForeColor{*this, PropertyId::ForeColor, kWindowText};
+  Property<bool> FontBold{*this, PropertyId::FontBold};
 
  private:
   float caption_width() const;
@@ -160,10 +190,10 @@ class TextBox : public Focusable {
   Alignment alignment = Alignment::Left;
   bool read_only = false;  // takes the focus, refuses typing
 
-  Property<tarvex::Text> Text{*this, "Text"};
-  Property<Long> SelStart{*this, "SelStart"};
-  Property<Long> SelLength{*this, "SelLength"};
-  Property<Color> ForeColor{*this, "ForeColor", kWindowText};
+  Property<tarvex::Text> Text{*this, PropertyId::Text};
+  Property<Long> SelStart{*this, PropertyId::SelStart};
+  Property<Long> SelLength{*this, PropertyId::SelLength};
+  Property<Color> ForeColor{*this, PropertyId::ForeColor, kWindowText};
 };
 
 // A drop-down list (no typing) or a plain list.
@@ -184,43 +214,39 @@ class ListControl : public Focusable {
 
   // Setting it beyond the items fails with the list error (Invalid property value); a new value
   // updates Text and runs Click before the write returns.
-  Property<Integer> ListIndex{*this, "ListIndex", -1};
-  Property<tarvex::Text> Text{*this, "Text", {}, false};
-  Property<Integer> ListCount{*this, "ListCount", 0, false};
+  Property<Integer> ListIndex{*this, PropertyId::ListIndex, -1};
+  Property<tarvex::Text> Text{*this, PropertyId::Text, {}, false};
+  Property<Integer> ListCount{*this, PropertyId::ListCount, 0, false};
 
  private:
   std::vector<tarvex::Text> items_;
 };
 
-class CheckBox : public Focusable {
+class CheckBox : public Focusable, public WithCaption {
  public:
   CheckBox(Form& form, std::string name);
 
   Font font;
 
-  Property<Text> Caption{*this, "Caption"};
-  Property<Integer> Value{*this, "Value"};  // 0 unchecked, 1 checked, 2 greyed; a change runs Click
+  Property<Integer> Value{*this, PropertyId::Value};  // 0 unchecked, 1 checked, 2 greyed; a change runs Click
 };
 
-class OptionButton : public Focusable {
+class OptionButton : public Focusable, public WithCaption {
  public:
   OptionButton(Form& form, std::string name);
 
   Font font;
 
-  Property<Text> Caption{*this, "Caption"};
-  Property<bool> Value{*this, "Value"};  // True clears every other option button of the window
+  Property<bool> Value{*this, PropertyId::Value};  // True clears every other option button of the window
 };
 
-class CommandButton : public Focusable {
+class CommandButton : public Focusable, public WithCaption {
  public:
   CommandButton(Form& form, std::string name);
 
   Font font;
   bool is_default = false;  // pressed by Enter
   bool is_cancel = false;   // pressed by Esc
-
-  Property<Text> Caption{*this, "Caption"};
 };
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
@@ -242,8 +268,8 @@ class Shape : public Placed {
   bool has_border = true;
   int border_width = 1;
 
-  Property<Color> FillColor{*this, "FillColor"};
-  Property<Color> BorderColor{*this, "BorderColor"};
+  Property<Color> FillColor{*this, PropertyId::FillColor};
+  Property<Color> BorderColor{*this, PropertyId::BorderColor};
 };
 
 class Line : public Control {
@@ -258,32 +284,29 @@ class Line : public Control {
 
   int border_width = 1;
 
-  Property<float> X1{*this, "X1"};
-  Property<float> Y1{*this, "Y1"};
-  Property<float> X2{*this, "X2"};
-  Property<float> Y2{*this, "Y2"};
-  Property<Color> BorderColor{*this, "BorderColor", kWindowText};
+  Property<float> X1{*this, PropertyId::X1};
+  Property<float> Y1{*this, PropertyId::Y1};
+  Property<float> X2{*this, PropertyId::X2};
+  Property<float> Y2{*this, PropertyId::Y2};
+  Property<Color> BorderColor{*this, PropertyId::BorderColor, kWindowText};
 };
 
-class Image : public Placed {
+class Image : public Placed, public WithEnabled {
  public:
   Image(Form& form, std::string name);
-  bool enabled() const override { return Enabled; }
 
   std::string picture;  // resource name of the picture, shown stretched to the box
-
-  Property<bool> Enabled{*this, "Enabled", true};
 };
 
 class StatusBar : public Placed {
  public:
   StatusBar(Form& form, std::string name);
 
-  Property<Text> SimpleText{*this, "SimpleText"};
+  Property<Text> SimpleText{*this, PropertyId::SimpleText};
 };
 
 // Up and down arrows attached to a text box, whose text they keep equal to their value.
-class UpDown : public Placed {
+class UpDown : public Placed, public WithEnabled {
  public:
   UpDown(Form& form, std::string name);
   struct Design {
@@ -292,31 +315,40 @@ class UpDown : public Placed {
     Long value = 0, min = 0, max = 10, increment = 1;
   };
   void design(const Design& d);
-  bool enabled() const override { return Enabled; }
 
   // One click on an arrow: a step within the bounds; at a bound nothing changes.
   void step(int direction);
 
   TextBox* buddy = nullptr;
 
-  Property<Long> Value{*this, "Value"};
-  Property<Long> Min{*this, "Min"};
-  Property<Long> Max{*this, "Max", 10};
-  Property<Long> Increment{*this, "Increment", 1};
-  Property<bool> Enabled{*this, "Enabled", true};
+  Property<Long> Value{*this, PropertyId::Value};
+  Property<Long> Min{*this, PropertyId::Min};
+  Property<Long> Max{*this, PropertyId::Max, 10};
+  Property<Long> Increment{*this, PropertyId::Increment, 1};
 };
 
-// A menu title or a menu item; a caption of "-" makes a separator line.
-class Menu : public Control {
+// A menu title on the window's menu bar, or an item of the menu given as its parent; a caption of
+// "-" makes a separator line.
+class Menu : public Control, public WithEnabled, public WithCaption {
  public:
   Menu(Form& form, std::string name, Menu* parent = nullptr);
-  bool enabled() const override { return Enabled; }
   bool is_separator() const { return Caption.get() == u"-"; }
+  bool is_title() const { return parent == nullptr; }
+  // A title's items, in the order they were built (which is their order in the open menu).
+  const std::vector<Menu*>& items() const { return items_; }
 
   Menu* const parent;
 
-  Property<Text> Caption{*this, "Caption"};
-  Property<bool> Enabled{*this, "Enabled", true};
+ private:
+  std::vector<Menu*> items_;
 };
+
+// The letter after a single "&" in a caption, upper-cased; 0 when there is none.
+char16_t access_key(std::u16string_view caption);
+// The caption as shown, without its "&" marks ("&&" shows one "&").
+Text without_access_marks(std::u16string_view caption);
+// What assistive technology announces for a control: its own name, else its prompt's text (without
+// the colon), else its caption.
+Text accessible_name_of(const Control& control);
 
 }  // namespace tarvex

@@ -1,11 +1,15 @@
 #include "toolkit/form.h"
 
+#include "core/errors.h"
 #include "toolkit/toolkit.h"
 
 namespace tarvex {
 
-Form::Form(Toolkit& toolkit, std::string name) : Control(*this, std::move(name), ControlKind::Form), toolkit_(toolkit) {
+Form::Form(Toolkit& toolkit, std::string name)
+    : Control(*this, std::move(name), ControlKind::Form), WithCaption(this), toolkit_(toolkit) {
   Visible.set_initial(false);
+  Visible.make_read_only();
+  Visible.check_writes_with([](bool) { throw Error(ErrorKind::InvalidPropertyValue); });
 }
 
 Form::~Form() { toolkit_.forget(*this); }
@@ -15,6 +19,18 @@ Control* Form::find(std::string_view control_name) const {
     if (c->name() == control_name) return c;
   }
   return nullptr;
+}
+
+}  // namespace tarvex
+
+namespace tarvex {
+
+std::vector<Menu*> Form::menu_bar() const {
+  std::vector<Menu*> titles;
+  for (Control* c : controls_) {
+    if (c->kind() == ControlKind::Menu && static_cast<Menu*>(c)->is_title()) titles.push_back(static_cast<Menu*>(c));
+  }
+  return titles;
 }
 
 }  // namespace tarvex

@@ -12,11 +12,19 @@ namespace tarvex {
 
 class Toolkit;
 
+// One property that has changed. A change that the user made in a widget (typing into a text box,
+// moving its caret) is marked, so that the view does not write it back into that widget.
+struct PropertyChange {
+  Control& control;
+  PropertyBase& property;
+  bool made_in_widget;
+};
+
 // Told of every property that changes, so that a view can update that one widget property.
 class PropertyObserver {
  public:
   virtual ~PropertyObserver() = default;
-  virtual void property_changed(Control& control, PropertyBase& property) = 0;
+  virtual void property_changed(const PropertyChange& change) = 0;
 };
 
 // A window-level value as the driver reads it: a Variant, a Long or a Boolean.
@@ -27,7 +35,7 @@ struct WindowValue {
 
 enum class FormBorder { FixedSingle, FixedDialog };
 
-class Form : public Control {
+class Form : public Control, public WithCaption {
  public:
   Form(Toolkit& toolkit, std::string name);
   // A window destroyed while still loaded (its program's input ended) leaves the toolkit's lists.
@@ -49,14 +57,29 @@ class Form : public Control {
 
   // Lines, shapes, labels and pictures, back to front; windowed controls always lie above them.
   const std::vector<Control*>& paint_order() const { return paint_order_; }
+  // The menu titles of the menu bar, left to right.
+  std::vector<Menu*> menu_bar() const;
 
-  // A window is Visible once the toolkit has shown it, until it is unloaded.
+  // A window is Visible once the toolkit has shown it, until it is unloaded; only the toolkit
+  // shows and hides it, so Visible takes no writes.
   bool is_loaded() const { return loaded_; }
 
   void set_observer(PropertyObserver* observer) { observer_ = observer; }
   void tell_view(Control& control, PropertyBase& property) {
-    if (observer_) observer_->property_changed(control, property);
+    if (observer_) observer_->property_changed({control, property, &control == edited_in_widget_});
   }
+
+  // While it lives, the changes of one control are the user's own edits in its widget.
+  class EditInWidget {
+   public:
+    EditInWidget(Form& form, const Control& control) : form_(form) { form_.edited_in_widget_ = &control; }
+    ~EditInWidget() { form_.edited_in_widget_ = nullptr; }
+    EditInWidget(const EditInWidget&) = delete;
+    EditInWidget& operator=(const EditInWidget&) = delete;
+
+   private:
+    Form& form_;
+  };
 
   // The look, as designed.
   float client_width = 0;
@@ -68,8 +91,6 @@ class Form : public Control {
   Font font;
   Color back_color = kButtonFace;
   std::string icon;
-
-  Property<Text> Caption{*this, "Caption"};
 
  protected:
   void set_tab_order(std::vector<Control*> order) { tab_order_ = std::move(order); }
@@ -84,6 +105,7 @@ class Form : public Control {
   Control* focused_ = nullptr;
   bool loaded_ = false;
   PropertyObserver* observer_ = nullptr;
+  const Control* edited_in_widget_ = nullptr;
 };
 
 }  // namespace tarvex

@@ -21,10 +21,14 @@ class Platform {
   // The width in twips of a text drawn in a font, as the window would draw it.
   virtual float text_width(const Font& font, std::u16string_view text) = 0;
 
-  // A window's life, for a view to build, show and remove its widgets.
+  // A window's life, for a view to build, show and remove its widgets. A modal window is shown over
+  // its owner, which takes no input until it is gone.
   virtual void window_loaded(Form&) {}
-  virtual void window_shown(Form&) {}
+  virtual void window_shown(Form&, Form* /*owner*/, bool /*modal*/) {}
   virtual void window_unloaded(Form&) {}
+  // The record of a window that is still loaded is going away (its program's input has ended).
+  virtual void window_destroyed(Form&) {}
+  // The toolkit has given the focus to a control (or taken it back to one the view moved away from).
   virtual void focus_moved(Form&, Control*) {}
   // Takes the user's input until the window has been unloaded (or the input has ended).
   virtual void run_modal(Form& window) = 0;

@@ -2,6 +2,8 @@
 // The program's identity, as the windows read it.
 #include <string_view>
 
+#include "toolkit/program_version.h"
+
 namespace tarvex {
 
 struct ProgramInfo {
@@ -11,6 +13,6 @@ struct ProgramInfo {
   int revision;
 };
 
-inline constexpr ProgramInfo kProgram{u"Tarvex", 1, 5, 4};
+inline constexpr ProgramInfo kProgram{u"Tarvex", kVersionMajor, kVersionMinor, kVersionPatch};
 
 }  // namespace tarvex

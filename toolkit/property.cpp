@@ -9,8 +9,8 @@
 
 namespace tarvex {
 
-PropertyBase::PropertyBase(Control& owner, std::string name, bool writable)
-    : owner_(owner), name_(std::move(name)), writable_(writable) {
+PropertyBase::PropertyBase(Control& owner, PropertyId id, bool writable)
+    : owner_(owner), id_(id), writable_(writable) {
   owner_.add_property(*this);
 }
 

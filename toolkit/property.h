@@ -10,6 +10,7 @@
 
 #include "core/color.h"
 #include "core/variant.h"
+#include "toolkit/property_id.h"
 
 namespace tarvex {
 
@@ -22,15 +23,18 @@ struct BadPropertyText {
 
 class PropertyBase {
  public:
-  PropertyBase(Control& owner, std::string name, bool writable);
+  PropertyBase(Control& owner, PropertyId id, bool writable);
   PropertyBase(const PropertyBase&) = delete;
   PropertyBase& operator=(const PropertyBase&) = delete;
   virtual ~PropertyBase() = default;
 
-  const std::string& name() const { return name_; }
+  PropertyId id() const { return id_; }
+  std::string_view name() const { return property_name(id_); }
   Control& owner() const { return owner_; }
-  // False for values that only the control itself maintains (a list's Text, ListCount).
+  // False for values that only the control itself or the toolkit maintains (a list's Text,
+  // ListCount, a window's Visible).
   bool writable() const { return writable_; }
+  void make_read_only() { writable_ = false; }
 
   // The value as the driver prints it: UTF-8 text, True/False, 0x00BBGGRR, numbers.
   virtual std::string format() const = 0;
@@ -42,7 +46,7 @@ class PropertyBase {
 
  private:
   Control& owner_;
-  std::string name_;
+  PropertyId id_;
   bool writable_;
 };
 
@@ -63,8 +67,8 @@ void parse_value(std::string_view text, float& out);
 template <class T>
 class Property final : public PropertyBase {
  public:
-  Property(Control& owner, std::string name, T initial = T{}, bool writable = true)
-      : PropertyBase(owner, std::move(name), writable), value_(std::move(initial)) {}
+  Property(Control& owner, PropertyId id, T initial = T{}, bool writable = true)
+      : PropertyBase(owner, id, writable), value_(std::move(initial)) {}
 
   const T& get() const { return value_; }
   operator const T&() const { return value_; }

@@ -26,25 +26,26 @@ void Toolkit::Load(Form& window) {
   if (window.loaded_) return;
   window.loaded_ = true;
   loaded_.push_back(&window);
-  if (start_up_loaded_) record("loaded " + window.name());
-  start_up_loaded_ = true;
+  if (start_up_ == nullptr) start_up_ = &window;
   platform_.window_loaded(window);
   window.Form_Load();
 }
 
-void Toolkit::Show(Form& window) {
+void Toolkit::Show(Form& window) { show(window, nullptr, false); }
+
+// The owner takes no input until the window is gone: only the last window shown is active.
+void Toolkit::ShowModal(Form& window, Form& owner) {
+  show(window, &owner, true);
+  if (window.loaded_) platform_.run_modal(window);
+}
+
+void Toolkit::show(Form& window, Form* owner, bool modal) {
   if (!window.loaded_) Load(window);
   if (window.Visible) return;
   window.Visible.store(true);
   shown_.push_back(&window);
-  platform_.window_shown(window);
+  platform_.window_shown(window, owner, modal);
   if (Control* first = first_tab_stop(window)) move_focus(*first);
-}
-
-void Toolkit::ShowModal(Form& window, Form& owner) {
-  (void)owner;  // the owner is whatever window was active; it takes no input until this one is gone
-  Show(window);
-  if (window.loaded_) platform_.run_modal(window);
 }
 
 void Toolkit::Unload(Form& window) {
@@ -54,30 +55,23 @@ void Toolkit::Unload(Form& window) {
   window.focused_ = nullptr;
   erase(loaded_, &window);
   erase(shown_, &window);
-  record("unloaded " + window.name());
   platform_.window_unloaded(window);
 }
 
 void Toolkit::forget(Form& window) {
+  if (window.loaded_) platform_.window_destroyed(window);
   erase(loaded_, &window);
   erase(shown_, &window);
+  if (start_up_ == &window) start_up_ = nullptr;
 }
 
 Form* Toolkit::active_window() const { return shown_.empty() ? nullptr : shown_.back(); }
 
 void Toolkit::MsgBox(const Text& prompt, int buttons, const Text& caption) {
-  const Text& title = caption.empty() ? Text(kProgram.title) : caption;
-  record("msgbox " + to_utf8(title) + "|" + to_utf8(prompt) + "|" + std::to_string(buttons));
-  platform_.message_box(title, prompt, buttons);
+  platform_.message_box(caption.empty() ? Text(kProgram.title) : caption, prompt, buttons);
 }
 
-void Toolkit::Shell(const Text& command_line, int window_style) {
-  if (record_) {
-    record("shell " + std::to_string(window_style) + "|" + to_utf8(command_line));
-    return;
-  }
-  platform_.start_program(command_line, window_style);
-}
+void Toolkit::Shell(const Text& command_line, int window_style) { platform_.start_program(command_line, window_style); }
 
 void Toolkit::move_focus(Control& to) {
   Form& window = to.form();
@@ -90,10 +84,19 @@ void Toolkit::move_focus(Control& to) {
 }
 
 void Toolkit::dispatch(const std::function<void()>& event) {
+  Text words;
   try {
     event();
+    return;
   } catch (const std::exception& error) {
-    MsgBox(u"Tarvex could not finish this action: " + describe_for_user(error) + u".", kOkOnly);
+    words = describe_for_user(error);
+  } catch (...) {
+    words = u"an unexpected error";
+  }
+  try {
+    MsgBox(u"Tarvex could not finish this action: " + words + u".", kOkOnly);
+  } catch (...) {
+    // The report itself failed (the window system is going away): there is nobody left to tell.
   }
 }
 

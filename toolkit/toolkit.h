@@ -34,6 +34,7 @@ class Toolkit {
   void Unload(Form& window);
   // Drops a window from the toolkit's lists without unloading it (it is being destroyed).
   void forget(Form& window);
+  bool is_start_up_window(const Form& window) const { return &window == start_up_; }
 
   // The window that takes the user's input: the last one shown that is still loaded.
   Form* active_window() const;
@@ -51,24 +52,17 @@ class Toolkit {
   // focus-gained handler of the new one. Moving it to the control that has it runs nothing.
   void move_focus(Control& to);
 
-  // Runs one user event. An error that escapes its handlers is reported in a message box, and the
-  // window goes on taking input.
+  // Runs one user event. Whatever escapes its handlers is reported in a message box, and the window
+  // goes on taking input: nothing that a handler throws ends the program.
   void dispatch(const std::function<void()>& event);
 
-  // For the driver: each effect on the outside is told as one line ("msgbox …", "shell …",
-  // "loaded …", "unloaded …"), and programs are only told, not started.
-  void record_outside_effects(std::function<void(const std::string&)> sink) { record_ = std::move(sink); }
-
  private:
-  void record(const std::string& line) {
-    if (record_) record_(line);
-  }
+  void show(Form& window, Form* owner, bool modal);
 
   Platform& platform_;
   std::vector<Form*> loaded_;
   std::vector<Form*> shown_;  // in the order shown; the last is active
-  bool start_up_loaded_ = false;
-  std::function<void(const std::string&)> record_;
+  const Form* start_up_ = nullptr;
 };
 
 // The words for a user of an error that no handler caught.

@@ -1,39 +1,10 @@
 #include "toolkit/user_input.h"
 
-#include <cctype>
+#include <algorithm>
 
 namespace tarvex {
 
 namespace {
-
-// The letter after a single "&" in a caption, upper-cased; 0 when there is none.
-char16_t access_key(const Text& caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != u'&') continue;
-    if (caption[i + 1] == u'&') {
-      ++i;
-      continue;
-    }
-    const char16_t c = caption[i + 1];
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
-  }
-  return 0;
-}
-
-const Text* caption_of(const Control& c) {
-  switch (c.kind()) {
-    case ControlKind::CommandButton:
-      return &static_cast<const CommandButton&>(c).Caption.get();
-    case ControlKind::CheckBox:
-      return &static_cast<const CheckBox&>(c).Caption.get();
-    case ControlKind::OptionButton:
-      return &static_cast<const OptionButton&>(c).Caption.get();
-    case ControlKind::Menu:
-      return &static_cast<const Menu&>(c).Caption.get();
-    default:
-      return nullptr;
-  }
-}
 
 // An option button whose partner is selected is no tab stop: the pair is one stop, at the selected one.
 bool is_tab_stop(const Control& c) {
@@ -45,11 +16,44 @@ bool is_tab_stop(const Control& c) {
   return true;
 }
 
+bool can_press(const Control& c) { return c.Visible && c.enabled(); }
+
 CommandButton* button_where(const Form& window, bool CommandButton::*flag) {
   for (Control* c : window.controls()) {
     if (c->kind() != ControlKind::CommandButton) continue;
     auto* button = static_cast<CommandButton*>(c);
-    if (button->*flag && button->Visible && button->Enabled) return button;
+    if (button->*flag && can_press(*button)) return button;
+  }
+  return nullptr;
+}
+
+bool is_list(const Control& c) { return c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox; }
+
+bool is_pressable_kind(const Control& c) {
+  return c.kind() == ControlKind::CommandButton || c.kind() == ControlKind::CheckBox ||
+         c.kind() == ControlKind::OptionButton;
+}
+
+UpDown* spin_control_of(const Control& buddy) {
+  for (Control* c : buddy.form().controls()) {
+    if (c->kind() == ControlKind::UpDown && static_cast<UpDown*>(c)->buddy == &buddy) return static_cast<UpDown*>(c);
+  }
+  return nullptr;
+}
+
+char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+// The control whose caption has the access key, menu titles included.
+Control* access_key_owner(const Form& window, char16_t letter) {
+  for (Control* c : window.controls()) {
+    const Text* caption = c->caption();
+    if (caption == nullptr || access_key(*caption) != upper(letter)) continue;
+    if (c->kind() == ControlKind::Menu) {
+      if (static_cast<Menu*>(c)->is_title()) return c;
+      continue;  // an item's access key works only in its open menu
+    }
+    if (c->kind() == ControlKind::Label || !can_press(*c)) continue;
+    return c;
   }
   return nullptr;
 }
@@ -69,11 +73,18 @@ UserInput::Refusal UserInput::check_reachable(const Control& control) const {
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::type(Control& control, const Text& text) {
+UserInput::Refusal UserInput::check_editable(const Control& control) const {
   if (auto refusal = check_reachable(control)) return refusal;
   if (control.kind() != ControlKind::TextBox) return control.name() + " takes no typing";
+  if (static_cast<const TextBox&>(control).read_only) return control.name() + " is read-only";
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::check_type(const Control& control) const { return check_editable(control); }
+
+UserInput::Refusal UserInput::type(Control& control, const Text& text) {
+  if (auto refusal = check_type(control)) return refusal;
   auto& box = static_cast<TextBox&>(control);
-  if (box.read_only) return control.name() + " is read-only";
   toolkit_.dispatch([&] {
     toolkit_.move_focus(box);
     box.Text = text;
@@ -83,9 +94,47 @@ UserInput::Refusal UserInput::type(Control& control, const Text& text) {
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::focus(Control& control) {
+UserInput::Refusal UserInput::edit(Control& control, const Text& text, Long sel_start, Long sel_length) {
+  if (auto refusal = check_editable(control)) return refusal;
+  auto& box = static_cast<TextBox&>(control);
+  toolkit_.dispatch([&] {
+    Form::EditInWidget own_edit(box.form(), box);
+    box.Text = text;
+    box.SelStart = std::clamp<Long>(sel_start, 0, Len(text));
+    box.SelLength = std::clamp<Long>(sel_length, 0, Len(text) - box.SelStart);
+  });
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::select(Control& control, Long sel_start, Long sel_length) {
+  if (auto refusal = check_reachable(control)) return refusal;
+  if (control.kind() != ControlKind::TextBox) return control.name() + " has no text to select";
+  auto& box = static_cast<TextBox&>(control);
+  toolkit_.dispatch([&] {
+    Form::EditInWidget own_edit(box.form(), box);
+    box.SelStart = std::clamp<Long>(sel_start, 0, Len(box.Text));
+    box.SelLength = std::clamp<Long>(sel_length, 0, Len(box.Text) - box.SelStart);
+  });
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::check_focus(const Control& control) const {
   if (auto refusal = check_reachable(control)) return refusal;
   if (!control.takes_focus()) return control.name() + " does not take the focus";
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::focus(Control& control) {
+  if (auto refusal = check_focus(control)) return refusal;
+  toolkit_.dispatch([&] { toolkit_.move_focus(control); });
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::focus_moved_by_view(Control& control) {
+  if (auto refusal = check_focus(control)) {
+    if (Form* active = toolkit_.active_window()) toolkit_.platform().focus_moved(*active, active->focused());
+    return refusal;
+  }
   toolkit_.dispatch([&] { toolkit_.move_focus(control); });
   return std::nullopt;
 }
@@ -111,42 +160,52 @@ void UserInput::press(Control& control) {
   }
 }
 
-UserInput::Refusal UserInput::click(Control& control) {
+UserInput::Refusal UserInput::check_click(const Control& control) const {
   if (auto refusal = check_reachable(control)) return refusal;
   switch (control.kind()) {
+    case ControlKind::Menu: {
+      const auto& menu = static_cast<const Menu&>(control);
+      if (menu.is_title()) return control.name() + " only opens its menu: click one of its items";
+      if (menu.is_separator()) return control.name() + " is a separator";
+      return std::nullopt;
+    }
     case ControlKind::CommandButton:
     case ControlKind::OptionButton:
     case ControlKind::CheckBox:
-      toolkit_.dispatch([&] { press(control); });
-      return std::nullopt;
-    case ControlKind::Menu: {
-      const auto& menu = static_cast<const Menu&>(control);
-      if (menu.parent == nullptr) return control.name() + " only opens its menu: click one of its items";
-      if (menu.is_separator()) return control.name() + " is a separator";
-      toolkit_.dispatch([&] { Control::raise(control.Click); });
-      return std::nullopt;
-    }
     case ControlKind::Image:
     case ControlKind::Label:
-      toolkit_.dispatch([&] { Control::raise(control.Click); });
-      return std::nullopt;
     case ControlKind::TextBox:
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-      toolkit_.dispatch([&] { toolkit_.move_focus(control); });
       return std::nullopt;
     default:
       return control.name() + " cannot be clicked";
   }
 }
 
-UserInput::Refusal UserInput::pick(Control& control, long index) {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::ListBox) {
-    return control.name() + " is not a list";
+UserInput::Refusal UserInput::click(Control& control) {
+  if (auto refusal = check_click(control)) return refusal;
+  if (is_pressable_kind(control)) {
+    toolkit_.dispatch([&] { press(control); });
+  } else if (control.takes_focus()) {
+    toolkit_.dispatch([&] { toolkit_.move_focus(control); });
+  } else {
+    toolkit_.dispatch([&] { Control::raise(control.Click); });
   }
-  auto& list = static_cast<ListControl&>(control);
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::check_pick(const Control& control, long index) const {
+  if (auto refusal = check_reachable(control)) return refusal;
+  if (!is_list(control)) return control.name() + " is not a list";
+  const auto& list = static_cast<const ListControl&>(control);
   if (index < 0 || index >= list.ListCount) return control.name() + " has no item " + std::to_string(index);
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::pick(Control& control, long index) {
+  if (auto refusal = check_pick(control, index)) return refusal;
+  auto& list = static_cast<ListControl&>(control);
   toolkit_.dispatch([&] {
     toolkit_.move_focus(list);
     if (list.ListIndex == index) {
@@ -158,10 +217,31 @@ UserInput::Refusal UserInput::pick(Control& control, long index) {
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::spin(Control& control, int direction) {
+UserInput::Refusal UserInput::check_spin(const Control& control) const {
   if (auto refusal = check_reachable(control)) return refusal;
   if (control.kind() != ControlKind::UpDown) return control.name() + " has no arrows";
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::spin(Control& control, int direction) {
+  if (auto refusal = check_spin(control)) return refusal;
   toolkit_.dispatch([&] { static_cast<UpDown&>(control).step(direction); });
+  return std::nullopt;
+}
+
+// Moves the selection by delta items, stopping at the first and the last; from no selection, a step
+// down selects the first item.
+void UserInput::step_list(ListControl& list, int delta) {
+  if (list.ListCount == 0) return;
+  const long from = list.ListIndex < 0 && delta > 0 ? -1 : list.ListIndex;
+  const long to = std::clamp<long>(from + delta, 0, list.ListCount - 1);
+  if (to != list.ListIndex) list.ListIndex = static_cast<Integer>(to);
+}
+
+UserInput::Refusal UserInput::wheel(Control& control, int notches_up) {
+  if (auto refusal = check_reachable(control)) return refusal;
+  if (!is_list(control)) return control.name() + " is not a list";
+  toolkit_.dispatch([&] { step_list(static_cast<ListControl&>(control), -notches_up); });
   return std::nullopt;
 }
 
@@ -184,56 +264,91 @@ void UserInput::tab(int direction) {
   }
 }
 
-UserInput::Refusal UserInput::key(KeyPress press_of) {
+Control* UserInput::key_target(KeyPress press_of) const {
   Form* window = toolkit_.active_window();
-  if (window == nullptr) return std::string("no window is open");
+  if (window == nullptr) return nullptr;
+  Control* focused = window->focused();
   switch (press_of.name) {
     case KeyName::Tab:
-      toolkit_.dispatch([&] { tab(+1); });
-      return std::nullopt;
     case KeyName::ShiftTab:
-      toolkit_.dispatch([&] { tab(-1); });
-      return std::nullopt;
-    case KeyName::Enter: {
-      Control* target = window->focused();
-      if (target == nullptr || target->kind() != ControlKind::CommandButton) {
-        target = button_where(*window, &CommandButton::is_default);
-      }
-      if (target) toolkit_.dispatch([&] { press(*target); });
-      return std::nullopt;
-    }
+      return window;
+    case KeyName::Enter:
+      // A focused button takes Enter only while it can be pressed; otherwise the default button does.
+      if (focused && focused->kind() == ControlKind::CommandButton && can_press(*focused)) return focused;
+      return button_where(*window, &CommandButton::is_default);
     case KeyName::Escape:
-      if (CommandButton* cancel = button_where(*window, &CommandButton::is_cancel)) {
-        toolkit_.dispatch([&] { press(*cancel); });
+      return button_where(*window, &CommandButton::is_cancel);
+    case KeyName::Space:
+      return focused && is_pressable_kind(*focused) && can_press(*focused) ? focused : nullptr;
+    case KeyName::Up:
+    case KeyName::Down:
+      if (focused && is_list(*focused)) return focused;
+      if (focused && focused->kind() == ControlKind::TextBox) {
+        UpDown* spin = spin_control_of(*focused);
+        if (spin && can_press(*spin)) return spin;
       }
-      return std::nullopt;
+      return nullptr;
     case KeyName::Alt: {
-      const char16_t wanted = press_of.letter >= u'a' && press_of.letter <= u'z'
-                                  ? static_cast<char16_t>(press_of.letter - u'a' + u'A')
-                                  : press_of.letter;
-      for (Control* c : window->controls()) {
-        const Text* caption = caption_of(*c);
-        if (caption == nullptr || access_key(*caption) != wanted) continue;
-        if (c->kind() == ControlKind::Menu) {
-          if (static_cast<Menu*>(c)->parent == nullptr) {
-            return "Alt+" + std::string(1, static_cast<char>(wanted)) + " opens the menu " + c->name() +
-                   ": click one of its items";
-          }
-          continue;  // an item's access key works only in its open menu
-        }
-        if (!c->Visible || !c->enabled()) continue;
-        toolkit_.dispatch([&] { press(*c); });
-        return std::nullopt;
-      }
-      return std::nullopt;
+      Control* owner = access_key_owner(*window, press_of.letter);
+      return owner && owner->kind() != ControlKind::Menu ? owner : nullptr;
+    }
+  }
+  return nullptr;
+}
+
+bool UserInput::takes_key(KeyPress press_of) const { return key_target(press_of) != nullptr; }
+
+UserInput::Refusal UserInput::check_key(KeyPress press_of) const {
+  Form* window = toolkit_.active_window();
+  if (window == nullptr) return std::string("no window is open");
+  if (press_of.name == KeyName::Alt) {
+    Control* owner = access_key_owner(*window, press_of.letter);
+    if (owner && owner->kind() == ControlKind::Menu) {
+      return "Alt+" + std::string(1, static_cast<char>(upper(press_of.letter))) + " opens the menu " +
+             owner->name() + ": click one of its items";
     }
   }
   return std::nullopt;
 }
 
+UserInput::Refusal UserInput::key(KeyPress press_of) {
+  if (auto refusal = check_key(press_of)) return refusal;
+  Control* target = key_target(press_of);
+  if (target == nullptr) return std::nullopt;
+  toolkit_.dispatch([&] {
+    switch (press_of.name) {
+      case KeyName::Tab:
+        tab(+1);
+        break;
+      case KeyName::ShiftTab:
+        tab(-1);
+        break;
+      case KeyName::Up:
+      case KeyName::Down: {
+        const int up = press_of.name == KeyName::Up ? 1 : -1;
+        if (target->kind() == ControlKind::UpDown) {
+          static_cast<UpDown*>(target)->step(up);
+        } else {
+          step_list(*static_cast<ListControl*>(target), -up);
+        }
+        break;
+      }
+      default:
+        press(*target);
+        break;
+    }
+  });
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::check_close() const {
+  if (toolkit_.active_window() == nullptr) return std::string("no window is open");
+  return std::nullopt;
+}
+
 UserInput::Refusal UserInput::close() {
+  if (auto refusal = check_close()) return refusal;
   Form* window = toolkit_.active_window();
-  if (window == nullptr) return std::string("no window is open");
   toolkit_.dispatch([&] { toolkit_.Unload(*window); });
   return std::nullopt;
 }

@@ -18,8 +18,9 @@ namespace {
 // Notes every property change a view would hear of.
 struct ViewLog : PropertyObserver {
   std::vector<std::string> changes;
-  void property_changed(Control& control, PropertyBase& property) override {
-    changes.push_back(control.name() + "." + property.name() + "=" + property.format());
+  void property_changed(const PropertyChange& change) override {
+    changes.push_back(change.control.name() + "." + std::string(change.property.name()) + "=" +
+                      change.property.format() + (change.made_in_widget ? " (in widget)" : ""));
   }
 };
 

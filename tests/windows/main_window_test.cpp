@@ -68,8 +68,8 @@ TEST_F(MainWindowTest, StandardizeOfEmptyGivesTheSmallestValue) {
 // Notes the order in which the view hears of changes.
 struct ViewLog : PropertyObserver {
   std::vector<std::string> changes;
-  void property_changed(Control& control, PropertyBase& property) override {
-    changes.push_back(control.name() + "." + property.name());
+  void property_changed(const PropertyChange& change) override {
+    changes.push_back(change.control.name() + "." + std::string(change.property.name()));
   }
   long position(const std::string& change) const {
     for (std::size_t i = 0; i < changes.size(); ++i) {

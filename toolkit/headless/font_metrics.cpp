@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "toolkit/units.h"
+
 namespace tarvex {
 
 namespace {
@@ -59,11 +61,9 @@ double width_in_pixels(int pixels, bool bold, std::u16string_view text) {
 
 }  // namespace
 
-int font_pixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
-
 float measured_width_twips(const Font& font, std::u16string_view text) {
   const double pixels = width_in_pixels(font_pixels(font.size), font.bold, text);
-  return static_cast<float>(std::ceil(pixels - 1e-9) * 15.0);
+  return static_cast<float>(std::ceil(pixels - 1e-9) * kTwipsPerPixel);
 }
 
 }  // namespace tarvex

@@ -7,9 +7,6 @@
 
 namespace tarvex {
 
-// The pixel size of a point size at 96 dots per inch.
-int font_pixels(float points);
-
 // The width in twips of a self-sizing label's text: whole pixels, rounded up.
 float measured_width_twips(const Font& font, std::u16string_view text);
 

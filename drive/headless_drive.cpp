@@ -1,0 +1,29 @@
+#include "drive/headless_drive.h"
+
+#include "drive/recording_platform.h"
+#include "drive/session.h"
+#include "main_window/frm_main.h"
+#include "toolkit/headless/headless_platform.h"
+
+namespace tarvex {
+
+RunResult drive_headless(std::istream& script, std::ostream& out) {
+  HeadlessPlatform headless;
+  RecordingPlatform platform(headless, out);
+  Toolkit toolkit(platform);
+  UserInput input(toolkit);
+  HeadlessHands hands(input);
+  Session session(toolkit, hands, script, out);
+  platform.pump = [&session] { return session.step(); };
+
+  frmMain main_window(toolkit);
+  toolkit.dispatch([&] {
+    toolkit.Load(main_window);
+    toolkit.Show(main_window);
+  });
+  while (session.step()) {
+  }
+  return {session.failure(), script.bad()};
+}
+
+}  // namespace tarvex

@@ -1,0 +1,13 @@
+#pragma once
+// Positions and sizes of the windows are in twips, 1/1440 inch: 15 twips to a device-independent
+// pixel at 96 dots per inch. Line and border widths are in pixels; type sizes are in points.
+#include <cmath>
+
+namespace tarvex {
+
+inline constexpr float kTwipsPerPixel = 15.0f;
+
+// The pixel size of a point size at 96 dots per inch, as the windows draw their type.
+inline int font_pixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+}  // namespace tarvex
