@@ -1,0 +1,31 @@
+#include "app/tarvex_program.h"
+
+#include <QLocale>
+
+#include "core/notation.h"
+#include "toolkit/qt/form_view.h"
+
+namespace tarvex {
+
+void use_system_notation() {
+  const QLocale locale = QLocale::system();
+  NumberNotation notation;
+  const QString decimal = locale.decimalPoint();
+  const QString grouping = locale.groupSeparator();
+  if (decimal.size() == 1) notation.decimal_separator = decimal.front().unicode();
+  if (grouping.size() == 1) notation.grouping_separator = grouping.front().unicode();
+  notation.currency_symbol = locale.currencySymbol().toStdU16String();
+  set_current_notation(notation);
+}
+
+TarvexProgram::TarvexProgram() {
+  platform_.attach(input_);
+  toolkit_.dispatch([this] {
+    toolkit_.Load(main_window_);
+    toolkit_.Show(main_window_);
+  });
+}
+
+QWidget* TarvexProgram::main_window() const { return platform_.view_of(main_window_); }
+
+}  // namespace tarvex

@@ -1,0 +1,33 @@
+#pragma once
+// The program as it starts: the toolkit on Qt, with the start-up window loaded and shown. The program
+// itself and anything that measures it (a start-up benchmark) start it the same way.
+#include <QWidget>
+
+#include "main_window/frm_main.h"
+#include "toolkit/qt/qt_platform.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex {
+
+// The user's number notation, read once from the system and handed to the value rules.
+void use_system_notation();
+
+class TarvexProgram {
+ public:
+  // Needs a QApplication.
+  TarvexProgram();
+
+  // The main window on the screen; nullptr once it is gone.
+  QWidget* main_window() const;
+  // The program runs while any window is loaded.
+  bool running() const { return toolkit_.running(); }
+
+ private:
+  qt::QtPlatform platform_;
+  Toolkit toolkit_{platform_};
+  UserInput input_{toolkit_};
+  frmMain main_window_{toolkit_};
+};
+
+}  // namespace tarvex

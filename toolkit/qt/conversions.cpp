@@ -1,0 +1,31 @@
+#include "toolkit/qt/conversions.h"
+
+#include <QFontDatabase>
+#include <QHash>
+
+namespace tarvex::qt {
+
+QString resolved_family(std::u16string_view face) {
+  static QHash<QString, QString> resolved;
+  const QString wanted = to_qstring(face);
+  auto found = resolved.constFind(wanted);
+  if (found != resolved.constEnd()) return *found;
+  const QStringList families = QFontDatabase::families();
+  QString family = QStringLiteral("DejaVu Sans");
+  if (families.contains(wanted, Qt::CaseInsensitive)) {
+    family = wanted;
+  } else if (!families.contains(family)) {
+    family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }
+  resolved.insert(wanted, family);
+  return family;
+}
+
+QFont to_qfont(const Font& font) {
+  QFont qfont(resolved_family(font.face));
+  qfont.setPixelSize(font_pixels(font.size));
+  qfont.setBold(font.bold);
+  return qfont;
+}
+
+}  // namespace tarvex::qt

@@ -1,0 +1,40 @@
+#pragma once
+// The records' values as Qt takes them: texts, colours, twips and typefaces.
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+#include "core/color.h"
+#include "core/variant.h"
+#include "toolkit/control.h"
+#include "toolkit/units.h"
+
+namespace tarvex::qt {
+
+inline QString to_qstring(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline Text to_text(const QString& text) { return text.toStdU16String(); }
+
+inline QColor to_qcolor(Color color) {
+  const std::uint32_t bgr = bgr_of(color);
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+inline Color to_color(QColor color) {
+  return color_bgr(static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
+                   static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
+inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
+inline QRectF to_pixels(const Placed& c) {
+  return {to_pixels(c.Left), to_pixels(c.Top), to_pixels(c.Width), to_pixels(c.Height)};
+}
+
+// The family that a face of the windows is drawn in here: the face itself where the system has it,
+// else the closest sans serif.
+QString resolved_family(std::u16string_view face);
+// The font that draws a typeface of the windows, at the pixel size of its point size.
+QFont to_qfont(const Font& font);
+
+}  // namespace tarvex::qt

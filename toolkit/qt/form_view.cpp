@@ -1,0 +1,165 @@
+#include "toolkit/qt/form_view.h"
+
+#include <QAbstractScrollArea>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "toolkit/qt/conversions.h"
+#include "toolkit/qt/surface.h"
+#include "toolkit/qt/widgets.h"
+
+namespace tarvex::qt {
+
+namespace {
+
+Qt::WindowFlags window_flags(const Form& form) {
+  Qt::WindowFlags flags = (form.border == FormBorder::FixedDialog ? Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint : Qt::Window) |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
+  if (form.min_button) flags |= Qt::WindowMinimizeButtonHint;
+  if (form.max_button) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+QIcon window_icon(const std::string& name) {
+  QIcon icon;
+  if (name.empty()) return icon;
+  const QString base = QStringLiteral(":/icons/%1").arg(QString::fromStdString(name));
+  for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
+  return icon;
+}
+
+}  // namespace
+
+FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input) {
+  setObjectName(QString::fromStdString(form.name()));
+  setWindowFlags(window_flags(form));
+  setWindowTitle(to_qstring(form.Caption.get()));
+  setWindowIcon(window_icon(form.icon));
+  setFont(to_qfont(form.font));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, to_qcolor(form.back_color));
+  setPalette(colours);
+  installEventFilter(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  if (!form.menu_bar().empty()) {
+    menu_bar_ = new QMenuBar(this);
+    layout->setMenuBar(menu_bar_);
+    build_menus();
+  }
+  surface_ = new Surface(form, input, this);
+  layout->addWidget(surface_);
+  build_widgets();
+  form.set_observer(this);
+}
+
+FormView::~FormView() {
+  if (form_) form_->set_observer(nullptr);
+}
+
+void FormView::build_menus() {
+  for (Menu* title : form_->menu_bar()) {
+    QMenu* menu = menu_bar_->addMenu(to_qstring(title->Caption.get()));
+    actions_.insert(title, menu->menuAction());
+    show_menu_property(*menu->menuAction(), *title);
+    for (Menu* item : title->items()) {
+      QAction* action = item->is_separator() ? menu->addSeparator() : menu->addAction(to_qstring(item->Caption.get()));
+      actions_.insert(item, action);
+      show_menu_property(*action, *item);
+      connect(action, &QAction::triggered, this, [this, item] { input_.click(*item); });
+    }
+  }
+}
+
+void FormView::show_menu_property(QAction& action, const Menu& menu) {
+  if (!menu.is_separator()) action.setText(to_qstring(menu.Caption.get()));
+  action.setEnabled(menu.enabled());
+  action.setVisible(menu.Visible);
+}
+
+// Built in the windows' stacking order: a later control lies above an earlier one.
+void FormView::build_widgets() {
+  for (Control* control : form_->controls()) {
+    if (!is_windowed(control->kind())) continue;
+    QWidget* widget = create_widget(*control, surface_, input_);
+    if (widget == nullptr) continue;
+    widget->raise();
+    widgets_.insert(control, widget);
+    watch(widget, control);
+    // A list's items, and the wheel over them, live in its viewport.
+    if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget)) watch(scrolled->viewport(), control);
+  }
+}
+
+void FormView::watch(QWidget* widget, Control* control) {
+  widget->installEventFilter(this);
+  controls_.insert(widget, control);
+}
+
+Control* FormView::control_of(const QObject* widget) const { return controls_.value(widget); }
+
+void FormView::show_window(FormView* owner, bool modal) {
+  if (owner != nullptr) setParent(owner, windowFlags());
+  setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+  adjustSize();
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) move(screen->availableGeometry().center() - rect().center());
+  show();
+  raise();
+  activateWindow();
+}
+
+void FormView::close_for_toolkit() {
+  if (form_) form_->set_observer(nullptr);
+  form_ = nullptr;
+  surface_->detach();
+  closing_for_toolkit_ = true;
+  hide();
+  deleteLater();
+}
+
+void FormView::give_focus_to(const Control* control) {
+  QWidget* widget = control ? widget_of(*control) : nullptr;
+  if (widget == nullptr || widget->hasFocus()) return;
+  giving_focus_ = true;
+  widget->setFocus(Qt::OtherFocusReason);
+  giving_focus_ = false;
+}
+
+void FormView::property_changed(const PropertyChange& change) {
+  Control& control = change.control;
+  if (&control == form_) {
+    if (change.property.id() == PropertyId::Caption) setWindowTitle(to_qstring(form_->Caption.get()));
+    return;
+  }
+  if (QAction* action = action_of(control)) {
+    show_menu_property(*action, static_cast<const Menu&>(control));
+    return;
+  }
+  if (QWidget* widget = widget_of(control)) {
+    // The user's own edit is already in the widget: writing it back would move the caret.
+    if (!change.made_in_widget) show_property(*widget, control, change.property.id());
+    return;
+  }
+  surface_->repaint_control(control);
+}
+
+// The close box asks the toolkit, which unloads the window (or does not).
+void FormView::closeEvent(QCloseEvent* event) {
+  if (closing_for_toolkit_ || form_ == nullptr) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  input_.close();
+}
+
+}  // namespace tarvex::qt

@@ -1,0 +1,62 @@
+#pragma once
+// A window on the screen: its menu bar, its client area with the painted controls, the widgets of
+// its windowed controls, all built once from the window's record when it is loaded. Each property
+// that changes afterwards updates its one widget or repaints its one control; what the user does
+// becomes UserInput calls. It decides nothing.
+#include <QAction>
+#include <QHash>
+#include <QMenuBar>
+#include <QWidget>
+
+#include "toolkit/form.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex::qt {
+
+class Surface;
+
+class FormView : public QWidget, public PropertyObserver {
+ public:
+  FormView(Form& form, UserInput& input);
+  ~FormView() override;
+
+  Form* form() const { return form_; }
+  Surface& surface() const { return *surface_; }
+  QMenuBar* menu_bar() const { return menu_bar_; }
+  QWidget* widget_of(const Control& control) const { return widgets_.value(&control); }
+  QAction* action_of(const Control& menu) const { return actions_.value(&menu); }
+  Control* control_of(const QObject* widget) const;
+
+  // Shown centred on the screen; a modal window over its owner.
+  void show_window(FormView* owner, bool modal);
+  // The toolkit has unloaded the window (or its record is going away): the view lets go of the
+  // record, hides and is deleted later.
+  void close_for_toolkit();
+  // The toolkit's focus, given to a widget without reporting it back.
+  void give_focus_to(const Control* control);
+
+  void property_changed(const PropertyChange& change) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build_menus();
+  void build_widgets();
+  void watch(QWidget* widget, Control* control);
+  void show_menu_property(QAction& action, const Menu& menu);
+  bool route_key(QObject* watched, QEvent* event);
+
+  Form* form_;
+  UserInput& input_;
+  QMenuBar* menu_bar_ = nullptr;
+  Surface* surface_ = nullptr;
+  QHash<const Control*, QWidget*> widgets_;
+  QHash<const QObject*, Control*> controls_;
+  QHash<const Control*, QAction*> actions_;
+  bool giving_focus_ = false;
+  bool closing_for_toolkit_ = false;
+};
+
+}  // namespace tarvex::qt

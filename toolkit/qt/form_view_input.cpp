@@ -1,0 +1,79 @@
+// What the user does to a window's widgets, turned into UserInput calls: the focus that Qt moves on
+// a click, the keys that the window acts on (Tab, Enter, Esc, Space, arrows, access keys) and the
+// wheel over a list. Qt's own focus chain and shortcuts never decide: the toolkit does.
+#include <QKeyEvent>
+#include <QWheelEvent>
+#include <optional>
+
+#include "toolkit/qt/form_view.h"
+
+namespace tarvex::qt {
+
+namespace {
+
+std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  const int key = event.key();
+  if (modifiers == Qt::AltModifier) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return KeyPress{KeyName::Alt, static_cast<char16_t>(u'A' + (key - Qt::Key_A))};
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return KeyPress{KeyName::Alt, static_cast<char16_t>(u'0' + (key - Qt::Key_0))};
+    return std::nullopt;
+  }
+  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) return KeyPress{KeyName::ShiftTab};
+  if (modifiers != Qt::NoModifier) return std::nullopt;
+  switch (key) {
+    case Qt::Key_Tab: return KeyPress{KeyName::Tab};
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyPress{KeyName::Enter};
+    case Qt::Key_Escape: return KeyPress{KeyName::Escape};
+    case Qt::Key_Space: return KeyPress{KeyName::Space};
+    case Qt::Key_Up: return KeyPress{KeyName::Up};
+    case Qt::Key_Down: return KeyPress{KeyName::Down};
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
+  const auto press = key_press_of(*static_cast<QKeyEvent*>(event));
+  if (!press || !input_.takes_key(*press)) return false;
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      // The window takes this key itself: no shortcut of a widget may run it.
+      event->accept();
+      return true;
+    case QEvent::KeyPress:
+      input_.key(*press);
+      return true;
+    default:  // the release of a key whose press the window took
+      return true;
+  }
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+  if (form_ == nullptr) return false;
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      return route_key(watched, event);
+    case QEvent::FocusIn:
+      if (Control* control = control_of(watched); control && !giving_focus_) {
+        input_.focus_moved_by_view(*control);
+      }
+      return false;
+    case QEvent::Wheel:
+      if (Control* control = control_of(watched);
+          control && (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox)) {
+        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+        if (notches != 0) input_.wheel(*control, notches);
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tarvex::qt

@@ -1,0 +1,124 @@
+#include "toolkit/qt/painting.h"
+
+#include <QPainterPath>
+#include <algorithm>
+
+#include "toolkit/qt/conversions.h"
+
+namespace tarvex::qt {
+
+namespace {
+
+QRectF line_bounds(const Line& line) {
+  return QRectF(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)))
+      .normalized();
+}
+
+// A square or a circle is the largest one centred in the control's box.
+QRectF centred_square(const QRectF& box) {
+  const qreal side = std::min(box.width(), box.height());
+  return QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+}
+
+void paint_shape(QPainter& painter, const Shape& shape) {
+  QRectF box = to_pixels(shape);
+  if (shape.shape == ShapeKind::Square || shape.shape == ShapeKind::Circle || shape.shape == ShapeKind::RoundedSquare) {
+    box = centred_square(box);
+  }
+  // The border lies inside the box, as wide as it says.
+  const qreal border = shape.has_border ? shape.border_width : 0;
+  const QRectF inside = box.adjusted(border / 2, border / 2, -border / 2, -border / 2);
+  painter.setPen(shape.has_border ? QPen(to_qcolor(shape.BorderColor), border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                                  : QPen(Qt::NoPen));
+  painter.setBrush(to_qcolor(shape.FillColor));
+  switch (shape.shape) {
+    case ShapeKind::Oval:
+    case ShapeKind::Circle:
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      painter.drawEllipse(inside);
+      break;
+    case ShapeKind::RoundedRectangle:
+    case ShapeKind::RoundedSquare: {
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      const qreal radius = std::min(box.width(), box.height()) / 4;
+      painter.drawRoundedRect(inside, radius, radius);
+      break;
+    }
+    default:
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      painter.drawRect(inside);
+      break;
+  }
+}
+
+void paint_line(QPainter& painter, const Line& line) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(to_qcolor(line.BorderColor), line.border_width, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)));
+}
+
+int text_flags(const Label& label) {
+  const int horizontal = label.alignment == Alignment::Right    ? Qt::AlignRight
+                         : label.alignment == Alignment::Center ? Qt::AlignHCenter
+                                                                : Qt::AlignLeft;
+  return horizontal | Qt::AlignTop | (label.word_wrap ? Qt::TextWordWrap : 0);
+}
+
+void paint_label(QPainter& painter, const Label& label) {
+  const QRectF box = to_pixels(label);
+  if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setFont(to_qfont(label.shown_font()));
+  painter.setPen(label.enabled() ? to_qcolor(label.ForeColor) : QColor(Qt::gray));
+  painter.drawText(box, text_flags(label), to_qstring(label.shown_caption()));
+}
+
+}  // namespace
+
+QRect painted_extent(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::Line: {
+      const auto& line = static_cast<const Line&>(control);
+      const int margin = line.border_width + 1;
+      return line_bounds(line).toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    }
+    case ControlKind::Label:
+    case ControlKind::Shape:
+    case ControlKind::Image:
+      // A label's text may reach a little past its box (an italic overhang, a descender).
+      return to_pixels(static_cast<const Placed&>(control)).toAlignedRect().adjusted(-2, -2, 2, 2);
+    default:
+      return {};
+  }
+}
+
+bool hit(const Control& control, QPointF point) {
+  if (control.kind() != ControlKind::Label && control.kind() != ControlKind::Image) return false;
+  return to_pixels(static_cast<const Placed&>(control)).contains(point);
+}
+
+void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
+  painter.save();
+  switch (control.kind()) {
+    case ControlKind::Shape:
+      paint_shape(painter, static_cast<const Shape&>(control));
+      break;
+    case ControlKind::Line:
+      paint_line(painter, static_cast<const Line&>(control));
+      break;
+    case ControlKind::Label:
+      paint_label(painter, static_cast<const Label&>(control));
+      break;
+    case ControlKind::Image:
+      if (picture != nullptr && !picture->isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawPixmap(to_pixels(static_cast<const Placed&>(control)), *picture, picture->rect());
+      }
+      break;
+    default:
+      break;
+  }
+  painter.restore();
+}
+
+}  // namespace tarvex::qt

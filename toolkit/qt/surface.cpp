@@ -1,0 +1,83 @@
+#include "toolkit/qt/surface.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "toolkit/qt/conversions.h"
+#include "toolkit/qt/painting.h"
+
+namespace tarvex::qt {
+
+Surface::Surface(Form& form, UserInput& input, QWidget* parent) : QWidget(parent), form_(&form), input_(input) {
+  setObjectName(QStringLiteral("client area"));
+  setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  for (const Control* control : form.paint_order()) extents_.insert(control, painted_extent(*control));
+}
+
+void Surface::repaint_control(const Control& control) {
+  const QRect now = painted_extent(control);
+  QRect& before = extents_[&control];
+  update(before.united(now));
+  before = now;
+}
+
+Control* Surface::control_at(QPointF point) const {
+  if (form_ == nullptr) return nullptr;
+  const auto& order = form_->paint_order();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if ((*it)->Visible && hit(**it, point)) return *it;
+  }
+  return nullptr;
+}
+
+const QPixmap* Surface::picture_of(const Control& control) {
+  if (control.kind() != ControlKind::Image) return nullptr;
+  const QString name = QString::fromStdString(static_cast<const Image&>(control).picture);
+  auto found = pictures_.find(name);
+  if (found == pictures_.end()) found = pictures_.insert(name, QPixmap(QStringLiteral(":/images/%1.png").arg(name)));
+  return &*found;
+}
+
+void Surface::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QColor background = form_ ? to_qcolor(form_->back_color) : palette().color(QPalette::Window);
+  painter.fillRect(event->rect(), background);
+  if (form_ == nullptr) return;
+  for (const Control* control : form_->paint_order()) {
+    if (control->Visible && event->region().intersects(painted_extent(*control))) {
+      paint_control(painter, *control, picture_of(*control));
+    }
+  }
+}
+
+// A click is a press and a release on the same control, as the windows count it.
+void Surface::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent* event) {
+  Control* released = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
+  Control* pressed = std::exchange(pressed_, nullptr);
+  if (released != nullptr && released == pressed) input_.click(*released);
+}
+
+bool Surface::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const Control* control = control_at(help->pos());
+    if (control != nullptr && !control->ToolTipText.empty()) {
+      QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText), this);
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace tarvex::qt

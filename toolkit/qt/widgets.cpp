@@ -1,0 +1,275 @@
+#include "toolkit/qt/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "toolkit/qt/conversions.h"
+
+namespace tarvex::qt {
+
+namespace {
+
+// Buttons whose checked state only the record sets: a click is reported, and the record's answer
+// (a new Value, or none) comes back as a property change.
+class RecordRadioButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void nextCheckState() override {}
+};
+
+class RecordCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void nextCheckState() override {}
+};
+
+// The spin control: an up and a down arrow, stacked, each one step of the record's value.
+class SpinArrows : public QWidget {
+ public:
+  SpinArrows(Control& control, QWidget* parent, UserInput& input) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (const auto& [arrow, direction] : {std::pair{Qt::UpArrow, +1}, {Qt::DownArrow, -1}}) {
+      auto* button = new QToolButton(this);
+      button->setArrowType(arrow);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setAutoRepeat(true);
+      button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+      button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
+      layout->addWidget(button);
+      QObject::connect(button, &QToolButton::clicked, this, [&control, &input, direction = direction] {
+        input.spin(control, direction);
+      });
+    }
+  }
+};
+
+// The status bar: one line of text along the bottom of the window.
+class SimpleStatusBar : public QStatusBar {
+ public:
+  explicit SimpleStatusBar(QWidget* parent) : QStatusBar(parent), text_(new QLabel(this)) {
+    setSizeGripEnabled(false);
+    addWidget(text_, 1);
+  }
+  void set_text(const QString& text) { text_->setText(text); }
+
+ private:
+  QLabel* text_;
+};
+
+// The selection of a line edit as (start, length); with nothing selected, the caret and 0.
+std::pair<Long, Long> selection_of(const QLineEdit& edit) {
+  if (!edit.hasSelectedText()) return {edit.cursorPosition(), 0};
+  return {edit.selectionStart(), edit.selectionLength()};
+}
+
+QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input) {
+  auto* edit = new QLineEdit(parent);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setReadOnly(box.read_only);
+  edit->setAlignment(box.alignment == Alignment::Right    ? Qt::AlignRight | Qt::AlignVCenter
+                     : box.alignment == Alignment::Center ? Qt::AlignHCenter | Qt::AlignVCenter
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &box, &input](const QString& text) {
+    const auto [start, length] = selection_of(*edit);
+    input.edit(box, to_text(text), start, length);
+  });
+  const auto report_selection = [edit, &box, &input] {
+    const auto [start, length] = selection_of(*edit);
+    input.select(box, start, length);
+  };
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, report_selection);
+  QObject::connect(edit, &QLineEdit::selectionChanged, edit, report_selection);
+  return edit;
+}
+
+QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input) {
+  auto* combo = new QComboBox(parent);
+  combo->setEditable(false);
+  combo->setMaxVisibleItems(10);
+  for (const Text& item : list.items()) combo->addItem(to_qstring(item));
+  // Picking an item, even the selected one again, is a pick.
+  QObject::connect(combo, &QComboBox::activated, combo, [&list, &input](int index) { input.pick(list, index); });
+  return combo;
+}
+
+QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input) {
+  auto* widget = new QListWidget(parent);
+  for (const Text& item : list.items()) widget->addItem(to_qstring(item));
+  QObject::connect(widget, &QListWidget::currentRowChanged, widget, [&list, &input](int row) {
+    if (row >= 0 && row != list.ListIndex) input.pick(list, row);
+  });
+  return widget;
+}
+
+template <class Button>
+Button* create_button(Control& control, QWidget* parent, UserInput& input) {
+  auto* button = new Button(parent);
+  QObject::connect(button, &QAbstractButton::clicked, button, [&control, &input] { input.click(control); });
+  return button;
+}
+
+QWidget* create_bare(Control& control, QWidget* parent, UserInput& input) {
+  switch (control.kind()) {
+    case ControlKind::TextBox:
+      return create_text_box(static_cast<TextBox&>(control), parent, input);
+    case ControlKind::ComboBox:
+      return create_drop_down(static_cast<ListControl&>(control), parent, input);
+    case ControlKind::ListBox:
+      return create_list(static_cast<ListControl&>(control), parent, input);
+    case ControlKind::CheckBox: {
+      auto* box = create_button<RecordCheckBox>(control, parent, input);
+      box->setTristate(true);
+      return box;
+    }
+    case ControlKind::OptionButton: {
+      auto* option = create_button<RecordRadioButton>(control, parent, input);
+      option->setAutoExclusive(false);
+      return option;
+    }
+    case ControlKind::CommandButton: {
+      auto* button = create_button<QPushButton>(control, parent, input);
+      button->setAutoDefault(false);
+      button->setDefault(static_cast<CommandButton&>(control).is_default);
+      return button;
+    }
+    case ControlKind::UpDown:
+      return new SpinArrows(control, parent, input);
+    case ControlKind::StatusBar:
+      return new SimpleStatusBar(parent);
+    default:
+      return nullptr;
+  }
+}
+
+const Font* font_of(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::TextBox: return &static_cast<const TextBox&>(control).font;
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: return &static_cast<const ListControl&>(control).font;
+    case ControlKind::CheckBox: return &static_cast<const CheckBox&>(control).font;
+    case ControlKind::OptionButton: return &static_cast<const OptionButton&>(control).font;
+    case ControlKind::CommandButton: return &static_cast<const CommandButton&>(control).font;
+    default: return nullptr;
+  }
+}
+
+// --- The binding: which widget property shows which record property ---
+
+void show_geometry(QWidget& w, const Control& c) {
+  const QRectF r = to_pixels(static_cast<const Placed&>(c));
+  w.setGeometry(qRound(r.x()), qRound(r.y()), qRound(r.width()), qRound(r.height()));
+}
+void show_visible(QWidget& w, const Control& c) { w.setVisible(c.Visible); }
+void show_enabled(QWidget& w, const Control& c) { w.setEnabled(c.enabled()); }
+void show_caption(QWidget& w, const Control& c) { static_cast<QAbstractButton&>(w).setText(to_qstring(*c.caption())); }
+
+void show_selection(QWidget& w, const Control& c);
+// A new text leaves the caret where the record says (setText alone would put it at the end).
+void show_text(QWidget& w, const Control& c) {
+  static_cast<QLineEdit&>(w).setText(to_qstring(static_cast<const TextBox&>(c).Text.get()));
+  show_selection(w, c);
+}
+void show_selection(QWidget& w, const Control& c) {
+  auto& edit = static_cast<QLineEdit&>(w);
+  const auto& box = static_cast<const TextBox&>(c);
+  if (box.SelLength > 0) {
+    edit.setSelection(static_cast<int>(box.SelStart.get()), static_cast<int>(box.SelLength.get()));
+  } else {
+    edit.setCursorPosition(static_cast<int>(box.SelStart.get()));
+  }
+}
+void show_text_colour(QWidget& w, const Control& c) {
+  QPalette palette = w.palette();
+  palette.setColor(QPalette::Text, to_qcolor(static_cast<const TextBox&>(c).ForeColor));
+  w.setPalette(palette);
+}
+void show_drop_down_index(QWidget& w, const Control& c) {
+  static_cast<QComboBox&>(w).setCurrentIndex(static_cast<const ListControl&>(c).ListIndex);
+}
+void show_list_index(QWidget& w, const Control& c) {
+  auto& list = static_cast<QListWidget&>(w);
+  const int index = static_cast<const ListControl&>(c).ListIndex;
+  list.setCurrentRow(index);
+  if (index < 0) list.clearSelection();
+}
+void show_check(QWidget& w, const Control& c) {
+  const Integer value = static_cast<const CheckBox&>(c).Value;
+  static_cast<QCheckBox&>(w).setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+void show_option(QWidget& w, const Control& c) { static_cast<QRadioButton&>(w).setChecked(static_cast<const OptionButton&>(c).Value); }
+void show_status(QWidget& w, const Control& c) {
+  static_cast<SimpleStatusBar&>(w).set_text(to_qstring(static_cast<const StatusBar&>(c).SimpleText.get()));
+}
+
+struct Binding {
+  std::optional<ControlKind> kind;  // none: every windowed kind
+  PropertyId property;
+  void (*show)(QWidget&, const Control&);
+};
+
+const Binding kBindings[] = {
+    {{}, PropertyId::Left, show_geometry},
+    {{}, PropertyId::Top, show_geometry},
+    {{}, PropertyId::Width, show_geometry},
+    {{}, PropertyId::Height, show_geometry},
+    {{}, PropertyId::Visible, show_visible},
+    {{}, PropertyId::Enabled, show_enabled},
+    {ControlKind::TextBox, PropertyId::Text, show_text},
+    {ControlKind::TextBox, PropertyId::SelStart, show_selection},
+    {ControlKind::TextBox, PropertyId::SelLength, show_selection},
+    {ControlKind::TextBox, PropertyId::ForeColor, show_text_colour},
+    {ControlKind::ComboBox, PropertyId::ListIndex, show_drop_down_index},
+    {ControlKind::ListBox, PropertyId::ListIndex, show_list_index},
+    {ControlKind::CheckBox, PropertyId::Caption, show_caption},
+    {ControlKind::CheckBox, PropertyId::Value, show_check},
+    {ControlKind::OptionButton, PropertyId::Caption, show_caption},
+    {ControlKind::OptionButton, PropertyId::Value, show_option},
+    {ControlKind::CommandButton, PropertyId::Caption, show_caption},
+    {ControlKind::StatusBar, PropertyId::SimpleText, show_status},
+};
+
+}  // namespace
+
+QWidget* create_widget(Control& control, QWidget* parent, UserInput& input) {
+  QWidget* widget = create_bare(control, parent, input);
+  if (widget == nullptr) return nullptr;
+  widget->setObjectName(QString::fromStdString(control.name()));
+  if (const Font* font = font_of(control)) widget->setFont(to_qfont(*font));
+  if (!control.ToolTipText.empty()) widget->setToolTip(to_qstring(control.ToolTipText));
+  const Text name = accessible_name_of(control);
+  if (!name.empty()) widget->setAccessibleName(to_qstring(name));
+  show_all_properties(*widget, control);
+  return widget;
+}
+
+bool show_property(QWidget& widget, const Control& control, PropertyId property) {
+  for (const Binding& binding : kBindings) {
+    if (binding.property != property || (binding.kind && *binding.kind != control.kind())) continue;
+    const QSignalBlocker program_write(widget);
+    binding.show(widget, control);
+    return true;
+  }
+  return false;
+}
+
+void show_all_properties(QWidget& widget, const Control& control) {
+  for (const PropertyBase* property : control.properties()) show_property(widget, control, property->id());
+}
+
+}  // namespace tarvex::qt
