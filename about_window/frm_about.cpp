@@ -62,6 +62,7 @@ void frmAbout::design() {
   cmdOK.is_cancel = true;
   design_led_drawing();
 
+  List1.prompt = &Label2;
   set_tab_order({&cmdOK, &List1});
   set_paint_order({&Line1[0], &Line1[1], &lblTitle, &lblVersion, &lblDescription, &Label1, &Label2,
                    &Shape4, &Shape5, &Shape6, &Shape7, &Line11, &Line12, &Line13, &Line14, &Line15,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
 
 #include "drive/qt_hands.h"
@@ -13,10 +14,21 @@
 
 namespace tarvex {
 
+namespace {
+
+// Standard error is the script's: Qt's notes about the platform (no window manager to raise a
+// window, no runtime folder) stay off it; its critical errors do not.
+void keep_qt_notes_quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
+}
+
+}  // namespace
+
 RunResult drive_with_qt(int argc, char** argv, std::istream& script, std::ostream& out) {
   if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }
+  qInstallMessageHandler(keep_qt_notes_quiet);
   QApplication application(argc, argv);
   qt::QtPlatform qt;
   RecordingPlatform platform(qt, out);

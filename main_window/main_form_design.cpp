@@ -37,6 +37,8 @@ MainFormModel::MainFormModel(Toolkit& toolkit) : Form(toolkit, "frmMain") {
   design_opto_area();
   design_colour_code_area();
 
+  name_for_assistive_technology();
+
   set_tab_order({&txt_supply_v, &txt_led_v, &txt_led_a, &op_ma, &op_a, &btn_compute, &txt_resistor_val,
                  &cmb_band1, &cmb_band2, &cmb_band5, &cmb_band3, &cmb_tolerance, &txt_leds,
                  &txt_opto_resistor_val, &txt_opto_standard_val, &txt_standard_val, &chk_5band});
@@ -53,6 +55,25 @@ MainFormModel::MainFormModel(Toolkit& toolkit) : Form(toolkit, "frmMain") {
       &shp_band1, &shp_band2, &shp_band5, &shp_band3, &shp_tolerance,
       &Label12, &lbl_band1, &lbl_band2, &lbl_band5, &lbl_band3, &lbl_ohm,
   });
+}
+
+// What a screen reader announces for each control that takes the focus: the prompt beside it, or,
+// where no prompt or caption says enough, a name of its own.
+void MainFormModel::name_for_assistive_technology() {
+  for (auto [box, prompt] : {std::pair{&txt_supply_v, &Label1}, {&txt_led_v, &Label2}, {&txt_led_a, &Label3},
+                             {&txt_resistor_val, &Label4}, {&txt_standard_val, &Label9}, {&txt_leds, &Label15},
+                             {&txt_opto_resistor_val, &Label14}, {&txt_opto_standard_val, &Label16}}) {
+    box->prompt = prompt;
+  }
+  op_ma.accessible_name = u"LED current in milliamperes";
+  op_a.accessible_name = u"LED current in amperes";
+  chk_5band.accessible_name = u"Five-band reading";
+  cmb_band1.accessible_name = u"First digit band";
+  cmb_band2.accessible_name = u"Second digit band";
+  cmb_band5.accessible_name = u"Third digit band";
+  cmb_band3.accessible_name = u"Multiplier band";
+  cmb_tolerance.accessible_name = u"Tolerance band";
+  UpDown1.accessible_name = u"Number of LEDs";
 }
 
 void MainFormModel::design_frame() {

@@ -116,6 +116,7 @@ struct MainFormModel : Form {
   void design_opto_area();
   void design_colour_code_area();
   void design_frame();
+  void name_for_assistive_technology();
 };
 
 // The home page the picture opens, and the address its caption shows.

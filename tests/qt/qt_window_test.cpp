@@ -1,0 +1,187 @@
+// The real windows: each widget stands where its record says, at every scale; each control that
+// takes the focus tells assistive technology what it is; typing, clicks and the close box reach the
+// records as the user meant them; the message box is the plain modal box the program asks for.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <cmath>
+#include <cstdlib>
+
+#include "about_window/frm_about.h"
+#include "main_window/frm_main.h"
+#include "toolkit/qt/conversions.h"
+#include "toolkit/qt/form_view.h"
+#include "toolkit/qt/qt_platform.h"
+#include "toolkit/qt/surface.h"
+
+namespace tarvex {
+namespace {
+
+struct QtWindowTest : testing::Test {
+  QtWindowTest() {
+    platform.attach(input);
+    toolkit.Load(window);
+    toolkit.Show(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(view()));
+  }
+  qt::FormView* view() const { return platform.view_of(window); }
+  template <class Widget = QWidget>
+  Widget* widget(const Control& control) const {
+    return qobject_cast<Widget*>(platform.view_of(control.form())->widget_of(control));
+  }
+
+  qt::QtPlatform platform;
+  Toolkit toolkit{platform};
+  UserInput input{toolkit};
+  frmMain window{toolkit};
+};
+
+QRect twips_in_pixels(const Placed& c) {
+  const auto px = [](float twips) { return static_cast<int>(std::lround(twips / 15.0f)); };
+  return {px(c.Left), px(c.Top), px(c.Width), px(c.Height)};
+}
+
+double scale_factor() {
+  const char* scale = std::getenv("QT_SCALE_FACTOR");
+  return scale ? std::atof(scale) : 1.0;
+}
+
+// Every windowed control at its twips divided by 15, inside the client area; the client area at the
+// window's designed size; the picture of it at the scale's number of device pixels.
+void expect_laid_out_to_the_twip(const Form& form, const qt::FormView& view) {
+  const QSize client(static_cast<int>(form.client_width / 15), static_cast<int>(form.client_height / 15));
+  EXPECT_EQ(view.surface().size(), client);
+  int widgets = 0;
+  for (const Control* control : form.controls()) {
+    const QWidget* widget = view.widget_of(*control);
+    if (widget == nullptr) continue;
+    ++widgets;
+    const QRect expected = twips_in_pixels(static_cast<const Placed&>(*control));
+    EXPECT_EQ(widget->geometry(), expected) << control->name();
+    if (control->Visible) {
+      EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(expected)) << control->name() << " is clipped";
+    }
+  }
+  EXPECT_GT(widgets, 0);
+  EXPECT_DOUBLE_EQ(view.devicePixelRatioF(), scale_factor());
+  EXPECT_EQ(view.surface().grab().size(), client * scale_factor());
+}
+
+TEST_F(QtWindowTest, GeometryOfTheMainWindowFollowsTheTwips) {
+  expect_laid_out_to_the_twip(window, *view());
+  EXPECT_EQ(view()->windowTitle(), QStringLiteral("Tarvex v1.5.4"));
+  EXPECT_TRUE(view()->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(view()->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(view()->minimumSize(), view()->maximumSize()) << "the window has a fixed size";
+}
+
+TEST_F(QtWindowTest, GeometryOfTheAboutWindowFollowsTheTwipsAndItIsAModalDialogOverTheMain) {
+  frmAbout about(toolkit);
+  toolkit.Load(about);
+  toolkit.Show(about);
+  qt::FormView* about_view = platform.view_of(about);
+  ASSERT_NE(about_view, nullptr);
+  expect_laid_out_to_the_twip(about, *about_view);
+  EXPECT_EQ(about_view->windowTitle(), QStringLiteral("About Tarvex"));
+  toolkit.Unload(about);
+}
+
+TEST_F(QtWindowTest, EveryControlThatTakesTheFocusHasAnAccessibleName) {
+  frmAbout about(toolkit);
+  toolkit.Load(about);
+  for (const Form* form : {static_cast<const Form*>(&window), static_cast<const Form*>(&about)}) {
+    for (const Control* control : form->controls()) {
+      if (!control->takes_focus() || !control->Visible) continue;
+      QWidget* w = widget(*control);
+      ASSERT_NE(w, nullptr) << control->name();
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+      ASSERT_NE(accessible, nullptr) << control->name();
+      EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->name();
+    }
+  }
+  EXPECT_EQ(widget(window.txt_supply_v)->accessibleName(), QStringLiteral("Supply Voltage"));
+  toolkit.Unload(about);
+}
+
+TEST_F(QtWindowTest, KeystrokesReachTheRecordAndTheCaretStaysWhereTheUserLeftIt) {
+  auto* edit = widget<QLineEdit>(window.txt_led_a);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  EXPECT_EQ(window.StatusBar1.SimpleText.get(), u"LED Current capacity") << "a click's focus runs the hint";
+  EXPECT_TRUE(window.Label3.FontBold);
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_Left);
+  QTest::keyClicks(edit, QStringLiteral("5"));
+  EXPECT_EQ(window.txt_led_a.Text.get(), u"250");
+  EXPECT_EQ(window.txt_led_a.SelStart.get(), 2);
+  EXPECT_EQ(edit->cursorPosition(), 2) << "the edit was not written back over the caret";
+  // A write by code does reach the widget, with the caret where the record puts it.
+  window.txt_led_a.Text = u"30";
+  EXPECT_EQ(edit->text(), QStringLiteral("30"));
+  EXPECT_EQ(edit->cursorPosition(), 0);
+}
+
+TEST_F(QtWindowTest, AReadOnlyBoxTakesTheFocusAndRefusesTyping) {
+  auto* edit = widget<QLineEdit>(window.txt_resistor_val);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  EXPECT_EQ(window.focused(), &window.txt_resistor_val);
+  QTest::keyClicks(edit, QStringLiteral("9"));
+  EXPECT_EQ(window.txt_resistor_val.Text.get(), u"0");
+}
+
+TEST_F(QtWindowTest, QtsOwnFocusChainIsNotTrustedTabFollowsTheWindowsOrder) {
+  QTest::keyClick(widget(window.txt_supply_v), Qt::Key_Tab);
+  EXPECT_EQ(window.focused(), &window.txt_led_v);
+  EXPECT_TRUE(widget(window.txt_led_v)->hasFocus());
+  QTest::keyClick(widget(window.txt_led_v), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(window.focused(), &window.txt_supply_v);
+}
+
+TEST_F(QtWindowTest, TheCloseBoxAsksTheToolkitWhichEndsTheProgram) {
+  view()->close();
+  EXPECT_FALSE(toolkit.running());
+}
+
+TEST_F(QtWindowTest, TheMessageBoxIsModalWithTheCaptionThePromptAnOkButtonAndNoIcon) {
+  bool seen = false;
+  platform.message_box_shown = [&](QMessageBox& box) {
+    seen = true;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Tarvex"));
+    EXPECT_EQ(box.text(), QStringLiteral("Please Enter new values"));
+    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    EXPECT_TRUE(box.isModal());
+    QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+  };
+  toolkit.MsgBox(u"Please Enter new values");
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(QtWindowTest, OnlyAWebAddressIsOpenedAndAnyOtherCommandIsReportedNotRun) {
+  EXPECT_THROW(platform.start_program(u"explorer C:\\Windows", 2), std::runtime_error);
+  EXPECT_THROW(platform.start_program(u"rm -rf /", 2), std::runtime_error);
+}
+
+TEST_F(QtWindowTest, LabelsThatSizeThemselvesAreAsWideAsTheTextDrawn) {
+  const QFontMetricsF metrics(qt::to_qfont(window.Label10.shown_font()));
+  const double drawn = metrics.horizontalAdvance(QStringLiteral("LED Limiting Resistor Calculator"));
+  EXPECT_EQ(window.Label10.Width.get(), std::ceil(drawn - 1e-9) * 15);
+}
+
+}  // namespace
+}  // namespace tarvex
+
+int main(int argc, char** argv) {
+  // Without a display (listing the tests, a plain ctest run), the windows are drawn in memory.
+  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  QApplication application(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
