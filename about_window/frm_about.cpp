@@ -45,8 +45,7 @@ void frmAbout::design() {
                          .font = font,
                          .word_wrap = true});
   Label1.design({.at = {1410, 2040, 3975, 495},
-                 .caption = u"Questions, LED tips or a build to show off? Meet other makers in the Tarvex "
-                            u"forums:   https://tarvex.example.org/forums/",
+                 .caption = u"Meet other makers in the forums:   https://tarvex.example.org/forums/",
                  .font = font,
                  .word_wrap = true});
   // Etched separator: the highlight line under a shadow line drawn inside its width.
