@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "app/command_line.h"
 #include "core/notation.h"
 #include "toolkit/program.h"
 
@@ -25,6 +26,7 @@ tarvex::NumberNotation system_notation() {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  if (const auto status = tarvex::handle_command_line(QApplication::arguments())) return *status;
   tarvex::set_current_notation(system_notation());
 
   using tarvex::kProgram;

@@ -1,0 +1,66 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QString>
+
+#include <cstdio>
+#include <string>
+
+#include "toolkit/program.h"
+
+namespace tarvex {
+namespace {
+
+// Usage errors end with 2, as the usual command-line tools do, so scripts can tell them from 1.
+constexpr int kUsageError = 2;
+
+QString program_title() { return QString::fromStdU16String(std::u16string(kProgram.title)); }
+
+QString program_version() {
+  return QStringLiteral("%1.%2.%3").arg(kProgram.major).arg(kProgram.minor).arg(kProgram.revision);
+}
+
+void print(std::FILE* stream, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), stream);
+  std::fflush(stream);
+}
+
+}  // namespace
+
+std::optional<int> handle_command_line(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("%1 works out the series resistor for an LED, rounds it to a standard value "
+                     "and shows its colour bands.\n"
+                     "Qt's own options, such as -platform and -style, are accepted as well.")
+          .arg(program_title()));
+  const QCommandLineOption help_option = parser.addHelpOption();
+  const QCommandLineOption version_option = parser.addVersionOption();
+
+  // parse() rather than process(): process() would end the program itself with its own exit codes.
+  if (!parser.parse(arguments)) {
+    print(stderr, QStringLiteral("tarvex: %1\nTry 'tarvex --help' for the options.\n")
+                      .arg(parser.errorText()));
+    return kUsageError;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    print(stderr, QStringLiteral("tarvex: unexpected argument '%1'\nTry 'tarvex --help' for the "
+                                 "options.\n")
+                      .arg(parser.positionalArguments().front()));
+    return kUsageError;
+  }
+  if (parser.isSet(help_option)) {
+    print(stdout, parser.helpText());
+    return 0;
+  }
+  // Qt adds --help-all, which also lists its own options; only process() can print that text, and
+  // it ends the program with status 0 after printing it.
+  if (parser.isSet(QStringLiteral("help-all"))) parser.process(arguments);
+  if (parser.isSet(version_option)) {
+    print(stdout, QStringLiteral("%1 %2\n").arg(program_title(), program_version()));
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tarvex
