@@ -25,6 +25,11 @@ void print(std::FILE* stream, const QString& text) {
   std::fflush(stream);
 }
 
+int usage_error(const QString& complaint) {
+  print(stderr, QStringLiteral("tarvex: %1\nTry 'tarvex --help' for the options.\n").arg(complaint));
+  return kUsageError;
+}
+
 }  // namespace
 
 std::optional<int> handle_command_line(const QStringList& arguments) {
@@ -38,16 +43,11 @@ std::optional<int> handle_command_line(const QStringList& arguments) {
   const QCommandLineOption version_option = parser.addVersionOption();
 
   // parse() rather than process(): process() would end the program itself with its own exit codes.
-  if (!parser.parse(arguments)) {
-    print(stderr, QStringLiteral("tarvex: %1\nTry 'tarvex --help' for the options.\n")
-                      .arg(parser.errorText()));
-    return kUsageError;
-  }
+  if (!parser.parse(arguments)) return usage_error(parser.errorText());
+  // The window takes no file or value from the command line, so a stray word is a mistake.
   if (!parser.positionalArguments().isEmpty()) {
-    print(stderr, QStringLiteral("tarvex: unexpected argument '%1'\nTry 'tarvex --help' for the "
-                                 "options.\n")
-                      .arg(parser.positionalArguments().front()));
-    return kUsageError;
+    return usage_error(
+        QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().front()));
   }
   if (parser.isSet(help_option)) {
     print(stdout, parser.helpText());

@@ -4,11 +4,13 @@
 #   check_install.sh BUILD_DIR icons         each PNG icon has the size its folder names
 #   check_install.sh BUILD_DIR command_line  tarvex's options, their output and exit statuses
 #   check_install.sh BUILD_DIR testing       the driver comes only with the testers' component
+# TARVEX_VERSION, set by CTest, is the project's version that the program and its metadata give.
 set -euo pipefail
 
 build=$1
 aspect=$2
 id=org.example.tarvex.Tarvex
+version_pattern=${TARVEX_VERSION//./\\.}
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -59,6 +61,8 @@ layout)
   desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
   appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >&2 ||
     fail "appstreamcli validate"
+  grep -q "<release version=\"$TARVEX_VERSION\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo has no release entry for $TARVEX_VERSION"
   grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" ||
     fail "the desktop entry does not name the installed icon"
   if grep -q '@[A-Z_]*@' "$prefix/share/man/man1/tarvex.1"; then
@@ -85,17 +89,17 @@ command_line)
   # A session's runtime folder, as a desktop gives one, so that Qt has nothing to remark on stderr.
   export XDG_RUNTIME_DIR=$prefix/runtime
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  expect_run 0 '^Tarvex 1\.5\.4$' '^$' -- --version
-  expect_run 0 '^Tarvex 1\.5\.4$' '^$' -- -v
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- --version
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- -v
   expect_run 0 '--help.*--version' '^$' -- --help
   expect_run 0 '^Usage: ' '^$' -- -h
   expect_run 0 '--platform.*--qwindowtitle' '^$' -- --help-all
   expect_run 2 '^$' "Unknown option 'frobnicate'.*--help" -- --frobnicate
   expect_run 2 '^$' "unexpected argument 'file.txt'" -- file.txt
   # Qt takes its own options, with their values, before tarvex sees the rest.
-  expect_run 0 '^Tarvex 1\.5\.4$' '^$' -- -platform offscreen --version
-  expect_run 0 '^Tarvex 1\.5\.4$' '^$' -- -style fusion --version
-  expect_run 0 '^Tarvex 1\.5\.4$' '^$' -- --version -reverse -qwindowtitle Tarvex
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- -platform offscreen --version
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- -style fusion --version
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- --version -reverse -qwindowtitle Tarvex
   ;;
 
 testing)
