@@ -1,0 +1,272 @@
+// What a live front end relies on from the toolkit: the user's own edits are marked so that the view
+// does not write them back, windows are shown and hidden only by the toolkit and tell the platform
+// who owns them, the keys a window takes act where the focus is, a disabled control takes no input,
+// a focus the view moved is run through the handlers or put back, and nothing thrown escapes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "toolkit/headless/headless_platform.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
+#include "toolkit/web_address.h"
+
+namespace tarvex {
+namespace {
+
+struct ViewLog : PropertyObserver {
+  std::vector<std::string> changes;
+  void property_changed(const PropertyChange& change) override {
+    changes.push_back(change.control.name() + "." + std::string(change.property.name()) +
+                      (change.made_in_widget ? " (in widget)" : ""));
+  }
+};
+
+// A headless platform that also notes what a view would be told about windows and focus.
+struct WatchedPlatform : HeadlessPlatform {
+  std::vector<std::string> told;
+  void window_shown(Form& w, Form* owner, bool modal) override {
+    told.push_back("shown " + w.name() + (owner ? " over " + owner->name() : "") + (modal ? " modal" : ""));
+  }
+  void window_destroyed(Form& w) override { told.push_back("destroyed " + w.name()); }
+  void focus_moved(Form&, Control* c) override { told.push_back("focus " + (c ? c->name() : "none")); }
+};
+
+struct Window : Form {
+  explicit Window(Toolkit& toolkit, std::string name = "frmTest") : Form(toolkit, std::move(name)) {
+    list.design({.at = {}, .items = {u"0 Black", u"1 Brown", u"2 Red"}});
+    count.design({.at = {}, .text = u"2", .read_only = true});
+    spin.design({.at = {}, .buddy = &count, .value = 2, .min = 1, .max = 3});
+    compute.Caption.set_initial(u"&Compute");
+    ok.Caption.set_initial(u"OK");
+    ok.is_default = true;
+    file.Caption.set_initial(u"&File");
+    spacer.Caption.set_initial(u"-");
+    exit.Caption.set_initial(u"E&xit");
+    set_tab_order({&entry, &compute, &list, &count, &check, &ok});
+  }
+  TextBox entry{*this, "entry"};
+  CommandButton compute{*this, "compute"};
+  ListControl list{*this, "list", ControlKind::ComboBox};
+  TextBox count{*this, "count"};
+  UpDown spin{*this, "spin"};
+  CheckBox check{*this, "check"};
+  CommandButton ok{*this, "ok"};
+  Label label{*this, "label"};
+  Menu file{*this, "file"};
+  Menu spacer{*this, "spacer", &file};
+  Menu exit{*this, "exit", &file};
+};
+
+struct LiveViewTest : testing::Test {
+  LiveViewTest() {
+    window.set_observer(&view);
+    window.compute.Click = [this] { events.push_back("compute"); };
+    window.ok.Click = [this] { events.push_back("ok"); };
+    window.label.Click = [this] { events.push_back("label"); };
+    window.list.Click = [this] { events.push_back("list " + std::to_string(window.list.ListIndex)); };
+    toolkit.Load(window);
+    toolkit.Show(window);
+    view.changes.clear();
+    platform.told.clear();
+  }
+  WatchedPlatform platform;
+  Toolkit toolkit{platform};
+  UserInput input{toolkit};
+  Window window{toolkit};
+  ViewLog view;
+  std::vector<std::string> events;
+};
+
+TEST_F(LiveViewTest, AKeystrokeEditKeepsTheCaretWhereTheUserLeftItAndIsMarkedAsTheUsers) {
+  window.entry.Text = u"12";
+  view.changes.clear();
+  ASSERT_FALSE(input.edit(window.entry, u"152", 2, 0));
+  EXPECT_EQ(window.entry.Text.get(), u"152");
+  EXPECT_EQ(window.entry.SelStart.get(), 2);
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"entry.Text (in widget)", "entry.SelStart (in widget)"}));
+  // A caret beyond the text is brought back within it; a write by code is never marked.
+  ASSERT_FALSE(input.select(window.entry, 9, 4));
+  EXPECT_EQ(window.entry.SelStart.get(), 3);
+  EXPECT_EQ(window.entry.SelLength.get(), 0);
+  view.changes.clear();
+  window.entry.Text = u"7";
+  EXPECT_EQ(view.changes.front(), "entry.Text");
+  EXPECT_TRUE(input.edit(window.count, u"9", 1, 0)) << "a read-only box refuses typing";
+}
+
+TEST_F(LiveViewTest, OnlyTheToolkitShowsAndHidesAWindow) {
+  EXPECT_FALSE(window.Visible.writable());
+  EXPECT_THROW(window.Visible = false, Error);
+  EXPECT_TRUE(window.Visible);
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+TEST_F(LiveViewTest, TheViewLearnsWhoOwnsAModalWindowAndOfARecordThatGoesWhileLoaded) {
+  {
+    Window dialog(toolkit, "frmDialog");
+    platform.pump = [&] {
+      toolkit.Unload(dialog);
+      return true;
+    };
+    toolkit.Load(dialog);
+    toolkit.ShowModal(dialog, window);
+    EXPECT_EQ(platform.told.front(), "shown frmDialog over frmTest modal");
+  }
+  EXPECT_EQ(platform.told.back(), "focus entry") << "an unloaded window is no news when its record goes";
+  {
+    Window other(toolkit, "frmOther");
+    toolkit.Load(other);
+  }
+  EXPECT_EQ(platform.told.back(), "destroyed frmOther");
+}
+
+TEST_F(LiveViewTest, SpaceAndEnterPressOnlyAButtonThatCanBePressed) {
+  input.focus(window.compute);
+  EXPECT_TRUE(input.takes_key({KeyName::Space}));
+  input.key({KeyName::Space});
+  input.key({KeyName::Enter});
+  EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute"}));
+  // A focused button that code has disabled or hidden leaves Enter to the default button.
+  window.compute.Enabled = false;
+  input.key({KeyName::Enter});
+  window.compute.Enabled = true;
+  window.compute.Visible = false;
+  input.key({KeyName::Enter});
+  EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute", "ok", "ok"}));
+  EXPECT_EQ(window.focused(), &window.ok) << "a pressed button takes the focus";
+  input.focus(window.entry);
+  EXPECT_FALSE(input.takes_key({KeyName::Space})) << "a space in a text box is typed";
+}
+
+TEST_F(LiveViewTest, AccessKeysWorkWithEitherCaseAndAMenuTitleOpensItsMenu) {
+  input.key({KeyName::Alt, u'c'});
+  input.key({KeyName::Alt, u'C'});
+  EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute"}));
+  EXPECT_EQ(window.focused(), &window.compute);
+  EXPECT_FALSE(input.takes_key({KeyName::Alt, u'f'})) << "the menu bar opens the menu";
+  EXPECT_EQ(input.key({KeyName::Alt, u'f'}), "Alt+F opens the menu file: click one of its items");
+  EXPECT_FALSE(input.key({KeyName::Alt, u'x'})) << "an item's key works only in its open menu";
+  window.compute.Enabled = false;
+  input.key({KeyName::Alt, u'c'});
+  EXPECT_EQ(events.size(), 2u) << "a disabled button's access key does nothing";
+}
+
+TEST_F(LiveViewTest, ArrowsAndTheWheelStepAListAndStopAtItsEnds) {
+  input.focus(window.list);
+  input.key({KeyName::Down});
+  input.key({KeyName::Down});
+  input.key({KeyName::Down});
+  input.key({KeyName::Down});
+  input.key({KeyName::Up});
+  EXPECT_EQ(events, (std::vector<std::string>{"list 0", "list 1", "list 2", "list 1"}));
+  input.wheel(window.list, 5);
+  EXPECT_EQ(window.list.ListIndex.get(), 0);
+  input.wheel(window.list, -1);
+  EXPECT_EQ(window.list.ListIndex.get(), 1);
+}
+
+TEST_F(LiveViewTest, ArrowsInTheSpinControlsBoxStepItWithinItsBounds) {
+  input.focus(window.count);
+  input.key({KeyName::Up});
+  input.key({KeyName::Up});
+  EXPECT_EQ(window.count.Text.get(), u"3");
+  input.key({KeyName::Down});
+  EXPECT_EQ(window.count.Text.get(), u"2");
+  window.spin.Enabled = false;
+  EXPECT_FALSE(input.takes_key({KeyName::Up}));
+}
+
+TEST_F(LiveViewTest, ADisabledLabelTakesNoClick) {
+  input.click(window.label);
+  window.label.Enabled = false;
+  EXPECT_EQ(input.click(window.label), "label is disabled");
+  EXPECT_EQ(events, std::vector<std::string>{"label"});
+}
+
+TEST_F(LiveViewTest, AFocusTheViewMovedRunsTheHandlersOrIsPutBack) {
+  int lost = 0;
+  window.entry.LostFocus = [&] { ++lost; };
+  EXPECT_FALSE(input.focus_moved_by_view(window.compute));
+  EXPECT_EQ(lost, 1);
+  EXPECT_EQ(window.focused(), &window.compute);
+  window.ok.Enabled = false;
+  EXPECT_TRUE(input.focus_moved_by_view(window.ok));
+  EXPECT_EQ(window.focused(), &window.compute);
+  EXPECT_EQ(platform.told.back(), "focus compute") << "the view is told where the focus stays";
+}
+
+TEST_F(LiveViewTest, NothingAHandlerThrowsEscapesTheDispatch) {
+  window.compute.Click = [] { throw 42; };
+  EXPECT_NO_THROW(input.click(window.compute));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: an unexpected error.");
+}
+
+TEST(MenuTree, TitlesHoldTheirItemsInOrderWithSeparatorsAndAccessKeys) {
+  HeadlessPlatform platform;
+  Toolkit toolkit(platform);
+  Window window(toolkit);
+  ASSERT_EQ(window.menu_bar(), std::vector<Menu*>{&window.file});
+  EXPECT_EQ(window.file.items(), (std::vector<Menu*>{&window.spacer, &window.exit}));
+  EXPECT_TRUE(window.spacer.is_separator());
+  EXPECT_EQ(access_key(window.exit.Caption.get()), u'X');
+  EXPECT_EQ(access_key(u"R&&D"), 0);
+  EXPECT_EQ(without_access_marks(u"E&xit && R&&D"), u"Exit & R&D");
+}
+
+TEST(AccessibleName, IsTheControlsOwnNameElseItsPromptElseItsCaption) {
+  HeadlessPlatform platform;
+  Toolkit toolkit(platform);
+  Window window(toolkit);
+  window.label.Caption = u"Supply Voltage:";
+  window.entry.prompt = &window.label;
+  EXPECT_EQ(accessible_name_of(window.entry), u"Supply Voltage");
+  EXPECT_EQ(accessible_name_of(window.compute), u"Compute");
+  window.compute.accessible_name = u"Work it out";
+  EXPECT_EQ(accessible_name_of(window.compute), u"Work it out");
+}
+
+TEST(SymbolLabel, IsDrawnAndMeasuredInTheWindowsTypefaceAsTheCharactersItStandsFor) {
+  HeadlessPlatform platform;
+  Toolkit toolkit(platform);
+  Window window(toolkit);
+  window.font.face = u"Verdana";
+  window.label.design({.caption = u"W", .font = {u"Symbol", 12, true}, .auto_size = true});
+  EXPECT_EQ(window.label.shown_caption(), u"Ω");
+  EXPECT_EQ(window.label.shown_font().face, u"Verdana");
+  EXPECT_GT(window.label.Width.get(), 0);
+}
+
+struct WebAddressRow {
+  const char16_t* command_line;
+  const char* opens;  // nullptr: nothing is opened
+};
+
+TEST(WebAddress, OnlyExplorerWithOneAbsoluteWebAddressOpensIt) {
+  const WebAddressRow rows[] = {
+      {u"explorer https://tarvex.example.org/", "https://tarvex.example.org/"},
+      {u"explorer http://tarvex.example.org/a?b=c", "http://tarvex.example.org/a?b=c"},
+      {u"explorer  https://tarvex.example.org/", nullptr},
+      {u"explorer https://tarvex.example.org/ && rm -rf /", nullptr},
+      {u"explorer file:///etc/passwd", nullptr},
+      {u"explorer https:///path", nullptr},
+      {u"explorer https://", nullptr},
+      {u"notepad https://tarvex.example.org/", nullptr},
+      {u"explorer https://tarvex.example.org/\"x", nullptr},
+      {u"explorer https://tarvex.example.org/\nx", nullptr},
+  };
+  for (const auto& row : rows) {
+    const auto opened = web_address_to_open(row.command_line);
+    if (row.opens == nullptr) {
+      EXPECT_FALSE(opened) << *opened;
+    } else {
+      EXPECT_EQ(opened.value_or("(nothing)"), row.opens);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvex
