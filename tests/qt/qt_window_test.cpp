@@ -19,6 +19,7 @@
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/qt_platform.h"
 #include "toolkit/qt/surface.h"
+#include "toolkit/qt/widgets.h"
 
 namespace tarvex {
 namespace {
@@ -165,6 +166,43 @@ TEST_F(QtWindowTest, TheMessageBoxIsModalWithTheCaptionThePromptAnOkButtonAndNoI
 TEST_F(QtWindowTest, OnlyAWebAddressIsOpenedAndAnyOtherCommandIsReportedNotRun) {
   EXPECT_THROW(platform.start_program(u"explorer C:\\Windows", 2), std::runtime_error);
   EXPECT_THROW(platform.start_program(u"rm -rf /", 2), std::runtime_error);
+}
+
+// Stands between the record and its view and counts what the record tells.
+struct CountingObserver : PropertyObserver {
+  explicit CountingObserver(PropertyObserver& view) : view(view) {}
+  void property_changed(const PropertyChange& change) override {
+    if (!is_windowed(change.control.kind())) {
+      ++painted;
+    } else if (qt::shows_property(change.control.kind(), change.property.id())) {
+      ++windowed;
+    }
+    view.property_changed(change);
+  }
+  PropertyObserver& view;
+  long windowed = 0, painted = 0;
+};
+
+TEST_F(QtWindowTest, OneComputeUpdatesEachChangedPropertyOnceAndRebuildsNothing) {
+  window.txt_supply_v.Text = u"12";
+  window.txt_led_v.Text = u"2";
+  QHash<const Control*, QWidget*> widgets_before;
+  for (const Control* control : window.controls()) widgets_before.insert(control, view()->widget_of(*control));
+  CountingObserver counter(*view());
+  window.set_observer(&counter);
+  const long updates_before = view()->widget_updates();
+  const long repaints_before = view()->control_repaints();
+
+  QTest::mouseClick(widget(window.btn_compute), Qt::LeftButton);
+  window.set_observer(view());
+
+  ASSERT_EQ(window.txt_standard_val.Text.get(), u"510");
+  EXPECT_GT(counter.windowed, 0);
+  EXPECT_EQ(view()->widget_updates() - updates_before, counter.windowed);
+  EXPECT_EQ(view()->control_repaints() - repaints_before, counter.painted);
+  for (const Control* control : window.controls()) {
+    EXPECT_EQ(view()->widget_of(*control), widgets_before.value(control)) << control->name() << " was rebuilt";
+  }
 }
 
 TEST_F(QtWindowTest, LabelsThatSizeThemselvesAreAsWideAsTheTextDrawn) {

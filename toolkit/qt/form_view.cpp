@@ -146,10 +146,11 @@ void FormView::property_changed(const PropertyChange& change) {
   }
   if (QWidget* widget = widget_of(control)) {
     // The user's own edit is already in the widget: writing it back would move the caret.
-    if (!change.made_in_widget) show_property(*widget, control, change.property.id());
+    if (!change.made_in_widget && show_property(*widget, control, change.property.id())) ++widget_updates_;
     return;
   }
   surface_->repaint_control(control);
+  ++control_repaints_;
 }
 
 // The close box asks the toolkit, which unloads the window (or does not).

@@ -37,6 +37,11 @@ class FormView : public QWidget, public PropertyObserver {
 
   void property_changed(const PropertyChange& change) override;
 
+  // How many widget properties and painted controls the view has updated since it was built: one
+  // for each record property that changed, never the whole window.
+  long widget_updates() const { return widget_updates_; }
+  long control_repaints() const { return control_repaints_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,7 +60,10 @@ class FormView : public QWidget, public PropertyObserver {
   QHash<const Control*, QWidget*> widgets_;
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
+  long widget_updates_ = 0;
+  long control_repaints_ = 0;
   bool giving_focus_ = false;
+  const QObject* focus_taken_by_press_ = nullptr;
   bool closing_for_toolkit_ = false;
 };
 

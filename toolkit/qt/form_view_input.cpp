@@ -1,9 +1,12 @@
 // What the user does to a window's widgets, turned into UserInput calls: the focus that Qt moves on
 // a click, the keys that the window acts on (Tab, Enter, Esc, Space, arrows, access keys) and the
 // wheel over a list. Qt's own focus chain and shortcuts never decide: the toolkit does.
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 #include <optional>
+#include <utility>
 
 #include "toolkit/qt/form_view.h"
 
@@ -60,8 +63,14 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       return route_key(watched, event);
     case QEvent::FocusIn:
       if (Control* control = control_of(watched); control && !giving_focus_) {
+        focus_taken_by_press_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason ? watched : nullptr;
         input_.focus_moved_by_view(*control);
       }
+      return false;
+    case QEvent::MouseButtonPress:
+      // The press that moved the focus into a text box is spent on the focus: the box keeps the
+      // selection that its focus handler made, rather than a caret where the pointer fell.
+      if (std::exchange(focus_taken_by_press_, nullptr) == watched && qobject_cast<QLineEdit*>(watched)) return true;
       return false;
     case QEvent::Wheel:
       if (Control* control = control_of(watched);

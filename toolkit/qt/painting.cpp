@@ -1,6 +1,7 @@
 #include "toolkit/qt/painting.h"
 
-#include <QPainterPath>
+#include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 
 #include "toolkit/qt/conversions.h"
@@ -57,20 +58,48 @@ void paint_line(QPainter& painter, const Line& line) {
   painter.drawLine(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)));
 }
 
-int text_flags(const Label& label) {
-  const int horizontal = label.alignment == Alignment::Right    ? Qt::AlignRight
-                         : label.alignment == Alignment::Center ? Qt::AlignHCenter
-                                                                : Qt::AlignLeft;
-  return horizontal | Qt::AlignTop | (label.word_wrap ? Qt::TextWordWrap : 0);
+int horizontal_flags(const Label& label) {
+  return label.alignment == Alignment::Right    ? Qt::AlignRight
+         : label.alignment == Alignment::Center ? Qt::AlignHCenter
+                                                : Qt::AlignLeft;
+}
+
+// A wrapping label breaks its lines at blanks only, as the windows always have: a web address in a
+// caption stays whole on its line.
+QStringList lines_broken_at_blanks(const QString& text, const QFontMetricsF& metrics, qreal width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(QLatin1Char(' '))) {
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer.trimmed()) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  lines << line;
+  return lines;
 }
 
 void paint_label(QPainter& painter, const Label& label) {
   const QRectF box = to_pixels(label);
   if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  painter.setFont(to_qfont(label.shown_font()));
+  const QFont font = to_qfont(label.shown_font());
+  painter.setFont(font);
   painter.setPen(label.enabled() ? to_qcolor(label.ForeColor) : QColor(Qt::gray));
-  painter.drawText(box, text_flags(label), to_qstring(label.shown_caption()));
+  const QString caption = to_qstring(label.shown_caption());
+  if (!label.word_wrap) {
+    painter.drawText(box, horizontal_flags(label) | Qt::AlignTop, caption);
+    return;
+  }
+  const QFontMetricsF metrics(font);
+  QRectF line_box(box.left(), box.top(), box.width(), metrics.lineSpacing());
+  for (const QString& line : lines_broken_at_blanks(caption, metrics, box.width())) {
+    painter.drawText(line_box, horizontal_flags(label) | Qt::AlignTop, line.trimmed());
+    line_box.translate(0, metrics.lineSpacing());
+  }
 }
 
 }  // namespace

@@ -244,6 +244,13 @@ const Binding kBindings[] = {
     {ControlKind::StatusBar, PropertyId::SimpleText, show_status},
 };
 
+const Binding* binding_of(ControlKind kind, PropertyId property) {
+  for (const Binding& binding : kBindings) {
+    if (binding.property == property && (!binding.kind || *binding.kind == kind)) return &binding;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 QWidget* create_widget(Control& control, QWidget* parent, UserInput& input) {
@@ -258,14 +265,14 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input) {
   return widget;
 }
 
+bool shows_property(ControlKind kind, PropertyId property) { return binding_of(kind, property) != nullptr; }
+
 bool show_property(QWidget& widget, const Control& control, PropertyId property) {
-  for (const Binding& binding : kBindings) {
-    if (binding.property != property || (binding.kind && *binding.kind != control.kind())) continue;
-    const QSignalBlocker program_write(widget);
-    binding.show(widget, control);
-    return true;
-  }
-  return false;
+  const Binding* binding = binding_of(control.kind(), property);
+  if (binding == nullptr) return false;
+  const QSignalBlocker program_write(widget);
+  binding->show(widget, control);
+  return true;
 }
 
 void show_all_properties(QWidget& widget, const Control& control) {

@@ -17,6 +17,9 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input);
 // The widget's own signals are blocked meanwhile: a write by the program is no input of the user.
 bool show_property(QWidget& widget, const Control& control, PropertyId property);
 
+// Whether a widget of that kind shows that property at all (a list's Text, for one, it does not).
+bool shows_property(ControlKind kind, PropertyId property);
+
 // Shows every property of a control in its widget.
 void show_all_properties(QWidget& widget, const Control& control);
 
