@@ -1,7 +1,5 @@
 #include "drive/headless_drive.h"
 
-#include "drive/recording_platform.h"
-#include "drive/session.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
 
@@ -14,8 +12,11 @@ RunResult drive_headless(std::istream& script, std::ostream& out) {
   UserInput input(toolkit);
   HeadlessHands hands(input);
   Session session(toolkit, hands, script, out);
-  platform.pump = [&session] { return session.step(); };
+  return run_from_start_up(toolkit, platform, session, script);
+}
 
+RunResult run_from_start_up(Toolkit& toolkit, RecordingPlatform& platform, Session& session, const std::istream& script) {
+  platform.pump = [&session] { return session.step(); };
   frmMain main_window(toolkit);
   toolkit.dispatch([&] {
     toolkit.Load(main_window);

@@ -6,10 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "drive/headless_drive.h"
 #include "drive/qt_hands.h"
-#include "drive/recording_platform.h"
-#include "drive/session.h"
-#include "main_window/frm_main.h"
 #include "toolkit/qt/qt_platform.h"
 
 namespace tarvex {
@@ -37,20 +35,12 @@ RunResult drive_with_qt(int argc, char** argv, std::istream& script, std::ostrea
   qt.attach(input);
   QtHands hands(input, qt, toolkit);
   Session session(toolkit, hands, script, out);
-  platform.pump = [&session] { return session.step(); };
   // The driver reads a message box and closes it with its OK button, as a user would.
   qt.message_box_shown = [](QMessageBox& box) {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) QTest::mouseClick(ok, Qt::LeftButton);
   };
 
-  frmMain main_window(toolkit);
-  toolkit.dispatch([&] {
-    toolkit.Load(main_window);
-    toolkit.Show(main_window);
-  });
-  while (session.step()) {
-  }
-  return {session.failure(), script.bad()};
+  return run_from_start_up(toolkit, platform, session, script);
 }
 
 }  // namespace tarvex
