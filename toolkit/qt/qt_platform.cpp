@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetricsF>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -18,8 +19,11 @@
 
 namespace tarvex::qt {
 
+// A modal window's view is a child of its owner's and goes with it.
 QtPlatform::~QtPlatform() {
-  for (FormView* view : std::as_const(views_)) delete view;
+  QList<QPointer<FormView>> views;
+  for (FormView* view : std::as_const(views_)) views.append(view);
+  for (const QPointer<FormView>& view : views) delete view.data();
 }
 
 void QtPlatform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
