@@ -1,4 +1,5 @@
 // tarvex-drive: runs a script of user actions against the windows and prints what they show.
+#include <cstdio>
 #include <iostream>
 #include <string_view>
 
@@ -36,6 +37,17 @@ int main(int argc, char** argv) {
     std::cout.flush();
     std::cerr << "line " << session.line_number() << ": " << error.message << "\n";
     return 2;
+  }
+  // A script cut short by a read error, or lines that never reached the output, are no success. (The
+  // standard streams share stdio's buffers, so a read error shows in ferror, not in cin's state.)
+  if (std::cin.bad() || std::ferror(stdin)) {
+    std::cerr << "tarvex-drive: cannot read the script from standard input (after line " << session.line_number()
+              << ")\n";
+    return 1;
+  }
+  if (!std::cout.flush()) {
+    std::cerr << "tarvex-drive: cannot write to standard output\n";
+    return 1;
   }
   return 0;
 }

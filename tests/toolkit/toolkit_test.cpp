@@ -3,6 +3,7 @@
 // focus moves in order, and an error that escapes a handler is reported, not fatal.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 
 namespace tarvex {
 namespace {
+
+std::u16string to_utf16_number(int n) { return from_utf8(std::to_string(n)); }
 
 // Notes every property change a view would hear of.
 struct ViewLog : PropertyObserver {
@@ -128,6 +131,27 @@ TEST_F(ToolkitTest, TabSkipsHiddenControlsAndStopsOnceAtTheSelectedOption) {
   EXPECT_EQ(window.focused()->name(), "first");
 }
 
+// Wherever the focus stands within the pair, Tab and Shift+Tab leave it; with neither button
+// selected the pair is still one stop, at its first button.
+TEST_F(ToolkitTest, TheOptionPairIsOneStopFromWhicheverButtonHasTheFocus) {
+  const auto tab_from = [&](Control& start, KeyName key) {
+    input.focus(start);
+    input.key({key});
+    return window.focused()->name();
+  };
+  EXPECT_EQ(tab_from(window.a, KeyName::ShiftTab), "second");
+  EXPECT_EQ(tab_from(window.a, KeyName::Tab), "button");
+  EXPECT_EQ(tab_from(window.ma, KeyName::ShiftTab), "second");
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
+  window.a.Value = true;
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "a");
+  EXPECT_EQ(tab_from(window.second, KeyName::Tab), "a");
+  window.a.Value.store(false);
+  EXPECT_EQ(tab_from(window.second, KeyName::Tab), "ma");
+  EXPECT_EQ(tab_from(window.ma, KeyName::Tab), "button");
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
+}
+
 TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
   window.first.Text = u"20";
   ASSERT_FALSE(input.type(window.first, u"15"));
@@ -160,6 +184,44 @@ TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
   EXPECT_TRUE(toolkit.running());
   EXPECT_FALSE(input.type(window.first, u"7"));
   EXPECT_EQ(window.first.Text.get(), u"7");
+}
+
+// The words name the property and the value that it could not take, whatever kind of control.
+TEST_F(ToolkitTest, AnOutOfRangeWriteIsReportedByWhatWasOutOfRange) {
+  struct Spin : Form {
+    explicit Spin(Toolkit& t) : Form(t, "frmSpin") { arrows.design({.at = {}, .buddy = &count, .value = 2, .min = 1, .max = 9}); }
+    TextBox count{*this, "count"};
+    UpDown arrows{*this, "arrows"};
+  } spin(toolkit);
+  const struct {
+    const char* write;
+    std::function<void()> action;
+    std::u16string words;
+  } rows[] = {
+      {"list", [&] { window.list.ListIndex = 3; }, u"list.ListIndex cannot be 3: the list has no such item"},
+      {"check box", [&] { window.check.Value = 3; }, u"check.Value cannot be 3: a check box is 0, 1 or 2"},
+      {"selection start", [&] { window.first.SelStart = -1; }, u"first.SelStart cannot be negative"},
+      {"selection length", [&] { window.first.SelLength = -2; }, u"first.SelLength cannot be negative"},
+      {"spin value", [&] { spin.arrows.Value = 10; }, u"arrows.Value cannot be 10: it is outside 1 to 9"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.write);
+    try {
+      row.action();
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.kind(), ErrorKind::InvalidPropertyValue);
+      EXPECT_EQ(describe_for_user(error), row.words + u" (Invalid property value)");
+    }
+  }
+}
+
+TEST_F(ToolkitTest, TheHeadlessPlatformKeepsTheLatestMessagesAndCountsThemAll) {
+  for (int i = 0; i < 1000; ++i) toolkit.MsgBox(to_utf16_number(i));
+  EXPECT_EQ(platform.messages_shown, 1000u);
+  ASSERT_EQ(platform.messages.size(), HeadlessPlatform::kKeptRecords);
+  EXPECT_EQ(platform.messages.back().prompt, u"999");
+  EXPECT_EQ(platform.messages.front().prompt, to_utf16_number(1000 - static_cast<int>(HeadlessPlatform::kKeptRecords)));
 }
 
 TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ TEST_F(MainWindowTest, StandardizeGivesTheCoresAnswerForEveryValue) {
     ASSERT_EQ(standard.double_value(), Val(kStandardValues[*index])) << value;
   }
   EXPECT_EQ(refused, 900u);  // 5101 to 6000
-  ASSERT_EQ(platform.messages.size(), refused);
+  ASSERT_EQ(platform.messages_shown, refused);
   EXPECT_EQ(platform.messages[0].caption, u"Tarvex");
   EXPECT_EQ(platform.messages[0].prompt,
             u"The computation resulted to a resistor value larger than the maximum standard 5% carbon "
@@ -114,7 +115,7 @@ TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
   EXPECT_TRUE(toolkit.running());
   platform.refuse_program_starts = false;
   input.click(window.Image1);
-  EXPECT_EQ(platform.started_programs, std::vector<Text>{u"explorer https://tarvex.example.org/"});
+  EXPECT_EQ(platform.started_programs, std::deque<Text>{u"explorer https://tarvex.example.org/"});
 }
 
 }  // namespace
