@@ -238,6 +238,10 @@ Text double_text(double value) {
   if (std::trunc(value) == value && std::fabs(value) < 1e15) {
     return whole_text(static_cast<std::int64_t>(value));
   }
+  // The largest Doubles round, at 15 digits, to a number beyond the Double's range, which would not
+  // read back: they are written as the largest 15-digit number that does.
+  constexpr double kLargest15Digits = 1.79769313486231e308;
+  if (std::fabs(value) > kLargest15Digits) value = std::copysign(kLargest15Digits, value);
   char buffer[40];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

@@ -94,7 +94,7 @@ void Session::run(std::string_view command, std::string_view rest) {
     if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
     if (!property->writable()) throw ScriptError{std::string(name) + " is read-only"};
     try {
-      toolkit_.dispatch([&] { property->write_text(value); });
+      toolkit_.dispatch([&, text = value] { property->write_text(text); });
     } catch (const BadPropertyText& bad) {
       throw ScriptError{bad.message};
     }
