@@ -32,6 +32,8 @@ struct TestWindow : Form {
     set_tab_order({&first, &second, &hidden, &ma, &a, &button});
     ma.Value.set_initial(true);
     hidden.Visible.set_initial(false);
+    ok.is_default = true;
+    cancel.is_cancel = true;
   }
   TextBox first{*this, "first"}, second{*this, "second"}, hidden{*this, "hidden"};
   OptionButton ma{*this, "ma"}, a{*this, "a"};
@@ -39,6 +41,7 @@ struct TestWindow : Form {
   ListControl list{*this, "list", ControlKind::ComboBox};
   CheckBox check{*this, "check"};
   Label caption{*this, "caption"};
+  CommandButton ok{*this, "ok"}, cancel{*this, "cancel"};  // no tab stops: reached by Enter and Esc
 };
 
 struct ToolkitTest : testing::Test {
@@ -152,6 +155,18 @@ TEST_F(ToolkitTest, TheOptionPairIsOneStopFromWhicheverButtonHasTheFocus) {
   EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
 }
 
+// Enter presses the button that has the focus, or else the default one; Esc the cancel one.
+TEST_F(ToolkitTest, EnterAndEscapePressTheirButtons) {
+  for (CommandButton* b : {&window.button, &window.ok, &window.cancel}) {
+    b->Click = [&events = events, b] { events.push_back(b->name()); };
+  }
+  input.key({KeyName::Enter});
+  input.focus(window.button);
+  input.key({KeyName::Enter});
+  input.key({KeyName::Escape});
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "button", "cancel"}));
+}
+
 TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
   window.first.Text = u"20";
   ASSERT_FALSE(input.type(window.first, u"15"));
@@ -172,6 +187,10 @@ TEST_F(ToolkitTest, ASelectionStaysWithinTheText) {
   EXPECT_EQ(window.first.SelStart, 3);
   EXPECT_EQ(window.first.SelLength, 0);
   EXPECT_THROW(window.first.SelStart = -1, Error);
+  window.first.SelStart = 1;
+  window.first.Text = u"xyz";  // a new text puts the caret at its start
+  EXPECT_EQ(window.first.SelStart, 0);
+  EXPECT_EQ(window.first.SelLength, 0);
 }
 
 TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "about_window/frm_about.h"
 #include "core/standard_values.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
@@ -116,6 +117,72 @@ TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
   platform.refuse_program_starts = false;
   input.click(window.Image1);
   EXPECT_EQ(platform.started_programs, std::deque<Text>{u"explorer https://tarvex.example.org/"});
+}
+
+// Every command is in reach of the keyboard: Tab walks the whole tab order, with the option pair as
+// one stop, Shift+Tab walks it back, Alt+C and Enter on the button compute.
+TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
+  const std::vector<std::string> order = {
+      "txt_supply_v", "txt_led_v", "txt_led_a", "op_ma", "btn_compute", "txt_resistor_val", "cmb_band1",
+      "cmb_band2", "cmb_band5", "cmb_band3", "cmb_tolerance", "txt_leds", "txt_opto_resistor_val",
+      "txt_opto_standard_val", "txt_standard_val", "chk_5band"};
+  std::vector<std::string> forward, backward;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    input.key({KeyName::Tab});
+    forward.push_back(window.focused()->name());
+  }
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    backward.insert(backward.begin(), window.focused()->name());
+    input.key({KeyName::ShiftTab});
+  }
+  std::vector<std::string> expected_forward(order.begin() + 1, order.end());
+  expected_forward.push_back(order.front());
+  EXPECT_EQ(forward, expected_forward);
+  EXPECT_EQ(backward, expected_forward);
+
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2");
+  input.key({KeyName::Alt, u'c'});
+  EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "500");
+  input.type(window.txt_led_v, u"7");
+  input.focus(window.btn_compute);
+  input.key({KeyName::Enter});
+  EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
+}
+
+// Coming back to an entry selects all of its text again, wherever the caret was left.
+TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
+  for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {
+    input.type(*box, u"15.5");
+    input.key({KeyName::Tab});
+    input.key({KeyName::ShiftTab});
+    EXPECT_EQ(window.focused(), box);
+    EXPECT_EQ(box->SelStart, 0) << box->name();
+    EXPECT_EQ(box->SelLength, 4) << box->name();
+  }
+}
+
+// Each opening of About: its design, the focus on OK, and closed by Escape as by Enter.
+TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
+  for (KeyName key : {KeyName::Escape, KeyName::Enter}) {
+    bool opened = false;
+    platform.pump = [&] {
+      auto& about = static_cast<frmAbout&>(*toolkit.active_window());
+      opened = true;
+      EXPECT_EQ(about.focused(), &about.cmdOK);
+      EXPECT_EQ(to_utf8(about.lblTitle.Caption), "Tarvex by Voq™");
+      EXPECT_EQ(about.List1.items(), (std::vector<Text>{u"* 5 band resistor support added by Orvid",
+                                                         u"* Fixed 5 band resistor support computation error"}));
+      const std::uint32_t bands[] = {0x004080, 0x0000FF, 0x00FFFF, 0x3AAEC2};  // brown, red, yellow, gold
+      const Line* lines[] = {&about.Line21, &about.Line22, &about.Line23, &about.Line24};
+      for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i]->BorderColor, color_bgr(bands[i])) << lines[i]->name();
+      input.key({key});
+      return true;
+    };
+    input.click(window.mnu_about);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(toolkit.active_window(), &window) << "closed by the key";
+  }
 }
 
 }  // namespace
