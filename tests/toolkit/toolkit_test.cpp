@@ -167,6 +167,16 @@ TEST_F(ToolkitTest, EnterAndEscapePressTheirButtons) {
   EXPECT_EQ(events, (std::vector<std::string>{"ok", "button", "cancel"}));
 }
 
+// The access key is the letter after a single "&", in either case; "&&" is an ampersand.
+TEST_F(ToolkitTest, AnAccessKeyIsTheLetterAfterTheAmpersandInEitherCase) {
+  window.ok.Caption = u"R&&D &go";
+  window.ok.Click = [&] { events.push_back("ok"); };
+  input.key({KeyName::Alt, u'D'});
+  input.key({KeyName::Alt, u'G'});
+  input.key({KeyName::Alt, u'g'});
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "ok"}));
+}
+
 TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
   window.first.Text = u"20";
   ASSERT_FALSE(input.type(window.first, u"15"));

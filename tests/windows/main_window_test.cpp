@@ -162,6 +162,46 @@ TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
   }
 }
 
+// Each entry is checked on its own: the one that reads as 0 turns its caption red and fails the
+// run, whichever of the three it is; the count is read on every run, good entries or not.
+TEST_F(MainWindowTest, ComputeChecksEachEntryOnItsOwn) {
+  TextBox* entries[] = {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a};
+  Label* prompts[] = {&window.Label1, &window.Label2, &window.Label3};
+  for (std::size_t zero = 0; zero < 3; ++zero) {
+    const Text texts[] = {u"12", u"2", u"20"};
+    for (std::size_t i = 0; i < 3; ++i) input.type(*entries[i], i == zero ? u"0" : texts[i]);
+    input.click(window.btn_compute);
+    for (std::size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(prompts[i]->ForeColor, i == zero ? kRed : kBlack) << "entry " << zero << " is 0, caption " << i;
+    }
+    EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), "Values are invalid or are zeros");
+    EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
+  }
+  for (TextBox* entry : entries) input.type(*entry, u"abc");
+  input.spin(window.UpDown1, +1);
+  input.click(window.btn_compute);
+  EXPECT_EQ(window.m_leds, Variant::Double(3));
+}
+
+// A success shows its result in black, whatever colour code gave the box before.
+TEST_F(MainWindowTest, ASuccessShowsTheResultInBlack) {
+  window.txt_resistor_val.ForeColor = kRed;
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2");
+  input.click(window.btn_compute);
+  EXPECT_EQ(window.txt_resistor_val.ForeColor, kBlack);
+}
+
+// Five-band reading puts the multiplier's caption after the third digit's as it stands, and only
+// then puts the third digit's caption in its place.
+TEST_F(MainWindowTest, FiveBandReadingPlacesTheMultiplierCaptionBeforeTheThirdDigits) {
+  window.chk_5band.Value = 0;
+  window.lbl_band5.Left = 3000;
+  window.chk_5band.Value = 1;
+  EXPECT_EQ(window.lbl_band3.Left, 3000 + window.lbl_band5.Width);
+  EXPECT_EQ(window.lbl_band5.Left, 2955);
+}
+
 // Each opening of About: its design, the focus on OK, and closed by Escape as by Enter.
 TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
   for (KeyName key : {KeyName::Escape, KeyName::Enter}) {
