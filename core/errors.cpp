@@ -1,6 +1,7 @@
 #include "core/errors.h"
 
 #include <string>
+#include <utility>
 
 namespace tarvex {
 
@@ -14,6 +15,7 @@ std::string_view describe(ErrorKind kind) {
   return "Unknown error";
 }
 
-Error::Error(ErrorKind kind) : std::runtime_error(std::string(describe(kind))), kind_(kind) {}
+Error::Error(ErrorKind kind, std::string detail)
+    : std::runtime_error(std::string(describe(kind))), kind_(kind), detail_(std::move(detail)) {}
 
 }  // namespace tarvex

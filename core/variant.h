@@ -6,11 +6,10 @@
 #include <string_view>
 #include <variant>
 
-#include "core/notation.h"
+#include "core/number_text.h"
 
 namespace tarvex {
 
-using Text = std::u16string;
 using Integer = std::int16_t;
 using Long = std::int32_t;
 
@@ -46,13 +45,6 @@ class Variant {
 
 // "Empty", "Boolean", "Integer", "Long", "Double", "String".
 std::string_view kind_name(VariantKind kind);
-
-// Reads the leading number of a text; only the point is a decimal separator. Throws Overflow when
-// the number lies beyond the range of a Double.
-double Val(std::u16string_view text);
-
-// True when the whole text, apart from blanks at either end, is one number in the given notation.
-bool IsNumeric(std::u16string_view text, const NumberNotation& notation = current_notation());
 
 // Arithmetic on the value rules; throws Overflow, Division by zero or Type mismatch.
 Variant operator-(const Variant& left, const Variant& right);

@@ -1,4 +1,5 @@
 // tarvex-drive: runs a script of user actions against the windows and prints what they show.
+#include <cstdio>
 #include <iostream>
 #include <string_view>
 

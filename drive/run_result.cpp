@@ -1,5 +1,6 @@
 #include "drive/run_result.h"
 
+#include <cstdio>
 #include <iostream>
 
 namespace tarvex {
@@ -10,12 +11,14 @@ int finish(const RunResult& result) {
     std::cerr << *result.script_error << '\n';
     return 2;
   }
-  if (result.input_failed) {
-    std::cerr << "tarvex-drive: the script could not be read\n";
+  // A script cut short by a read error, or lines that never reached the output, are no success. (The
+  // standard streams share stdio's buffers, so a read error shows in ferror, not in cin's state.)
+  if (result.input_failed || std::ferror(stdin)) {
+    std::cerr << "tarvex-drive: cannot read the script from standard input\n";
     return 1;
   }
-  if (!std::cout) {
-    std::cerr << "tarvex-drive: what the script printed could not be written\n";
+  if (!std::cout.flush()) {
+    std::cerr << "tarvex-drive: cannot write to standard output\n";
     return 1;
   }
   return 0;

@@ -22,7 +22,7 @@ void mark_if_not_numeric(const TextBox& entry, Label& prompt) {
 // fails the run when it is taken).
 Color red_if_zero(const TextBox& entry) {
   try {
-    return Val(entry.Text) == 0 ? kRed : kBlack;
+    return entered_number(entry.Text) == 0 ? kRed : kBlack;
   } catch (const Error&) {
     return kRed;
   }
@@ -34,7 +34,7 @@ void frmMain::btn_compute_Click() {
   // Entries beyond the range of a Double, and results beyond a Long or divided by zero, are reported
   // like any failed run rather than left to end the command half-way with stale results on show.
   try {
-    m_leds = Variant::Double(Val(txt_leds.Text));
+    m_leds = Variant::Double(entered_number(txt_leds.Text));
     check_entries_are_numeric();
     check_entries_are_not_zero();
     if (m_valid.boolean() && m_nonzero) {
@@ -50,7 +50,9 @@ void frmMain::btn_compute_Click() {
   Resistorize(shown_resistor);
 }
 
-// One numeric entry of the three is enough to take them all as numbers.
+// One numeric entry of the three is enough to take them all as numbers. A numeric entry means what
+// the user wrote in their notation ("1,000" is a thousand, a German "2,1" is 2.1); the others are
+// read as far as they go ("12abc" is 12).
 void frmMain::check_entries_are_numeric() {
   const bool any_numeric = IsNumeric(txt_supply_v.Text) || IsNumeric(txt_led_v.Text) || IsNumeric(txt_led_a.Text);
   if (any_numeric) {
@@ -58,9 +60,9 @@ void frmMain::check_entries_are_numeric() {
     Label1.ForeColor = red_if_zero(txt_supply_v);
     Label2.ForeColor = red_if_zero(txt_led_v);
     Label3.ForeColor = red_if_zero(txt_led_a);
-    m_supplyv = Variant::Double(Val(txt_supply_v.Text));
-    m_ledv = Variant::Double(Val(txt_led_v.Text));
-    m_leda = Variant::Double(Val(txt_led_a.Text));
+    m_supplyv = Variant::Double(entered_number(txt_supply_v.Text));
+    m_ledv = Variant::Double(entered_number(txt_led_v.Text));
+    m_leda = Variant::Double(entered_number(txt_led_a.Text));
   } else {
     m_valid = Variant::Boolean(false);
     mark_if_not_numeric(txt_supply_v, Label1);

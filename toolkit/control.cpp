@@ -12,8 +12,9 @@ namespace tarvex {
 
 namespace {
 
-void require(bool ok) {
-  if (!ok) throw Error(ErrorKind::InvalidPropertyValue);
+// A write that the control cannot take fails with the property error, naming what was out of range.
+void require(bool ok, const Control& control, const PropertyBase& property, const std::string& range) {
+  if (!ok) throw Error(ErrorKind::InvalidPropertyValue, control.name() + "." + std::string(property.name()) + " " + range);
 }
 
 }  // namespace
@@ -133,13 +134,13 @@ TextBox::TextBox(Form& form, std::string name) : Focusable(form, std::move(name)
     SelStart.store(0);
     SelLength.store(0);
   });
-  SelStart.check_writes_with([](Long start) { require(start >= 0); });
+  SelStart.check_writes_with([this](Long start) { require(start >= 0, *this, SelStart, "cannot be negative"); });
   SelStart.react_to_changes_with([this] {
     const Long length = Len(Text.get());
     if (SelStart > length) SelStart.store(length);
     if (SelStart + SelLength > length) SelLength.store(length - SelStart);
   });
-  SelLength.check_writes_with([](Long length) { require(length >= 0); });
+  SelLength.check_writes_with([this](Long length) { require(length >= 0, *this, SelLength, "cannot be negative"); });
   SelLength.react_to_changes_with([this] {
     const Long room = Len(Text.get()) - SelStart;
     if (SelLength > room) SelLength.store(room);
@@ -157,7 +158,10 @@ void TextBox::design(const Design& d) {
 // --- ListControl ---
 
 ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Focusable(form, std::move(name), kind) {
-  ListIndex.check_writes_with([this](Integer index) { require(index >= -1 && index < ListCount); });
+  ListIndex.check_writes_with([this](Integer index) {
+    require(index >= -1 && index < ListCount, *this, ListIndex,
+            "cannot be " + std::to_string(index) + ": the list has no such item");
+  });
   ListIndex.react_to_changes_with([this] {
     Text.store(ListIndex >= 0 ? items_[static_cast<std::size_t>(ListIndex.get())] : tarvex::Text{});
     raise(Click);
@@ -176,7 +180,9 @@ void ListControl::design(const Design& d) {
 
 CheckBox::CheckBox(Form& form, std::string name)
     : Focusable(form, std::move(name), ControlKind::CheckBox), WithCaption(this) {
-  Value.check_writes_with([](Integer value) { require(value >= 0 && value <= 2); });
+  Value.check_writes_with([this](Integer value) {
+    require(value >= 0 && value <= 2, *this, Value, "cannot be " + std::to_string(value) + ": a check box is 0, 1 or 2");
+  });
   Value.react_to_changes_with([this] { raise(Click); });
 }
 
@@ -228,7 +234,11 @@ StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name
 
 UpDown::UpDown(Form& form, std::string name)
     : Placed(form, std::move(name), ControlKind::UpDown), WithEnabled(this) {
-  Value.check_writes_with([this](Long value) { require(value >= Min && value <= Max); });
+  Value.check_writes_with([this](Long value) {
+    require(value >= Min && value <= Max, *this, Value,
+            "cannot be " + std::to_string(value) + ": it is outside " + std::to_string(Min.get()) + " to " +
+                std::to_string(Max.get()));
+  });
   Value.react_to_changes_with([this] {
     if (buddy) buddy->Text = to_text(Variant::Long(Value));
   });
@@ -244,11 +254,23 @@ void UpDown::design(const Design& d) {
 }
 
 // Steps from the number the buddy shows, as an up-down control with a buddy does, so that a text
-// written into the buddy by code is where the next step starts. A step never leaves the bounds.
+// written into the buddy by code is where the next step starts. A step never leaves the bounds: a
+// number too large to read lies beyond them and comes back to the nearer one.
 void UpDown::step(int direction) {
-  const double shown = buddy && IsNumeric(buddy->Text) ? Val(buddy->Text) : static_cast<double>(Value);
-  const double next = std::clamp(std::round(shown) + direction * static_cast<double>(Increment),
-                                 static_cast<double>(Min), static_cast<double>(Max));
+  double shown = static_cast<double>(Value);
+  if (buddy && IsNumeric(buddy->Text)) {
+    try {
+      shown = read_in_notation(buddy->Text);
+    } catch (const Error&) {
+      const auto sign_or_digit = buddy->Text.get().find_first_of(u"+-0123456789.&");
+      const bool negative = sign_or_digit != Text::npos && buddy->Text.get()[sign_or_digit] == u'-';
+      shown = negative ? -HUGE_VAL : HUGE_VAL;
+    }
+  }
+  // min/max rather than clamp: bounds written the wrong way round by code must not be undefined.
+  const double next = std::min(std::max(std::round(shown) + direction * static_cast<double>(Increment),
+                                        static_cast<double>(Min)),
+                               static_cast<double>(Max));
   Value = static_cast<Long>(next);
   if (buddy) buddy->Text = to_text(Variant::Long(Value));
 }

@@ -109,8 +109,10 @@ Text describe_for_user(const std::exception& error) {
         return u"a calculation would divide by zero (Division by zero)";
       case ErrorKind::TypeMismatch:
         return u"a value is not a number (Type mismatch)";
-      case ErrorKind::InvalidPropertyValue:
-        return u"a list has no such item (Invalid property value)";
+      case ErrorKind::InvalidPropertyValue: {
+        const std::string what = value_error->detail().empty() ? "a property cannot take that value" : value_error->detail();
+        return from_utf8(what) + u" (Invalid property value)";
+      }
     }
   }
   return from_utf8(error.what());

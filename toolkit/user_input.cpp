@@ -6,14 +6,22 @@ namespace tarvex {
 
 namespace {
 
-// An option button whose partner is selected is no tab stop: the pair is one stop, at the selected one.
-bool is_tab_stop(const Control& c) {
+bool is_option(const Control* c) { return c != nullptr && c->kind() == ControlKind::OptionButton; }
+
+// The option buttons of a window are one group and one tab stop: the selected button, or the first
+// of the group in the tab order while none is selected. Tabbing from a button of the group leaves it,
+// whichever button has the focus.
+bool is_tab_stop(const Control& c, const Control* from) {
   if (!c.takes_focus()) return false;
-  if (c.kind() != ControlKind::OptionButton || static_cast<const OptionButton&>(c).Value) return true;
-  for (const Control* other : c.form().controls()) {
-    if (other->kind() == ControlKind::OptionButton && static_cast<const OptionButton*>(other)->Value) return false;
+  if (!is_option(&c)) return true;
+  if (is_option(from)) return false;
+  const Control* group_stop = nullptr;
+  for (const Control* other : c.form().tab_order()) {
+    if (!is_option(other) || !other->takes_focus()) continue;
+    if (static_cast<const OptionButton*>(other)->Value) return other == &c;
+    if (group_stop == nullptr) group_stop = other;
   }
-  return true;
+  return group_stop == &c;
 }
 
 bool can_press(const Control& c) { return c.Visible && c.enabled(); }
@@ -257,7 +265,7 @@ void UserInput::tab(int direction) {
   if (at < 0) at = direction > 0 ? -1 : 0;
   for (long step = 1; step <= count; ++step) {
     Control* next = order[static_cast<std::size_t>(((at + direction * step) % count + count) % count)];
-    if (is_tab_stop(*next)) {
+    if (is_tab_stop(*next, window.focused())) {
       toolkit_.move_focus(*next);
       return;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 #include "core/standard_values.h"
@@ -63,13 +64,18 @@ TEST(BandSplit, FractionsInTheUsersNotationAreNotEncodable) {
   EXPECT_FALSE(band_split(u"4,7").encodable);
 }
 
-TEST(BandColors, DigitsAndTolerance) {
-  EXPECT_EQ(Get_color(8), color_bgr(0xC0C0C0));
-  EXPECT_EQ(Get_color(9), kWhite);
+// Every item of every list paints its own colour.
+TEST(BandColors, EveryDigitAndEveryToleranceHasItsColour) {
+  const std::uint32_t digit_colours[] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF,
+                                         0x008000, 0xFF0000, 0xFF00FF, 0xC0C0C0, 0xFFFFFF};
+  for (std::size_t digit = 0; digit < kDigitItems.size(); ++digit) {
+    EXPECT_EQ(Get_color(static_cast<Long>(digit)), color_bgr(digit_colours[digit])) << "digit " << digit;
+  }
   for (Long outside : {-1, 10, 255}) EXPECT_EQ(Get_color(outside), kBlack) << outside;
-  EXPECT_EQ(tolerance_color(u"None 20%"), kResistorBody);
-  EXPECT_EQ(tolerance_color(u"Brown 1%"), Get_color(1));
-  EXPECT_EQ(tolerance_color(u"Red 2%"), Get_color(2));
+  const std::uint32_t tolerance_colours[] = {0x004080, 0x0000FF, 0x3AAEC2, 0xE0E0E0, 0x80C0FF};
+  for (std::size_t i = 0; i < kToleranceItems.size(); ++i) {
+    EXPECT_EQ(tolerance_color(kToleranceItems[i]), color_bgr(tolerance_colours[i])) << "tolerance item " << i;
+  }
   EXPECT_EQ(tolerance_color(u"gold"), std::nullopt);
   EXPECT_EQ(tolerance_color(u""), std::nullopt);
 }

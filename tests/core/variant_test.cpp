@@ -86,6 +86,8 @@ TEST(IsNumeric, AgreesWithReadingInBothNotations) {
       {"hexadecimal without digits", u"&H", no, no},
       {"parentheses are not a sign", u"(12)", no, no},
       {"trailing sign", u"12-", no, no},
+      {"grouping right before the decimal separator", u"1,.5", no, no},
+      {"a grouping point takes exactly three digits", u"1.2345,6", no, no},
   };
   for (const auto& row : rows) {
     const struct {
@@ -151,6 +153,19 @@ TEST(Comparison, NumbersByValueTextsByCodeUnit) {
   ExpectError(ErrorKind::TypeMismatch, [] { equals(V::String(u"x"), V::Integer(1)); });
 }
 
+// Each kind takes every whole number of its range, its very ends included, and nothing beyond.
+TEST(Conversion, TakesTheExactBoundsOfEachKind) {
+  EXPECT_EQ(to_integer(Variant::Double(32767.4)), 32767);
+  EXPECT_EQ(to_integer(Variant::Long(32767)), 32767);
+  EXPECT_EQ(to_integer(Variant::Double(-32768)), -32768);
+  EXPECT_EQ(to_long(Variant::Double(2147483647.0)), 2147483647);
+  EXPECT_EQ(to_long(Variant::Double(-2147483648.0)), -2147483647 - 1);
+  EXPECT_EQ(to_long(Variant::String(u"2147483647")), 2147483647);
+  ExpectError(ErrorKind::Overflow, [] { to_integer(Variant::Long(32768)); });
+  ExpectError(ErrorKind::Overflow, [] { to_long(Variant::Double(2147483648.0)); });
+  ExpectError(ErrorKind::Overflow, [] { to_long(Variant::Double(-2147483649.0)); });
+}
+
 TEST(Conversion, RoundsHalfToEvenAndTestsTheRangeAfterwards) {
   EXPECT_EQ(to_long(Variant::Double(2.5)), 2);
   EXPECT_EQ(to_long(Variant::Double(3.5)), 4);
@@ -162,6 +177,7 @@ TEST(Conversion, RoundsHalfToEvenAndTestsTheRangeAfterwards) {
   EXPECT_EQ(to_integer(Variant()), 0);
   EXPECT_EQ(to_integer(Variant::Boolean(true)), -1);
   ExpectError(ErrorKind::Overflow, [] { to_long(Variant::Double(2147483647.5)); });
+  ExpectError(ErrorKind::Overflow, [] { to_integer(Variant::Double(-32768.6)); });
   ExpectError(ErrorKind::Overflow, [] { to_integer(Variant::Double(32767.5)); });
   ExpectError(ErrorKind::Overflow, [] { to_integer(Variant::Long(40000)); });
   ExpectError(ErrorKind::Overflow, [] { to_long(Variant::Double(std::nan(""))); });
@@ -185,6 +201,10 @@ TEST(TextForm, InBothNotations) {
        u"999999999999999"},
       {"exponent form from 1e15", V::Double(1e15), u"1E+15", u"1E+15"},
       {"exponent form below 0.0001", V::Double(1.5e-5), u"1.5E-05", u"1,5E-05"},
+      {"the largest Double, within the range", V::Double(std::numeric_limits<double>::max()),
+       u"1.79769313486231E+308", u"1,79769313486231E+308"},
+      {"the lowest Double, within the range", V::Double(std::numeric_limits<double>::lowest()),
+       u"-1.79769313486231E+308", u"-1,79769313486231E+308"},
       {"Long", V::Long(-50), u"-50", u"-50"},
       {"Boolean", V::Boolean(false), u"False", u"False"},
       {"Empty", V(), u"", u""},

@@ -3,6 +3,7 @@
 // focus moves in order, and an error that escapes a handler is reported, not fatal.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 
 namespace tarvex {
 namespace {
+
+std::u16string to_utf16_number(int n) { return from_utf8(std::to_string(n)); }
 
 // Notes every property change a view would hear of.
 struct ViewLog : PropertyObserver {
@@ -30,6 +33,8 @@ struct TestWindow : Form {
     set_tab_order({&first, &second, &hidden, &ma, &a, &button});
     ma.Value.set_initial(true);
     hidden.Visible.set_initial(false);
+    ok.is_default = true;
+    cancel.is_cancel = true;
   }
   TextBox first{*this, "first"}, second{*this, "second"}, hidden{*this, "hidden"};
   OptionButton ma{*this, "ma"}, a{*this, "a"};
@@ -37,6 +42,7 @@ struct TestWindow : Form {
   ListControl list{*this, "list", ControlKind::ComboBox};
   CheckBox check{*this, "check"};
   Label caption{*this, "caption"};
+  CommandButton ok{*this, "ok"}, cancel{*this, "cancel"};  // no tab stops: reached by Enter and Esc
 };
 
 struct ToolkitTest : testing::Test {
@@ -129,6 +135,49 @@ TEST_F(ToolkitTest, TabSkipsHiddenControlsAndStopsOnceAtTheSelectedOption) {
   EXPECT_EQ(window.focused()->name(), "first");
 }
 
+// Wherever the focus stands within the pair, Tab and Shift+Tab leave it; with neither button
+// selected the pair is still one stop, at its first button.
+TEST_F(ToolkitTest, TheOptionPairIsOneStopFromWhicheverButtonHasTheFocus) {
+  const auto tab_from = [&](Control& start, KeyName key) {
+    input.focus(start);
+    input.key({key});
+    return window.focused()->name();
+  };
+  EXPECT_EQ(tab_from(window.a, KeyName::ShiftTab), "second");
+  EXPECT_EQ(tab_from(window.a, KeyName::Tab), "button");
+  EXPECT_EQ(tab_from(window.ma, KeyName::ShiftTab), "second");
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
+  window.a.Value = true;
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "a");
+  EXPECT_EQ(tab_from(window.second, KeyName::Tab), "a");
+  window.a.Value.store(false);
+  EXPECT_EQ(tab_from(window.second, KeyName::Tab), "ma");
+  EXPECT_EQ(tab_from(window.ma, KeyName::Tab), "button");
+  EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
+}
+
+// Enter presses the button that has the focus, or else the default one; Esc the cancel one.
+TEST_F(ToolkitTest, EnterAndEscapePressTheirButtons) {
+  for (CommandButton* b : {&window.button, &window.ok, &window.cancel}) {
+    b->Click = [&events = events, b] { events.push_back(b->name()); };
+  }
+  input.key({KeyName::Enter});
+  input.focus(window.button);
+  input.key({KeyName::Enter});
+  input.key({KeyName::Escape});
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "button", "cancel"}));
+}
+
+// The access key is the letter after a single "&", in either case; "&&" is an ampersand.
+TEST_F(ToolkitTest, AnAccessKeyIsTheLetterAfterTheAmpersandInEitherCase) {
+  window.ok.Caption = u"R&&D &go";
+  window.ok.Click = [&] { events.push_back("ok"); };
+  input.key({KeyName::Alt, u'D'});
+  input.key({KeyName::Alt, u'G'});
+  input.key({KeyName::Alt, u'g'});
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "ok"}));
+}
+
 TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
   window.first.Text = u"20";
   ASSERT_FALSE(input.type(window.first, u"15"));
@@ -149,6 +198,10 @@ TEST_F(ToolkitTest, ASelectionStaysWithinTheText) {
   EXPECT_EQ(window.first.SelStart, 3);
   EXPECT_EQ(window.first.SelLength, 0);
   EXPECT_THROW(window.first.SelStart = -1, Error);
+  window.first.SelStart = 1;
+  window.first.Text = u"xyz";  // a new text puts the caret at its start
+  EXPECT_EQ(window.first.SelStart, 0);
+  EXPECT_EQ(window.first.SelLength, 0);
 }
 
 TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
@@ -161,6 +214,44 @@ TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
   EXPECT_TRUE(toolkit.running());
   EXPECT_FALSE(input.type(window.first, u"7"));
   EXPECT_EQ(window.first.Text.get(), u"7");
+}
+
+// The words name the property and the value that it could not take, whatever kind of control.
+TEST_F(ToolkitTest, AnOutOfRangeWriteIsReportedByWhatWasOutOfRange) {
+  struct Spin : Form {
+    explicit Spin(Toolkit& t) : Form(t, "frmSpin") { arrows.design({.at = {}, .buddy = &count, .value = 2, .min = 1, .max = 9}); }
+    TextBox count{*this, "count"};
+    UpDown arrows{*this, "arrows"};
+  } spin(toolkit);
+  const struct {
+    const char* write;
+    std::function<void()> action;
+    std::u16string words;
+  } rows[] = {
+      {"list", [&] { window.list.ListIndex = 3; }, u"list.ListIndex cannot be 3: the list has no such item"},
+      {"check box", [&] { window.check.Value = 3; }, u"check.Value cannot be 3: a check box is 0, 1 or 2"},
+      {"selection start", [&] { window.first.SelStart = -1; }, u"first.SelStart cannot be negative"},
+      {"selection length", [&] { window.first.SelLength = -2; }, u"first.SelLength cannot be negative"},
+      {"spin value", [&] { spin.arrows.Value = 10; }, u"arrows.Value cannot be 10: it is outside 1 to 9"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.write);
+    try {
+      row.action();
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.kind(), ErrorKind::InvalidPropertyValue);
+      EXPECT_EQ(describe_for_user(error), row.words + u" (Invalid property value)");
+    }
+  }
+}
+
+TEST_F(ToolkitTest, TheHeadlessPlatformKeepsTheLatestMessagesAndCountsThemAll) {
+  for (int i = 0; i < 1000; ++i) toolkit.MsgBox(to_utf16_number(i));
+  EXPECT_EQ(platform.messages_shown, 1000u);
+  ASSERT_EQ(platform.messages.size(), HeadlessPlatform::kKeptRecords);
+  EXPECT_EQ(platform.messages.back().prompt, u"999");
+  EXPECT_EQ(platform.messages.front().prompt, to_utf16_number(1000 - static_cast<int>(HeadlessPlatform::kKeptRecords)));
 }
 
 TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {

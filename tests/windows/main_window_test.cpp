@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <deque>
 #include <string>
 #include <vector>
 
+#include "about_window/frm_about.h"
 #include "core/standard_values.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
@@ -52,7 +54,7 @@ TEST_F(MainWindowTest, StandardizeGivesTheCoresAnswerForEveryValue) {
     ASSERT_EQ(standard.double_value(), Val(kStandardValues[*index])) << value;
   }
   EXPECT_EQ(refused, 900u);  // 5101 to 6000
-  ASSERT_EQ(platform.messages.size(), refused);
+  ASSERT_EQ(platform.messages_shown, refused);
   EXPECT_EQ(platform.messages[0].caption, u"Tarvex");
   EXPECT_EQ(platform.messages[0].prompt,
             u"The computation resulted to a resistor value larger than the maximum standard 5% carbon "
@@ -114,7 +116,113 @@ TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
   EXPECT_TRUE(toolkit.running());
   platform.refuse_program_starts = false;
   input.click(window.Image1);
-  EXPECT_EQ(platform.started_programs, std::vector<Text>{u"explorer https://tarvex.example.org/"});
+  EXPECT_EQ(platform.started_programs, std::deque<Text>{u"explorer https://tarvex.example.org/"});
+}
+
+// Every command is in reach of the keyboard: Tab walks the whole tab order, with the option pair as
+// one stop, Shift+Tab walks it back, Alt+C and Enter on the button compute.
+TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
+  const std::vector<std::string> order = {
+      "txt_supply_v", "txt_led_v", "txt_led_a", "op_ma", "btn_compute", "txt_resistor_val", "cmb_band1",
+      "cmb_band2", "cmb_band5", "cmb_band3", "cmb_tolerance", "txt_leds", "txt_opto_resistor_val",
+      "txt_opto_standard_val", "txt_standard_val", "chk_5band"};
+  std::vector<std::string> forward, backward;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    input.key({KeyName::Tab});
+    forward.push_back(window.focused()->name());
+  }
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    backward.insert(backward.begin(), window.focused()->name());
+    input.key({KeyName::ShiftTab});
+  }
+  std::vector<std::string> expected_forward(order.begin() + 1, order.end());
+  expected_forward.push_back(order.front());
+  EXPECT_EQ(forward, expected_forward);
+  EXPECT_EQ(backward, expected_forward);
+
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2");
+  input.key({KeyName::Alt, u'c'});
+  EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "500");
+  input.type(window.txt_led_v, u"7");
+  input.focus(window.btn_compute);
+  input.key({KeyName::Enter});
+  EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
+}
+
+// Coming back to an entry selects all of its text again, wherever the caret was left.
+TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
+  for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {
+    input.type(*box, u"15.5");
+    input.key({KeyName::Tab});
+    input.key({KeyName::ShiftTab});
+    EXPECT_EQ(window.focused(), box);
+    EXPECT_EQ(box->SelStart, 0) << box->name();
+    EXPECT_EQ(box->SelLength, 4) << box->name();
+  }
+}
+
+// Each entry is checked on its own: the one that reads as 0 turns its caption red and fails the
+// run, whichever of the three it is; the count is read on every run, good entries or not.
+TEST_F(MainWindowTest, ComputeChecksEachEntryOnItsOwn) {
+  TextBox* entries[] = {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a};
+  Label* prompts[] = {&window.Label1, &window.Label2, &window.Label3};
+  for (std::size_t zero = 0; zero < 3; ++zero) {
+    const Text texts[] = {u"12", u"2", u"20"};
+    for (std::size_t i = 0; i < 3; ++i) input.type(*entries[i], i == zero ? u"0" : texts[i]);
+    input.click(window.btn_compute);
+    for (std::size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(prompts[i]->ForeColor, i == zero ? kRed : kBlack) << "entry " << zero << " is 0, caption " << i;
+    }
+    EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), "Values are invalid or are zeros");
+    EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
+  }
+  for (TextBox* entry : entries) input.type(*entry, u"abc");
+  input.spin(window.UpDown1, +1);
+  input.click(window.btn_compute);
+  EXPECT_EQ(window.m_leds, Variant::Double(3));
+}
+
+// A success shows its result in black, whatever colour code gave the box before.
+TEST_F(MainWindowTest, ASuccessShowsTheResultInBlack) {
+  window.txt_resistor_val.ForeColor = kRed;
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2");
+  input.click(window.btn_compute);
+  EXPECT_EQ(window.txt_resistor_val.ForeColor, kBlack);
+}
+
+// Five-band reading puts the multiplier's caption after the third digit's as it stands, and only
+// then puts the third digit's caption in its place.
+TEST_F(MainWindowTest, FiveBandReadingPlacesTheMultiplierCaptionBeforeTheThirdDigits) {
+  window.chk_5band.Value = 0;
+  window.lbl_band5.Left = 3000;
+  window.chk_5band.Value = 1;
+  EXPECT_EQ(window.lbl_band3.Left, 3000 + window.lbl_band5.Width);
+  EXPECT_EQ(window.lbl_band5.Left, 2955);
+}
+
+// Each opening of About: its design, the focus on OK, and closed by Escape as by Enter.
+TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
+  for (KeyName key : {KeyName::Escape, KeyName::Enter}) {
+    bool opened = false;
+    platform.pump = [&] {
+      auto& about = static_cast<frmAbout&>(*toolkit.active_window());
+      opened = true;
+      EXPECT_EQ(about.focused(), &about.cmdOK);
+      EXPECT_EQ(to_utf8(about.lblTitle.Caption), "Tarvex by Voq™");
+      EXPECT_EQ(about.List1.items(), (std::vector<Text>{u"* 5 band resistor support added by Orvid",
+                                                         u"* Fixed 5 band resistor support computation error"}));
+      const std::uint32_t bands[] = {0x004080, 0x0000FF, 0x00FFFF, 0x3AAEC2};  // brown, red, yellow, gold
+      const Line* lines[] = {&about.Line21, &about.Line22, &about.Line23, &about.Line24};
+      for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i]->BorderColor, color_bgr(bands[i])) << lines[i]->name();
+      input.key({key});
+      return true;
+    };
+    input.click(window.mnu_about);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(toolkit.active_window(), &window) << "closed by the key";
+  }
 }
 
 }  // namespace
