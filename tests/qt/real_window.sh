@@ -49,5 +49,5 @@ if kill -0 "$app_pid" 2>/dev/null; then fail "File > Exit did not end the progra
 wait "$app_pid"
 status=$?
 app_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ "$status" -eq 0 ] || { cat "$work/tarvex.log" >&2; fail "the program ended with status $status"; }
 echo "the window was mapped, drawn ($colours colours) and closed from its File menu"

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/surface.h"
@@ -35,7 +36,7 @@ QIcon window_icon(const std::string& name) {
 
 }  // namespace
 
-FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input) {
+FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), input_link_(new QObject(this)) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowFlags(window_flags(form));
   setWindowTitle(to_qstring(form.Caption.get()));
@@ -74,7 +75,7 @@ void FormView::build_menus() {
       QAction* action = item->is_separator() ? menu->addSeparator() : menu->addAction(to_qstring(item->Caption.get()));
       actions_.insert(item, action);
       show_menu_property(*action, *item);
-      connect(action, &QAction::triggered, this, [this, item] { input_.click(*item); });
+      connect(action, &QAction::triggered, input_link_, [this, item] { input_.click(*item); });
     }
   }
 }
@@ -89,7 +90,7 @@ void FormView::show_menu_property(QAction& action, const Menu& menu) {
 void FormView::build_widgets() {
   for (Control* control : form_->controls()) {
     if (!is_windowed(control->kind())) continue;
-    QWidget* widget = create_widget(*control, surface_, input_);
+    QWidget* widget = create_widget(*control, surface_, input_, input_link_);
     if (widget == nullptr) continue;
     widget->raise();
     widgets_.insert(control, widget);
@@ -120,6 +121,7 @@ void FormView::show_window(FormView* owner, bool modal) {
 void FormView::close_for_toolkit() {
   if (form_) form_->set_observer(nullptr);
   form_ = nullptr;
+  delete std::exchange(input_link_, nullptr);
   surface_->detach();
   closing_for_toolkit_ = true;
   hide();

@@ -55,6 +55,7 @@ class FormView : public QWidget, public PropertyObserver {
 
   Form* form_;
   UserInput& input_;
+  QObject* input_link_;  // holds every connection from a widget to the toolkit
   QMenuBar* menu_bar_ = nullptr;
   Surface* surface_ = nullptr;
   QHash<const Control*, QWidget*> widgets_;

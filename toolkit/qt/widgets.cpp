@@ -40,7 +40,7 @@ class RecordCheckBox : public QCheckBox {
 // The spin control: an up and a down arrow, stacked, each one step of the record's value.
 class SpinArrows : public QWidget {
  public:
-  SpinArrows(Control& control, QWidget* parent, UserInput& input) : QWidget(parent) {
+  SpinArrows(Control& control, QWidget* parent, UserInput& input, QObject* link) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -52,7 +52,7 @@ class SpinArrows : public QWidget {
       button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
       button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
       layout->addWidget(button);
-      QObject::connect(button, &QToolButton::clicked, this, [&control, &input, direction = direction] {
+      QObject::connect(button, &QToolButton::clicked, link, [&control, &input, direction = direction] {
         input.spin(control, direction);
       });
     }
@@ -78,14 +78,14 @@ std::pair<Long, Long> selection_of(const QLineEdit& edit) {
   return {edit.selectionStart(), edit.selectionLength()};
 }
 
-QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input) {
+QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObject* link) {
   auto* edit = new QLineEdit(parent);
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setReadOnly(box.read_only);
   edit->setAlignment(box.alignment == Alignment::Right    ? Qt::AlignRight | Qt::AlignVCenter
                      : box.alignment == Alignment::Center ? Qt::AlignHCenter | Qt::AlignVCenter
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &box, &input](const QString& text) {
+  QObject::connect(edit, &QLineEdit::textEdited, link, [edit, &box, &input](const QString& text) {
     const auto [start, length] = selection_of(*edit);
     input.edit(box, to_text(text), start, length);
   });
@@ -93,63 +93,63 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input) {
     const auto [start, length] = selection_of(*edit);
     input.select(box, start, length);
   };
-  QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, report_selection);
-  QObject::connect(edit, &QLineEdit::selectionChanged, edit, report_selection);
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, link, report_selection);
+  QObject::connect(edit, &QLineEdit::selectionChanged, link, report_selection);
   return edit;
 }
 
-QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input) {
+QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input, QObject* link) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(false);
   combo->setMaxVisibleItems(10);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
-  QObject::connect(combo, &QComboBox::activated, combo, [&list, &input](int index) { input.pick(list, index); });
+  QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) { input.pick(list, index); });
   return combo;
 }
 
-QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input) {
+QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input, QObject* link) {
   auto* widget = new QListWidget(parent);
   for (const Text& item : list.items()) widget->addItem(to_qstring(item));
-  QObject::connect(widget, &QListWidget::currentRowChanged, widget, [&list, &input](int row) {
+  QObject::connect(widget, &QListWidget::currentRowChanged, link, [&list, &input](int row) {
     if (row >= 0 && row != list.ListIndex) input.pick(list, row);
   });
   return widget;
 }
 
 template <class Button>
-Button* create_button(Control& control, QWidget* parent, UserInput& input) {
+Button* create_button(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   auto* button = new Button(parent);
-  QObject::connect(button, &QAbstractButton::clicked, button, [&control, &input] { input.click(control); });
+  QObject::connect(button, &QAbstractButton::clicked, link, [&control, &input] { input.click(control); });
   return button;
 }
 
-QWidget* create_bare(Control& control, QWidget* parent, UserInput& input) {
+QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   switch (control.kind()) {
     case ControlKind::TextBox:
-      return create_text_box(static_cast<TextBox&>(control), parent, input);
+      return create_text_box(static_cast<TextBox&>(control), parent, input, link);
     case ControlKind::ComboBox:
-      return create_drop_down(static_cast<ListControl&>(control), parent, input);
+      return create_drop_down(static_cast<ListControl&>(control), parent, input, link);
     case ControlKind::ListBox:
-      return create_list(static_cast<ListControl&>(control), parent, input);
+      return create_list(static_cast<ListControl&>(control), parent, input, link);
     case ControlKind::CheckBox: {
-      auto* box = create_button<RecordCheckBox>(control, parent, input);
+      auto* box = create_button<RecordCheckBox>(control, parent, input, link);
       box->setTristate(true);
       return box;
     }
     case ControlKind::OptionButton: {
-      auto* option = create_button<RecordRadioButton>(control, parent, input);
+      auto* option = create_button<RecordRadioButton>(control, parent, input, link);
       option->setAutoExclusive(false);
       return option;
     }
     case ControlKind::CommandButton: {
-      auto* button = create_button<QPushButton>(control, parent, input);
+      auto* button = create_button<QPushButton>(control, parent, input, link);
       button->setAutoDefault(false);
       button->setDefault(static_cast<CommandButton&>(control).is_default);
       return button;
     }
     case ControlKind::UpDown:
-      return new SpinArrows(control, parent, input);
+      return new SpinArrows(control, parent, input, link);
     case ControlKind::StatusBar:
       return new SimpleStatusBar(parent);
     default:
@@ -253,8 +253,8 @@ const Binding* binding_of(ControlKind kind, PropertyId property) {
 
 }  // namespace
 
-QWidget* create_widget(Control& control, QWidget* parent, UserInput& input) {
-  QWidget* widget = create_bare(control, parent, input);
+QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObject* link) {
+  QWidget* widget = create_bare(control, parent, input, link);
   if (widget == nullptr) return nullptr;
   widget->setObjectName(QString::fromStdString(control.name()));
   if (const Font* font = font_of(control)) widget->setFont(to_qfont(*font));
