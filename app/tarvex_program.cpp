@@ -3,7 +3,6 @@
 #include <QLocale>
 
 #include "core/notation.h"
-#include "toolkit/qt/form_view.h"
 
 namespace tarvex {
 
@@ -26,6 +25,6 @@ TarvexProgram::TarvexProgram() {
   });
 }
 
-QWidget* TarvexProgram::main_window() const { return platform_.view_of(main_window_); }
+qt::FormView* TarvexProgram::main_window() const { return platform_.view_of(main_window_); }
 
 }  // namespace tarvex

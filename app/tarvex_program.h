@@ -1,9 +1,8 @@
 #pragma once
 // The program as it starts: the toolkit on Qt, with the start-up window loaded and shown. The program
 // itself and anything that measures it (a start-up benchmark) start it the same way.
-#include <QWidget>
-
 #include "main_window/frm_main.h"
+#include "toolkit/qt/form_view.h"
 #include "toolkit/qt/qt_platform.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
@@ -19,7 +18,7 @@ class TarvexProgram {
   TarvexProgram();
 
   // The main window on the screen; nullptr once it is gone.
-  QWidget* main_window() const;
+  qt::FormView* main_window() const;
   // The program runs while any window is loaded.
   bool running() const { return toolkit_.running(); }
 
