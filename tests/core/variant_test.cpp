@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <random>
+#include <string>
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -42,6 +46,28 @@ TEST(Val, ReadsTheLeadingNumberStepByStep) {
   }
   EXPECT_FALSE(std::signbit(Val(u"-0")));
   EXPECT_FALSE(std::signbit(Val(u"-1e-400")));
+}
+
+// Plain digits with at most one point are the texts read most often, and have a path of their own:
+// it must give the nearest Double to the last bit, at every length and place of the point, up to the
+// 15 digits it takes and past them, where the full reading takes over.
+TEST(Val, PlainDigitsAndOnePointReadAsTheNearestDouble) {
+  std::mt19937_64 random(20261208);
+  for (int length = 1; length <= 18; ++length) {
+    for (int point = -1; point <= length; ++point) {
+      for (int sample = 0; sample < 200; ++sample) {
+        std::string written;
+        for (int i = 0; i < length; ++i) {
+          if (i == point) written += '.';
+          written += static_cast<char>('0' + random() % 10);
+        }
+        if (point == length) written += '.';
+        double expected = 0;
+        std::from_chars(written.data(), written.data() + written.size(), expected);
+        EXPECT_EQ(Val(std::u16string(written.begin(), written.end())), expected) << written;
+      }
+    }
+  }
 }
 
 TEST(Val, NumbersBeyondTheDoubleOverflow) {
