@@ -327,6 +327,9 @@ bool IsNumeric(std::u16string_view text, const NumberNotation& notation) {
   return scan_in_notation(text, notation).has_value();
 }
 double entered_number(std::u16string_view text) {
+  // Plain digits with at most one point mean the same in every notation (a lone point is never
+  // taken for grouping), and are most of what users type.
+  if (const auto plain = plain_decimal(text)) return *plain;
   return IsNumeric(text) ? read_in_notation(text) : Val(text);
 }
 

@@ -70,6 +70,19 @@ TEST(Val, PlainDigitsAndOnePointReadAsTheNearestDouble) {
   }
 }
 
+// An entry of plain digits and at most one point is taken on a short path: it must mean what the full
+// reading in the user's notation gives, in every notation ("1.500" is one and a half even where the
+// point groups thousands, as a lone point proves nothing).
+TEST(EnteredNumber, PlainEntriesMeanTheSameOnTheShortPathInEveryNotation) {
+  const NumberNotation blank_groups{u',', u' ', u"zł"};
+  for (const NumberNotation& notation : {kPlain, kDecimalComma, blank_groups}) {
+    const ScopedNotation in(notation);
+    for (const char16_t* text : {u"12", u"0", u"2.1", u"1.500", u"12.", u".5", u"007", u"123456789012345"}) {
+      EXPECT_EQ(entered_number(text), IsNumeric(text) ? read_in_notation(text) : Val(text)) << std::u16string(text).size();
+    }
+  }
+}
+
 TEST(Val, NumbersBeyondTheDoubleOverflow) {
   ExpectError(ErrorKind::Overflow, [] { Val(u"1e400"); });
   ExpectError(ErrorKind::Overflow, [] { Val(std::u16string(400, u'9')); });

@@ -25,6 +25,7 @@ QFont to_qfont(const Font& font) {
   QFont qfont(resolved_family(font.face));
   qfont.setPixelSize(font_pixels(font.size));
   qfont.setBold(font.bold);
+  qfont.setHintingPreference(QFont::PreferNoHinting);
   return qfont;
 }
 

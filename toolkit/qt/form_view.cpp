@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -26,11 +27,13 @@ Qt::WindowFlags window_flags(const Form& form) {
   return flags;
 }
 
+// The sizes a window's title bar, task bar and switcher ask for. (Each is decoded as it is added; the
+// large ones only the installed menu icon needs.)
 QIcon window_icon(const std::string& name) {
   QIcon icon;
   if (name.empty()) return icon;
   const QString base = QStringLiteral(":/icons/%1").arg(QString::fromStdString(name));
-  for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
+  for (int size : {16, 32, 48, 64}) icon.addFile(QStringLiteral("%1-%2.png").arg(base).arg(size), QSize(size, size));
   return icon;
 }
 
@@ -40,7 +43,6 @@ FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), 
   setObjectName(QString::fromStdString(form.name()));
   setWindowFlags(window_flags(form));
   setWindowTitle(to_qstring(form.Caption.get()));
-  setWindowIcon(window_icon(form.icon));
   setFont(to_qfont(form.font));
   QPalette colours = palette();
   colours.setColor(QPalette::Window, to_qcolor(form.back_color));
@@ -57,6 +59,7 @@ FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), 
     build_menus();
   }
   surface_ = new Surface(form, input, this);
+  surface_->installEventFilter(this);
   layout->addWidget(surface_);
   build_widgets();
   form.set_observer(this);
@@ -116,6 +119,16 @@ void FormView::show_window(FormView* owner, bool modal) {
   show();
   raise();
   activateWindow();
+}
+
+// The icon is decoded once the window's first frame has been painted: the user waits for the window,
+// not for the picture in its title bar.
+void FormView::set_icon_after_first_frame() {
+  if (icon_set_) return;
+  icon_set_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (form_) setWindowIcon(window_icon(form_->icon));
+  });
 }
 
 void FormView::close_for_toolkit() {

@@ -52,6 +52,7 @@ class FormView : public QWidget, public PropertyObserver {
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);
   bool route_key(QObject* watched, QEvent* event);
+  void set_icon_after_first_frame();
 
   Form* form_;
   UserInput& input_;
@@ -66,6 +67,7 @@ class FormView : public QWidget, public PropertyObserver {
   bool giving_focus_ = false;
   const QObject* focus_taken_by_press_ = nullptr;
   bool closing_for_toolkit_ = false;
+  bool icon_set_ = false;
 };
 
 }  // namespace tarvex::qt

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "toolkit/qt/form_view.h"
+#include "toolkit/qt/surface.h"
 
 namespace tarvex::qt {
 
@@ -57,6 +58,9 @@ bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (form_ == nullptr) return false;
   switch (event->type()) {
+    case QEvent::Paint:
+      if (watched == surface_) set_icon_after_first_frame();
+      return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
