@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSet>
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/qt_platform.h"
+#include "toolkit/qt/raw_picture.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
 
@@ -209,6 +211,29 @@ TEST_F(QtWindowTest, LabelsThatSizeThemselvesAreAsWideAsTheTextDrawn) {
   const QFontMetricsF metrics(qt::to_qfont(window.Label10.shown_font()));
   const double drawn = metrics.horizontalAdvance(QStringLiteral("LED Limiting Resistor Calculator"));
   EXPECT_EQ(window.Label10.Width.get(), std::ceil(drawn - 1e-9) * 15);
+}
+
+TEST(RawPicture, ReadsEightBitPixelsRowByRowAndRefusesAnythingElse) {
+  // Two by one: a red pixel, then a blue one, after a header with a comment in it.
+  const QByteArray two_pixels = QByteArray("P6\n# drawn by hand\n2 1\n255\n") + QByteArray("\xFF\x00\x00\x00\x00\xFF", 6);
+  const QImage picture = qt::read_raw_picture(two_pixels);
+  ASSERT_EQ(picture.size(), QSize(2, 1));
+  EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_EQ(picture.pixelColor(1, 0), QColor(Qt::blue));
+  EXPECT_TRUE(qt::read_raw_picture(two_pixels.chopped(1)).isNull()) << "short of its last byte";
+  EXPECT_TRUE(qt::read_raw_picture("P5\n2 1\n255\n\x00\x00").isNull()) << "grey, not colour";
+  EXPECT_TRUE(qt::read_raw_picture("P6\n2 1\n65535\n").isNull()) << "16-bit samples";
+  EXPECT_TRUE(qt::read_raw_picture("P6\n99999999 1\n255\n").isNull()) << "larger than it holds";
+}
+
+TEST_F(QtWindowTest, ThePictureLinkShowsItsPicture) {
+  const QImage client = view()->surface().grab().toImage();
+  const QRect picture = twips_in_pixels(window.Image1).adjusted(4, 4, -4, -30);
+  QSet<QRgb> colours;
+  for (int y = picture.top(); y < picture.bottom(); y += 3) {
+    for (int x = picture.left(); x < picture.right(); x += 3) colours.insert(client.pixel(x, y));
+  }
+  EXPECT_GT(colours.size(), 20) << "the picture's box is not one flat colour";
 }
 
 }  // namespace

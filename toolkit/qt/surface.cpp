@@ -1,5 +1,6 @@
 #include "toolkit/qt/surface.h"
 
+#include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/painting.h"
+#include "toolkit/qt/raw_picture.h"
 
 namespace tarvex::qt {
 
@@ -38,7 +40,11 @@ const QPixmap* Surface::picture_of(const Control& control) {
   if (control.kind() != ControlKind::Image) return nullptr;
   const QString name = QString::fromStdString(static_cast<const Image&>(control).picture);
   auto found = pictures_.find(name);
-  if (found == pictures_.end()) found = pictures_.insert(name, QPixmap(QStringLiteral(":/images/%1.png").arg(name)));
+  if (found == pictures_.end()) {
+    QFile file(QStringLiteral(":/images/%1.ppm").arg(name));
+    const QImage picture = file.open(QIODevice::ReadOnly) ? read_raw_picture(file.readAll()) : QImage();
+    found = pictures_.insert(name, QPixmap::fromImage(picture));
+  }
   return &*found;
 }
 
