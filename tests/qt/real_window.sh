@@ -33,7 +33,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 "$tarvex" >"$work/tarvex.log" 2>&1 &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tarvex v1\.5\.4$' | head -1)
-[ -n "$window" ] || fail "no window titled 'Tarvex v1.5.4' was mapped"
+[ -n "$window" ] || { cat "$work/tarvex.log" >&2; fail "no window titled 'Tarvex v1.5.4' was mapped"; }
 
 sleep 0.5
 import -window "$window" "$work/shot.png" || fail "could not take a picture of the window"
