@@ -113,9 +113,10 @@ void Session::run(std::string_view command, std::string_view rest) {
     // A value that is no value of the property is the script's error; what the write sets off is
     // the program's, which the toolkit reports.
     std::optional<std::string> bad_value;
+    const std::string_view text = value;  // a structured binding cannot be captured before C++20 in clang 14
     toolkit_.dispatch([&] {
       try {
-        property->write_text(value);
+        property->write_text(text);
       } catch (const BadPropertyText& bad) {
         bad_value = bad.message;
       }
