@@ -113,7 +113,7 @@ void Session::run(std::string_view command, std::string_view rest) {
     // A value that is no value of the property is the script's error; what the write sets off is
     // the program's, which the toolkit reports.
     std::optional<std::string> bad_value;
-    const std::string_view text = value;  // a structured binding cannot be captured before C++20 in clang 14
+    const std::string_view text = value;  // clang 14 cannot capture a structured binding
     toolkit_.dispatch([&] {
       try {
         property->write_text(text);
