@@ -27,23 +27,19 @@ std::string format_window_value(const WindowValue& value) {
   return std::get<bool>(value.value) ? "True" : "False";
 }
 
-long parse_index(std::string_view text) {
-  long index = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), index);
+// The whole text as one number, or a script error that says what was wanted.
+template <class Number>
+Number parse_number(std::string_view text, const char* wanted) {
+  Number number{};
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
   if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-    throw ScriptError{"not an index: " + std::string(text)};
+    throw ScriptError{std::string("not ") + wanted + ": " + std::string(text)};
   }
-  return index;
+  return number;
 }
 
-float parse_twips(std::string_view text) {
-  float twips = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), twips);
-  if (text.empty() || result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-    throw ScriptError{"not a position in twips: " + std::string(text)};
-  }
-  return twips;
-}
+long parse_index(std::string_view text) { return parse_number<long>(text, "an index"); }
+float parse_twips(std::string_view text) { return parse_number<float>(text, "a position in twips"); }
 
 KeyPress parse_key(std::string_view key) {
   if (key == "Enter") return {KeyName::Enter};
