@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,9 @@ void answer_without_a_display(int argc, char** argv) {
     if (argument == "--help" || argument == "-h" || argument == "--help-all" || argument == "--version" ||
         argument == "-v") {
       if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      // The answer is the program's own lines and nothing else: without a desktop session Qt would
+      // remark on the missing runtime folder (XDG_RUNTIME_DIR), which is no concern of an answer.
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
       return;
     }
   }

@@ -13,7 +13,8 @@ namespace tarvex {
 std::optional<int> handle_command_line(const QStringList& arguments);
 
 // --help and --version only print: when one is given, Qt starts without a window system, so that
-// they answer on a machine with no display too. Call before the QApplication is built.
+// they answer on a machine with no display too, and Qt's own remarks are kept off the terminal.
+// Call before the QApplication is built.
 void answer_without_a_display(int argc, char** argv);
 
 }  // namespace tarvex

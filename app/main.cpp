@@ -1,8 +1,12 @@
 // Tarvex: the desktop program.
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+
 #include "app/command_line.h"
 #include "app/tarvex_program.h"
+#include "toolkit/text_encoding.h"
 
 int main(int argc, char** argv) {
   tarvex::answer_without_a_display(argc, argv);
@@ -11,5 +15,11 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
   tarvex::use_system_notation();
   tarvex::TarvexProgram program;
-  return program.running() ? QApplication::exec() : 0;
+  if (!program.running()) {
+    // The user has seen the reason in a message box; a terminal or a desktop launcher gets it too.
+    const std::string why = program.start_failure() ? tarvex::to_utf8(*program.start_failure()) : "it closed at once";
+    std::fprintf(stderr, "tarvex: the main window could not be opened: %s\n", why.c_str());
+    return 1;
+  }
+  return QApplication::exec();
 }

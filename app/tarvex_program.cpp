@@ -19,7 +19,7 @@ void use_system_notation() {
 
 TarvexProgram::TarvexProgram() {
   platform_.attach(input_);
-  toolkit_.dispatch([this] {
+  start_failure_ = toolkit_.dispatch([this] {
     toolkit_.Load(main_window_);
     toolkit_.Show(main_window_);
   });

@@ -83,11 +83,11 @@ void Toolkit::move_focus(Control& to) {
   Control::raise(to.GotFocus);
 }
 
-void Toolkit::dispatch(const std::function<void()>& event) {
+std::optional<Text> Toolkit::dispatch(const std::function<void()>& event) {
   Text words;
   try {
     event();
-    return;
+    return std::nullopt;
   } catch (const std::exception& error) {
     words = describe_for_user(error);
   } catch (...) {
@@ -98,6 +98,7 @@ void Toolkit::dispatch(const std::function<void()>& event) {
   } catch (...) {
     // The report itself failed (the window system is going away): there is nobody left to tell.
   }
+  return words;
 }
 
 Text describe_for_user(const std::exception& error) {

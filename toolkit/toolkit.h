@@ -3,6 +3,7 @@
 // message box, starting a program, text measurement, and the dispatch of user events, which catches
 // any error that escapes the handlers and tells the user, so that no error ends the program.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,9 @@ class Toolkit {
   void move_focus(Control& to);
 
   // Runs one user event. Whatever escapes its handlers is reported in a message box, and the window
-  // goes on taking input: nothing that a handler throws ends the program.
-  void dispatch(const std::function<void()>& event);
+  // goes on taking input: nothing that a handler throws ends the program. Returns the words the user
+  // was given when the event failed (the program's start needs them when its window never came up).
+  std::optional<Text> dispatch(const std::function<void()>& event);
 
  private:
   void show(Form& window, Form* owner, bool modal);

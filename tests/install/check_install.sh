@@ -11,6 +11,7 @@ build=$1
 aspect=$2
 id=org.example.tarvex.Tarvex
 version_pattern=${TARVEX_VERSION//./\\.}
+. "$(dirname "$0")/../programs.sh"
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -52,6 +53,7 @@ LAYOUT
 
 case $aspect in
 layout)
+  require_programs desktop-file-validate appstreamcli
   actual=$(cd "$prefix" && find . -mindepth 1 ! -type d | sed 's|^\./||' | sort)
   if [ "$actual" != "$(expected_layout)" ]; then
     fail "installed files differ from the expected layout (< expected, > installed):"
@@ -85,6 +87,10 @@ icons)
   ;;
 
 command_line)
+  # Without a desktop session (as root on a bare machine) the answers are still their own lines only.
+  unset XDG_RUNTIME_DIR
+  expect_run 0 "^Tarvex $version_pattern\$" '^$' -- --version
+  expect_run 0 '--help.*--version' '^$' -- --help
   export QT_QPA_PLATFORM=offscreen
   # A session's runtime folder, as a desktop gives one, so that Qt has nothing to remark on stderr.
   export XDG_RUNTIME_DIR=$prefix/runtime

@@ -14,9 +14,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
-done
+. "$(dirname "$0")/../programs.sh"
+require_programs Xvfb xdotool import convert
 
 # A display number that no other server holds.
 display=

@@ -216,6 +216,15 @@ TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
   EXPECT_EQ(window.first.Text.get(), u"7");
 }
 
+// The program's start reports a window that never came up in the same words the user was shown.
+TEST_F(ToolkitTest, AFailedDispatchGivesTheWordsTheUserWasShownAndASuccessGivesNone) {
+  EXPECT_EQ(toolkit.dispatch([] {}), std::nullopt);
+  const auto failure = toolkit.dispatch([] { throw Error(ErrorKind::TypeMismatch); });
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(*failure, u"a value is not a number (Type mismatch)");
+  EXPECT_EQ(platform.messages.back().prompt, u"Tarvex could not finish this action: " + *failure + u".");
+}
+
 // The words name the property and the value that it could not take, whatever kind of control.
 TEST_F(ToolkitTest, AnOutOfRangeWriteIsReportedByWhatWasOutOfRange) {
   struct Spin : Form {
