@@ -75,8 +75,8 @@ bool Surface::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const Control* control = control_at(help->pos());
-    if (control != nullptr && !control->ToolTipText.empty()) {
-      QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText), this);
+    if (control != nullptr && !control->ToolTipText.get().empty()) {
+      QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText.get()), this);
     } else {
       QToolTip::hideText();
       event->ignore();
