@@ -13,7 +13,10 @@ Text ohms_text(double ohms) { return double_text(ohms) + u" \u03A9"; }
 Text heat_and_rating(double power) {
   Text text = fixed_text(power, 2) + u" W of heat in the resistor; ";
   if (const auto rating = safe_rating(power)) return text + u"use a " + Text(rating->name) + u" W resistor";
-  return text + u"that is more than even a 5 W resistor should carry (half its rating)";
+  // The margin of two leaves even the largest common rating short.
+  const PowerRating& largest = kPowerRatings.back();
+  return text + u"too much even for a " + Text(largest.name) + u" W resistor (" + fixed_text(largest.watts / 2, 2) +
+         u" W at most)";
 }
 
 Text milliamperes(double amperes) { return fixed_text(amperes * 1000, 1) + u" mA"; }
