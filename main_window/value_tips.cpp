@@ -9,22 +9,39 @@ namespace {
 
 Text ohms_text(double ohms) { return double_text(ohms) + u" \u03A9"; }
 
-// "0.20 W of heat in the resistor; use a 1/2 W resistor"
-Text heat_and_rating(double power) {
-  Text text = fixed_text(power, 2) + u" W of heat in the resistor; ";
-  if (const auto rating = safe_rating(power)) return text + u"use a " + Text(rating->name) + u" W resistor";
-  // The margin of two leaves even the largest common rating short.
-  const PowerRating& largest = kPowerRatings.back();
-  return text + u"too much even for a " + Text(largest.name) + u" W resistor (" + fixed_text(largest.watts / 2, 2) +
-         u" W at most)";
+// "510 Ω: 19.6 mA through the LED, 0.20 W of heat in the resistor; use a 1/2 W resistor", written
+// into one text, as every successful Compute builds two of them.
+Text load_tip(double ohms, double amperes, std::u16string_view through_what, double power) {
+  Text tip;
+  tip.reserve(128);
+  tip += double_text(ohms);
+  tip += u" \u03A9: ";
+  tip += fixed_text(amperes * 1000, 1);
+  tip += u" mA through ";
+  tip += through_what;
+  tip += u", ";
+  tip += fixed_text(power, 2);
+  tip += u" W of heat in the resistor; ";
+  if (const auto rating = safe_rating(power)) {
+    tip += u"use a ";
+    tip += rating->name;
+    tip += u" W resistor";
+  } else {
+    // The margin of two leaves even the largest common rating short.
+    const PowerRating& largest = kPowerRatings.back();
+    tip += u"too much even for a ";
+    tip += largest.name;
+    tip += u" W resistor (";
+    tip += fixed_text(largest.watts / 2, 2);
+    tip += u" W at most)";
+  }
+  return tip;
 }
-
-Text milliamperes(double amperes) { return fixed_text(amperes * 1000, 1) + u" mA"; }
 
 Text single_led_tip(const ComputedRun& run, double ohms) {
   const ResistorLoad load = series_load(run.supply_v, run.led_v, ohms);
   if (!(load.current > 0)) return u"No current flows: the supply voltage is not above the LED voltage";
-  return ohms_text(ohms) + u": " + milliamperes(load.current) + u" through the LED, " + heat_and_rating(load.power);
+  return load_tip(ohms, load.current, u"the LED", load.power);
 }
 
 // The resistor carries the current of every LED on the line; each LED gets its share.
@@ -32,8 +49,7 @@ Text opto_tip(const ComputedRun& run, double ohms) {
   if (!(run.leds > 0)) return u"No current flows: there is no LED on the line";
   const ResistorLoad load = opto_load(run.led_v, ohms);
   if (!(load.current > 0)) return u"No current flows: the LED voltage takes the whole of the 5 V line";
-  return ohms_text(ohms) + u": " + milliamperes(load.current / run.leds) + u" through each LED, " +
-         heat_and_rating(load.power);
+  return load_tip(ohms, load.current / run.leds, u"each LED", load.power);
 }
 
 // "green" from the digit list's "5 Green".
