@@ -202,18 +202,16 @@ std::string Session::read(std::string_view name) const {
   return property->format();
 }
 
-// A dump lists what the window shows on its face; tooltips, which only the resting pointer brings
-// up, are read one at a time with print.
 void Session::dump() const {
   const Form& window = active_window();
   std::vector<std::pair<std::string, std::string>> lines;
-  const auto add = [&lines](const Control& control, const PropertyBase& property) {
-    if (property.id() == PropertyId::ToolTipText) return;
-    lines.emplace_back(control.name() + "." + std::string(property.name()), property.format());
-  };
-  for (const PropertyBase* property : window.properties()) add(window, *property);
+  for (const PropertyBase* property : window.properties()) {
+    lines.emplace_back(window.name() + "." + std::string(property->name()), property->format());
+  }
   for (const Control* control : window.controls()) {
-    for (const PropertyBase* property : control->properties()) add(*control, *property);
+    for (const PropertyBase* property : control->properties()) {
+      lines.emplace_back(control->name() + "." + std::string(property->name()), property->format());
+    }
     if (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox) {
       const auto& items = static_cast<const ListControl*>(control)->items();
       for (std::size_t i = 0; i < items.size(); ++i) {
