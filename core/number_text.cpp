@@ -256,6 +256,21 @@ Text double_text(double value) {
   return text;
 }
 
+Text fixed_text(double value, int decimals) {
+  if (!std::isfinite(value) || std::fabs(value) >= 1e15) return double_text(value);
+  char buffer[40];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                    std::clamp(decimals, 0, 6));
+  const char* first = buffer;
+  const char* const last = result.ptr;
+  // A small negative value that rounds to nothing is written as nothing, not as "-0.0".
+  if (*first == '-' && std::all_of(first + 1, last, [](char c) { return c == '0' || c == '.'; })) ++first;
+  Text text;
+  for (const char* p = first; p != last; ++p) {
+    text += *p == '.' ? current_notation().decimal_separator : static_cast<char16_t>(*p);
+  }
+  return text;
+}
 
 namespace {
 

@@ -31,5 +31,8 @@ Text whole_text(std::int64_t value);
 // A whole number as its digits; any other value in 15 significant digits, with the user's decimal
 // separator.
 Text double_text(double value);
+// A number rounded to a fixed count of decimals (0 to 6), with the user's decimal separator. Values
+// of 1e15 and beyond, and those that are not finite, are written as double_text writes them.
+Text fixed_text(double value, int decimals);
 
 }  // namespace tarvex

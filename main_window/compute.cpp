@@ -33,21 +33,25 @@ Color red_if_zero(const TextBox& entry) {
 void frmMain::btn_compute_Click() {
   // Entries beyond the range of a Double, and results beyond a Long or divided by zero, are reported
   // like any failed run rather than left to end the command half-way with stale results on show.
+  bool succeeded = false;
   try {
     m_leds = Variant::Double(entered_number(txt_leds.Text));
     check_entries_are_numeric();
     check_entries_are_not_zero();
     if (m_valid.boolean() && m_nonzero) {
       show_resistor_values();
+      succeeded = true;
     } else {
       show_failure(u"Values are invalid or are zeros");
     }
   } catch (const Error& error) {
     show_failure(failure_status(error));
   }
-  show_standard_values();
+  const StandardValues standard = show_standard_values();
   Variant shown_resistor = Variant::String(txt_resistor_val.Text);
   Resistorize(shown_resistor);
+  // The tooltips speak of this run's resistors only: a failed run takes those of the last one away.
+  show_value_tips(succeeded ? value_tips(computed_run(standard)) : ValueTips{});
 }
 
 // One numeric entry of the three is enough to take them all as numbers. A numeric entry means what
@@ -121,10 +125,35 @@ Text frmMain::failure_status(const Error& error) {
 }
 
 // After a failure these are the standard values of the last success (or of 0).
-void frmMain::show_standard_values() {
-  txt_standard_val.Text = to_text(Standardize(m_resistor));
+frmMain::StandardValues frmMain::show_standard_values() {
+  StandardValues standard;
+  standard.single = Standardize(m_resistor);
+  txt_standard_val.Text = to_text(standard.single);
   Variant opto_resistor = Variant::Long(m_opto_resistor);
-  txt_opto_standard_val.Text = to_text(Standardize(opto_resistor));
+  standard.opto = Standardize(opto_resistor);
+  txt_opto_standard_val.Text = to_text(standard.opto);
+  return standard;
+}
+
+// Only a successful run comes here, and it has left every entry and the count as a Double.
+ComputedRun frmMain::computed_run(const StandardValues& standard) const {
+  const auto ohms = [](const Variant& value) {
+    return value.is_empty() ? std::nullopt : std::optional<double>(value.double_value());
+  };
+  return {.supply_v = m_supplyv.double_value(),
+          .led_v = m_ledv.double_value(),
+          .leds = m_leds.double_value(),
+          .standard_value = ohms(standard.single),
+          .opto_standard_value = ohms(standard.opto)};
+}
+
+// The drawn resistor's tooltip is on its body and on each band, whichever the pointer rests on.
+void frmMain::show_value_tips(const ValueTips& tips) {
+  txt_standard_val.ToolTipText = tips.standard_value;
+  txt_opto_standard_val.ToolTipText = tips.opto_standard_value;
+  for (Shape* part : {&shp_resistor, &shp_band1, &shp_band2, &shp_band5, &shp_band3, &shp_tolerance}) {
+    part->ToolTipText = tips.drawn_resistor;
+  }
 }
 
 // Walks the hidden list of standard values upward to the first one not below the value. Selecting

@@ -4,6 +4,7 @@
 // calculation core; none sees a widget.
 #include "core/errors.h"
 #include "main_window/main_form_model.h"
+#include "main_window/value_tips.h"
 
 namespace tarvex {
 
@@ -49,8 +50,14 @@ class frmMain : public MainFormModel {
   void check_entries_are_not_zero();
   void show_resistor_values();
   void show_failure(const Text& status);
-  void show_standard_values();
+  struct StandardValues {
+    Variant single;
+    Variant opto;
+  };
+  StandardValues show_standard_values();
   static Text failure_status(const Error& error);
+  ComputedRun computed_run(const StandardValues& standard) const;
+  void show_value_tips(const ValueTips& tips);
 
   // Band selectors.
   void show_digit_band(ListControl& list, Label& caption, Shape& band, Line& stripe);

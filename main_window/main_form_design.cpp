@@ -191,7 +191,7 @@ void MainFormModel::design_opto_area() {
 
   Image1.place({10440, 4200, 1380, 1380});
   Image1.picture = "logo";
-  Image1.ToolTipText = u"Tarvex: the right resistor for every LED";
+  Image1.ToolTipText.set_initial(u"Tarvex: the right resistor for every LED");
   Label19.design({.at = {10480, 5400, 1320, 150}, .caption = u"tarvex.example.org", .font = kTiny,
                   .auto_size = true, .transparent = true, .fore_color = kWhite, .tooltip = u"pimpage!"});
 }

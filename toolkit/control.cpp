@@ -108,7 +108,7 @@ void Label::design(const Design& d) {
   word_wrap = d.word_wrap;
   transparent = d.transparent;
   ForeColor.set_initial(d.fore_color);
-  ToolTipText = d.tooltip;
+  ToolTipText.set_initial(d.tooltip);
   if (auto_size) Width.set_initial(caption_width());
 }
 
@@ -181,7 +181,7 @@ void ListControl::design(const Design& d) {
   items_ = d.items;
   ListCount.set_initial(static_cast<Integer>(items_.size()));
   Visible.set_initial(d.visible);
-  ToolTipText = d.tooltip;
+  ToolTipText.set_initial(d.tooltip);
 }
 
 // --- Buttons ---

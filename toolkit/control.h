@@ -79,9 +79,8 @@ class Control {
   Handler GotFocus;
   Handler LostFocus;
 
-  // Design-time: the tooltip; for assistive technology, the label that prompts for the control and,
-  // where neither a prompt nor a caption says what it is, a name of its own.
-  Text ToolTipText;
+  // For assistive technology: the label that prompts for the control and, where neither a prompt
+  // nor a caption says what it is, a name of its own.
   const Label* prompt = nullptr;
   Text accessible_name;
 
@@ -97,6 +96,8 @@ class Control {
 
  public:
   Property<bool> Visible{*this, PropertyId::Visible, true};
+  // Shown while the pointer rests on the control; empty: none. Handlers may change it at run time.
+  Property<Text> ToolTipText{*this, PropertyId::ToolTipText};
 };
 
 // The Enabled property, declared once for every kind that has one, so that every kind that can be

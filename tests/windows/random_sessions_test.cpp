@@ -72,6 +72,23 @@ struct Session {
   std::mt19937 random;
 };
 
+// A standard value's tooltip speaks of the value in its box, and only after a successful run; every
+// part of the drawn resistor says the same.
+void expect_tooltips_of_the_last_run(const frmMain& w) {
+  const bool failed = w.txt_resistor_val.Text.get() == u"ERROR";
+  for (const TextBox* box : {&w.txt_standard_val, &w.txt_opto_standard_val}) {
+    const Text& tip = box->ToolTipText;
+    if (failed || box->Text.get().empty()) {
+      EXPECT_EQ(tip, u"") << box->name();
+    } else if (tip.rfind(u"No current", 0) != 0) {
+      EXPECT_EQ(tip.substr(0, box->Text.get().size() + 2), box->Text.get() + u" \u03A9") << box->name();
+    }
+  }
+  for (const Shape* part : {&w.shp_band1, &w.shp_band2, &w.shp_band5, &w.shp_band3, &w.shp_tolerance}) {
+    EXPECT_EQ(part->ToolTipText.get(), w.shp_resistor.ToolTipText.get()) << part->name();
+  }
+}
+
 void expect_consistent(const frmMain& w) {
   const WindowRules rules(w);
   for (const std::string& broken : rules.broken()) ADD_FAILURE() << broken;
@@ -80,6 +97,7 @@ void expect_consistent(const frmMain& w) {
   }
   const Text& shown = w.txt_resistor_val.Text;
   EXPECT_TRUE(shown == u"ERROR" || (!shown.empty() && IsNumeric(shown))) << to_utf8(shown);
+  expect_tooltips_of_the_last_run(w);
 }
 
 TEST(RandomSessions, TheDrawnResistorAlwaysReadsAsItsLists) {

@@ -164,6 +164,9 @@ void FormView::property_changed(const PropertyChange& change) {
     if (!change.made_in_widget && show_property(*widget, control, change.property.id())) ++widget_updates_;
     return;
   }
+  // A painted control's tooltip is read from the record when the pointer comes to rest on it, and
+  // changes nothing that is drawn.
+  if (change.property.id() == PropertyId::ToolTipText) return;
   surface_->repaint_control(control);
   ++control_repaints_;
 }

@@ -126,6 +126,11 @@ bool hit(const Control& control, QPointF point) {
   return to_pixels(static_cast<const Placed&>(control)).contains(point);
 }
 
+bool covers(const Control& control, QPointF point) {
+  if (control.kind() == ControlKind::Shape) return to_pixels(static_cast<const Placed&>(control)).contains(point);
+  return hit(control, point);
+}
+
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();
   switch (control.kind()) {

@@ -36,6 +36,15 @@ Control* Surface::control_at(QPointF point) const {
   return nullptr;
 }
 
+Control* Surface::tooltip_owner_at(QPointF point) const {
+  if (form_ == nullptr) return nullptr;
+  const auto& order = form_->paint_order();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if ((*it)->Visible && covers(**it, point)) return *it;
+  }
+  return nullptr;
+}
+
 const QPixmap* Surface::picture_of(const Control& control) {
   if (control.kind() != ControlKind::Image) return nullptr;
   const QString name = QString::fromStdString(static_cast<const Image&>(control).picture);
@@ -74,9 +83,9 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
 bool Surface::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const Control* control = control_at(help->pos());
-    if (control != nullptr && !control->ToolTipText.empty()) {
-      QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText), this);
+    const Control* control = tooltip_owner_at(help->pos());
+    if (control != nullptr && !control->ToolTipText.get().empty()) {
+      QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText.get()), this);
     } else {
       QToolTip::hideText();
       event->ignore();

@@ -19,6 +19,8 @@ class Surface : public QWidget {
   void repaint_control(const Control& control);
   // The topmost painted control that takes clicks at a point (pixels), or nullptr.
   Control* control_at(QPointF point) const;
+  // The topmost painted control under a point (pixels) whose tooltip the resting pointer brings up.
+  Control* tooltip_owner_at(QPointF point) const;
   void detach() { form_ = nullptr; }
 
  protected:

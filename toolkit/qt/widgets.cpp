@@ -177,6 +177,7 @@ void show_geometry(QWidget& w, const Control& c) {
 }
 void show_visible(QWidget& w, const Control& c) { w.setVisible(c.Visible); }
 void show_enabled(QWidget& w, const Control& c) { w.setEnabled(c.enabled()); }
+void show_tooltip(QWidget& w, const Control& c) { w.setToolTip(to_qstring(c.ToolTipText.get())); }
 void show_caption(QWidget& w, const Control& c) { static_cast<QAbstractButton&>(w).setText(to_qstring(*c.caption())); }
 
 void show_selection(QWidget& w, const Control& c);
@@ -230,6 +231,7 @@ const Binding kBindings[] = {
     {{}, PropertyId::Height, show_geometry},
     {{}, PropertyId::Visible, show_visible},
     {{}, PropertyId::Enabled, show_enabled},
+    {{}, PropertyId::ToolTipText, show_tooltip},
     {ControlKind::TextBox, PropertyId::Text, show_text},
     {ControlKind::TextBox, PropertyId::SelStart, show_selection},
     {ControlKind::TextBox, PropertyId::SelLength, show_selection},
@@ -258,7 +260,6 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   if (widget == nullptr) return nullptr;
   widget->setObjectName(QString::fromStdString(control.name()));
   if (const Font* font = font_of(control)) widget->setFont(to_qfont(*font));
-  if (!control.ToolTipText.empty()) widget->setToolTip(to_qstring(control.ToolTipText));
   const Text name = accessible_name_of(control);
   if (!name.empty()) widget->setAccessibleName(to_qstring(name));
   show_all_properties(*widget, control);
