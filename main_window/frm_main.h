@@ -2,6 +2,8 @@
 // The main window's behaviour: its start-up, the Compute command, the band selectors, the input hints,
 // the menus and the picture link. Every handler reads and writes the record's fields and calls the
 // calculation core; none sees a widget.
+#include <optional>
+
 #include "core/errors.h"
 #include "main_window/main_form_model.h"
 
@@ -47,9 +49,11 @@ class frmMain : public MainFormModel {
   // Compute, step by step.
   void check_entries_are_numeric();
   void check_entries_are_not_zero();
-  void show_resistor_values();
+  std::optional<Text> no_resistor_fits() const;
+  bool show_resistor_values();
   void show_failure(const Text& status);
-  void show_standard_values();
+  void show_opto_failure();
+  void show_standard_values(bool opto_shown);
   static Text failure_status(const Error& error);
 
   // Band selectors.

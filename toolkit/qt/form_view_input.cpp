@@ -33,6 +33,8 @@ std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
     case Qt::Key_Space: return KeyPress{KeyName::Space};
     case Qt::Key_Up: return KeyPress{KeyName::Up};
     case Qt::Key_Down: return KeyPress{KeyName::Down};
+    case Qt::Key_Left: return KeyPress{KeyName::Left};
+    case Qt::Key_Right: return KeyPress{KeyName::Right};
     default: return std::nullopt;
   }
 }
