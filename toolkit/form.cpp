@@ -51,7 +51,8 @@ Text read_out_text(const ReadOut& read_out) {
   for (const auto& word : read_out.words) {
     Text shown;
     for (const Label* label : word) {
-      if (label->Visible) shown += without_access_marks(label->shown_caption());
+      // A caption of blanks holds a gap open on the window; it says nothing.
+      if (label->Visible) shown += Trim(without_access_marks(label->shown_caption()));
     }
     if (shown.empty()) continue;
     if (!text.empty()) text += u' ';

@@ -36,8 +36,9 @@ struct WindowValue {
 enum class FormBorder { FixedSingle, FixedDialog };
 
 // Labels that assistive technology reads as one text, the way the eye reads them on the window:
-// each word is the shown captions of its visible labels run together, and the words are joined by a
-// space ("Resistor Value:", "5" "1" "0", "Ω" reads "Resistor Value: 510 Ω").
+// each word is the shown captions of its visible labels run together, without blanks at their ends,
+// and the words are joined by a space ("Resistor Value:", "5" "1" "0", "Ω" reads "Resistor Value:
+// 510 Ω").
 struct ReadOut {
   std::vector<std::vector<const Label*>> words;
   bool reads(const Control& control) const;

@@ -49,9 +49,12 @@ bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
       // The window takes this key itself: no shortcut of a widget may run it.
       event->accept();
       return true;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+      const bool outer = std::exchange(delivering_key_, true);
       input_.key(*press);
+      delivering_key_ = outer;
       return true;
+    }
     default:  // the release of a key whose press the window took
       return true;
   }
