@@ -357,6 +357,17 @@ UserInput::Refusal UserInput::key(KeyPress press_of) {
       case KeyName::ShiftTab:
         tab(-1);
         break;
+      case KeyName::Enter: {
+        // Enter in a text box presses its button and leaves the focus in the box, for the next
+        // value to be typed over.
+        const Control* focused = toolkit_.active_window()->focused();
+        if (focused != nullptr && focused->kind() == ControlKind::TextBox) {
+          Control::raise(target->Click);
+        } else {
+          press(*target);
+        }
+        break;
+      }
       case KeyName::Up:
       case KeyName::Down:
       case KeyName::Left:

@@ -142,6 +142,7 @@ TEST_F(WindowAsMetTest, EnterInEachEntryBoxPressesCompute) {
     QTest::mouseClick(widget(*entry), Qt::LeftButton);
     QTest::keyClick(widget(*entry), Qt::Key_Return);
     EXPECT_EQ(window.txt_resistor_val.Text.get(), u"500") << entry->name();
+    EXPECT_TRUE(widget(*entry)->hasFocus()) << entry->name();
   }
   QTest::mouseClick(widget(window.txt_leds), Qt::LeftButton);
   window.txt_resistor_val.Text = u"";

@@ -150,7 +150,8 @@ TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
 }
 
-// Enter in each entry box computes from what it holds; in a read-only box it does not.
+// Enter in each entry box computes from what it holds, and the box keeps the focus; in a read-only
+// box Enter does nothing.
 TEST_F(MainWindowTest, EnterInAnEntryBoxComputes) {
   input.type(window.txt_led_v, u"2");
   const struct {
@@ -163,6 +164,7 @@ TEST_F(MainWindowTest, EnterInAnEntryBoxComputes) {
     EXPECT_TRUE(input.takes_key({KeyName::Enter})) << row.entry->name();
     input.key({KeyName::Enter});
     EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), row.expected) << row.entry->name();
+    EXPECT_EQ(window.focused(), row.entry) << "the focus stays for the next value";
   }
   input.focus(window.txt_resistor_val);
   EXPECT_FALSE(input.takes_key({KeyName::Enter})) << "the window has no default button";
