@@ -58,7 +58,6 @@ class LinkAccessible : public QAccessibleWidget {
   void doAction(const QString& action) override {
     if (action == QAccessibleActionInterface::pressAction()) static_cast<LinkArea*>(widget())->press();
   }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 QAccessibleInterface* tarvex_interfaces(const QString& /*class_name*/, QObject* object) {
