@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "toolkit/window_placement.h"
-
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
+#include "toolkit/window_placement.h"
 
 namespace tarvex::qt {
 

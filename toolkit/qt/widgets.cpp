@@ -1,11 +1,11 @@
 #include "toolkit/qt/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
