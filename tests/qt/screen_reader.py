@@ -108,6 +108,23 @@ def start_buses(session, env):
                        lambda: open(address_file).read().strip())
     env["DBUS_SESSION_BUS_ADDRESS"] = address
     session.start("at-spi-bus-launcher", [BUS_LAUNCHER, "--launch-immediately"], env)
+    # The program asks the session bus for the accessibility bus once, at start: it must be there.
+    wait_for("the accessibility bus answers on the session bus", lambda: accessibility_bus_address(address))
+
+
+def accessibility_bus_address(session_address):
+    try:
+        from gi.repository import Gio, GLib
+    except ImportError as error:
+        fail(f"cannot import gi ({error}): Debian package python3-gi, run with /usr/bin/python3")
+    flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+    bus = Gio.DBusConnection.new_for_address_sync(session_address, flags, None, None)
+    try:
+        reply = bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                              GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
+        return reply.unpack()[0]
+    finally:
+        bus.close_sync(None)
 
 
 def import_pyatspi():
@@ -215,8 +232,9 @@ def main():
         env["XDG_RUNTIME_DIR"] = session.work
         display = free_display()
         session.start("Xvfb", ["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], env)
-        wait_for(f"Xvfb serves :{display}", lambda: os.path.exists(f"/tmp/.X11-unix/X{display}"))
         env["DISPLAY"] = f":{display}"
+        wait_for(f"Xvfb serves :{display}", lambda: subprocess.run(
+            ["xdotool", "getdisplaygeometry"], env=env, capture_output=True, timeout=5).returncode == 0)
         start_buses(session, env)
         os.environ.update(env)
         pyatspi = import_pyatspi()
@@ -224,11 +242,14 @@ def main():
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
         app_process = session.start("tarvex", [program], env)
-        x_window = wait_for("the window 'Tarvex v1.5.4' is mapped", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", r"^Tarvex v1\.5\.4$"],
-            env=env, capture_output=True, text=True, timeout=5).stdout.split())[0]
-        if app_process.poll() is not None:
-            fail("the program ended at start-up:\n" + session.log_of("tarvex"))
+        try:
+            x_window = wait_for("the window 'Tarvex v1.5.4' is mapped", lambda: app_process.poll() is None and subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--name", r"^Tarvex v1\.5\.4$"],
+                env=env, capture_output=True, text=True, timeout=5).stdout.split())[0]
+        except Failure as error:
+            state = "running" if app_process.poll() is None else f"ended with status {app_process.returncode}"
+            fail(f"{error}\nthe program is {state}; it wrote:\n{session.log_of('tarvex')}\n"
+                 f"Xvfb wrote:\n{session.log_of('Xvfb')}")
         app = wait_for("the program is on the accessibility bus", lambda: find_application(pyatspi, app_process.pid))
         window = Window(pyatspi, app)
         wait_for("the window's controls are in the accessible tree",
