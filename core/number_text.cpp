@@ -125,13 +125,24 @@ bool points_are_grouping(std::u16string_view number, char16_t decimal) {
   return std::count(run.begin(), run.end(), u'.') >= 2 || run.find(decimal) != run.npos;
 }
 
+// Whether the grouping separator at position at stands between groups of three digits, as written
+// by hand ("1,000", "12,345.5"): one to three digits before the first separator, exactly three
+// after each. Otherwise "2,5" would read as 25 where the comma groups, a ten-fold LED voltage.
+bool separates_thousands(std::u16string_view text, std::size_t at, int digits_before) {
+  if (digits_before < 1 || digits_before > 3) return false;
+  for (std::size_t k = at + 1; k <= at + 3; ++k) {
+    if (k >= text.size() || !is_digit(text[k])) return false;
+  }
+  return at + 4 >= text.size() || !is_digit(text[at + 4]);
+}
+
 // The one reading of a text in the user's notation, so that IsNumeric and every conversion that
 // relies on it cannot disagree. Nothing when the text is not a number in that notation.
 //
 // Accepted: blanks around it all; a currency symbol before the number (either side of a sign) or
-// after it; grouping separators between digits of the whole part; one decimal separator; an
-// exponent with at least one digit; and the &H / &O forms on their own. Not accepted: trailing
-// signs and parentheses, which nobody types into a voltage box.
+// after it; grouping separators between groups of three digits of the whole part; one decimal
+// separator; an exponent with at least one digit; and the &H / &O forms on their own. Not accepted:
+// trailing signs and parentheses, which nobody types into a voltage box.
 //
 // The point is always a decimal separator as well, because texts in the plain notation must read
 // the same under every locale. Where the locale groups with the point (1.234,5) that clashes, so
@@ -185,13 +196,16 @@ std::optional<WrittenNumber> scan_in_notation(std::u16string_view text,
   }
 
   bool in_fraction = false;
+  int group_digits = 0;  // digits of the whole part since its start or the last grouping separator
   while (i < text.size()) {
     const char16_t c = text[i];
     if (is_digit(c)) {
       (in_fraction ? n.fraction : n.whole) += ascii(c);
-    } else if (grouping_allowed && c == grouping && !in_fraction && i > 0 &&
-               is_digit(text[i - 1]) && i + 1 < text.size() && is_digit(text[i + 1])) {
-      // a grouping separator between two digits of the whole part: skipped
+      if (!in_fraction) ++group_digits;
+    } else if (grouping_allowed && c == grouping && !in_fraction &&
+               separates_thousands(text, i, group_digits)) {
+      // a grouping separator of the whole part: skipped
+      group_digits = 0;
     } else if (!in_fraction && (c == decimal || (point_is_decimal && c == u'.'))) {
       in_fraction = true;
     } else {

@@ -42,6 +42,8 @@ Qt::Key qt_key(KeyPress press) {
     case KeyName::Space: return Qt::Key_Space;
     case KeyName::Up: return Qt::Key_Up;
     case KeyName::Down: return Qt::Key_Down;
+    case KeyName::Left: return Qt::Key_Left;
+    case KeyName::Right: return Qt::Key_Right;
     case KeyName::Alt: {
       const char16_t c = press.letter >= u'a' && press.letter <= u'z' ? press.letter - u'a' + u'A' : press.letter;
       if (c >= u'0' && c <= u'9') return static_cast<Qt::Key>(Qt::Key_0 + (c - u'0'));

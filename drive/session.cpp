@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/notation.h"
 #include "toolkit/text_encoding.h"
 
 namespace tarvex {
@@ -49,6 +50,8 @@ KeyPress parse_key(std::string_view key) {
   if (key == "Space") return {KeyName::Space};
   if (key == "Up") return {KeyName::Up};
   if (key == "Down") return {KeyName::Down};
+  if (key == "Left") return {KeyName::Left};
+  if (key == "Right") return {KeyName::Right};
   if (key.size() == 5 && key.substr(0, 4) == "Alt+" && std::isalnum(static_cast<unsigned char>(key[4]))) {
     return {KeyName::Alt, static_cast<char16_t>(key[4])};
   }
@@ -118,6 +121,15 @@ void Session::run(std::string_view command, std::string_view rest) {
       }
     });
     if (bad_value) throw ScriptError{*bad_value};
+  } else if (command == "notation") {
+    // The number notation that the user's locale would have given at start-up: the decimal and the
+    // grouping separator, one character each.
+    const std::u16string separators = from_utf8(rest);
+    if (separators.size() != 3 || separators[1] != u' ') throw ScriptError{"notation takes DECIMAL GROUPING"};
+    NumberNotation notation = current_notation();
+    notation.decimal_separator = separators[0];
+    notation.grouping_separator = separators[2];
+    set_current_notation(notation);
   } else if (command == "print") {
     const std::string value = read(rest);
     out_ << rest << '=' << value << '\n';

@@ -34,20 +34,23 @@ void frmMain::btn_compute_Click() {
   // Entries beyond the range of a Double, and results beyond a Long or divided by zero, are reported
   // like any failed run rather than left to end the command half-way with stale results on show.
   bool succeeded = false;
+  bool opto_shown = true;
   try {
     m_leds = Variant::Double(entered_number(txt_leds.Text));
     check_entries_are_numeric();
     check_entries_are_not_zero();
-    if (m_valid.boolean() && m_nonzero) {
-      show_resistor_values();
-      succeeded = true;
-    } else {
+    if (!m_valid.boolean() || !m_nonzero) {
       show_failure(u"Values are invalid or are zeros");
+    } else if (const auto reason = no_resistor_fits()) {
+      show_failure(*reason);
+    } else {
+      opto_shown = show_resistor_values();
+      succeeded = true;
     }
   } catch (const Error& error) {
     show_failure(failure_status(error));
   }
-  const StandardValues standard = show_standard_values();
+  const StandardValues standard = show_standard_values(opto_shown);
   Variant shown_resistor = Variant::String(txt_resistor_val.Text);
   Resistorize(shown_resistor);
   // The tooltips speak of this run's resistors only: a failed run takes those of the last one away.
@@ -91,25 +94,51 @@ void frmMain::check_entries_are_not_zero() {
   }
 }
 
-void frmMain::show_resistor_values() {
+// A supply at or below the LED voltage, or a current below zero, asks for a resistance of zero or
+// less, which no resistor gives: such entries fail the run rather than pass as an answer. Worked on
+// copies, so that a refused run leaves the kept current as it was read.
+std::optional<Text> frmMain::no_resistor_fits() const {
+  const Variant zero = Variant::Integer(0);
+  if (greater_than(zero, m_leda)) return Text(u"Values are out of range: the LED current must be above zero");
+  Variant supplyv = m_supplyv, ledv = m_ledv, leda = m_leda;
+  if (!greater_than(resistor_quotient(supplyv, ledv, leda, op_ma.Value), zero)) {
+    return Text(u"Values are out of range: the supply voltage must be above the LED voltage");
+  }
+  return std::nullopt;
+}
+
+// False when the opto-isolator line has no resistor to offer (an LED voltage above what the 5 V line
+// leaves, a count below one): its box then says so, and its last good value is kept.
+bool frmMain::show_resistor_values() {
   // resistor_value turns m_leda into amperes, which the opto-isolator formula then takes. Both
   // results are kept only once both are known, so a failure leaves the last good pair in place.
   const Long resistor = resistor_value(m_supplyv, m_ledv, m_leda, op_ma.Value);
-  const Long opto_resistor = opto_resistor_value(m_supplyv, m_ledv, m_leda, m_leds);
+  const Variant opto_ohms = opto_resistor_quotient(m_supplyv, m_ledv, m_leda, m_leds);
+  const bool opto_fits = greater_than(opto_ohms, Variant::Integer(0));
+  const Long opto_resistor = opto_fits ? to_long(opto_ohms) : m_opto_resistor;
   m_resistor = Variant::Long(resistor);
   m_opto_resistor = opto_resistor;
 
   txt_resistor_val.Text = to_text(m_resistor);
-  txt_opto_resistor_val.Text = to_text(Variant::Long(m_opto_resistor));
+  if (opto_fits) {
+    txt_opto_resistor_val.Text = to_text(Variant::Long(m_opto_resistor));
+  } else {
+    show_opto_failure();
+  }
   txt_resistor_val.ForeColor = kBlack;
   StatusBar1.SimpleText = u"Resistor value is " + to_text(m_resistor) + u" Ohms";
+  return opto_fits;
+}
+
+void frmMain::show_opto_failure() {
+  txt_opto_resistor_val.Text = u"ERROR";
+  txt_opto_resistor_val.ForeColor = kRed;
 }
 
 // The opto-isolator value stays red from now on: nothing but a failure sets its colour.
 void frmMain::show_failure(const Text& status) {
   txt_resistor_val.Text = u"ERROR";
-  txt_opto_resistor_val.Text = u"ERROR";
-  txt_opto_resistor_val.ForeColor = kRed;
+  show_opto_failure();
   StatusBar1.SimpleText = status;
 }
 
@@ -124,11 +153,16 @@ Text frmMain::failure_status(const Error& error) {
   }
 }
 
-// After a failure these are the standard values of the last success (or of 0).
-frmMain::StandardValues frmMain::show_standard_values() {
+// After a failure these are the standard values of the last success (or of 0). An opto-isolator
+// value that did not fit has none.
+frmMain::StandardValues frmMain::show_standard_values(bool opto_shown) {
   StandardValues standard;
   standard.single = Standardize(m_resistor);
   txt_standard_val.Text = to_text(standard.single);
+  if (!opto_shown) {
+    txt_opto_standard_val.Text = Text();
+    return standard;
+  }
   Variant opto_resistor = Variant::Long(m_opto_resistor);
   standard.opto = Standardize(opto_resistor);
   txt_opto_standard_val.Text = to_text(standard.opto);

@@ -2,6 +2,8 @@
 // The main window's behaviour: its start-up, the Compute command, the band selectors, the input hints,
 // the menus and the picture link. Every handler reads and writes the record's fields and calls the
 // calculation core; none sees a widget.
+#include <optional>
+
 #include "core/errors.h"
 #include "main_window/main_form_model.h"
 #include "main_window/value_tips.h"
@@ -48,13 +50,15 @@ class frmMain : public MainFormModel {
   // Compute, step by step.
   void check_entries_are_numeric();
   void check_entries_are_not_zero();
-  void show_resistor_values();
+  std::optional<Text> no_resistor_fits() const;
+  bool show_resistor_values();
   void show_failure(const Text& status);
+  void show_opto_failure();
   struct StandardValues {
     Variant single;
-    Variant opto;
+    Variant opto;  // Empty when the opto-isolator line had no value that fits
   };
-  StandardValues show_standard_values();
+  StandardValues show_standard_values(bool opto_shown);
   static Text failure_status(const Error& error);
   ComputedRun computed_run(const StandardValues& standard) const;
   void show_value_tips(const ValueTips& tips);

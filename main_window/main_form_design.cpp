@@ -74,6 +74,21 @@ void MainFormModel::name_for_assistive_technology() {
   cmb_band3.accessible_name = u"Multiplier band";
   cmb_tolerance.accessible_name = u"Tolerance band";
   UpDown1.accessible_name = u"Number of LEDs";
+
+  // The two areas ask for their results with the same words.
+  txt_resistor_val.accessible_description = u"Single LED: the series resistor as calculated, in ohms";
+  txt_standard_val.accessible_description =
+      u"Single LED: the series resistor rounded up to the next standard value, in ohms";
+  txt_opto_resistor_val.accessible_description =
+      u"Opto-isolator line: the resistor for all its LEDs as calculated, in ohms";
+  txt_opto_standard_val.accessible_description =
+      u"Opto-isolator line: that resistor rounded up to the next standard value, in ohms";
+
+  Image1.accessible_name = u"Tarvex home page";
+  Image1.link_address = Text(kHomePage);
+
+  // The value under the drawn resistor, read as it is seen: "Resistor Value: 510 Ω".
+  add_read_out({{{&Label12}, {&lbl_band1, &lbl_band2, &lbl_band5, &lbl_band3}, {&lbl_ohm}}});
 }
 
 void MainFormModel::design_frame() {
@@ -123,6 +138,8 @@ void MainFormModel::design_single_led_area() {
   Label3.design({.at = {585, 1365, 1125, 195}, .caption = u"LED Current:", .font = kBody,
                  .alignment = Alignment::Right, .auto_size = true});
   txt_led_a.design({.at = {1800, 1320, 495, 285}, .text = u"20", .alignment = Alignment::Right});
+  // Enter in an entry box computes, as a dialog's default button would.
+  for (TextBox* entry : {&txt_supply_v, &txt_led_v, &txt_led_a}) entry->enter_presses = &btn_compute;
   design_button(op_ma, op_ma.Caption, {2400, 1320, 855, 255}, u"mA");
   op_ma.Value.set_initial(true);
   design_button(op_a, op_a.Caption, {2400, 1560, 855, 255}, u"A");

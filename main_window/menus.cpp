@@ -15,6 +15,6 @@ void frmMain::mnu_about_Click() {
 }
 
 // A failure to start the browser travels to the toolkit's dispatch, which reports it.
-void frmMain::Image1_Click() { toolkit().Shell(u"explorer " + Text(kHomePage), kMinimizedFocus); }
+void frmMain::Image1_Click() { toolkit().Shell(u"explorer " + Image1.link_address, kMinimizedFocus); }
 
 }  // namespace tarvex

@@ -80,9 +80,13 @@ class Control {
   Handler LostFocus;
 
   // For assistive technology: the label that prompts for the control and, where neither a prompt
-  // nor a caption says what it is, a name of its own.
+  // nor a caption says what it is, a name of its own, and a description that tells apart controls
+  // whose names are alike.
   const Label* prompt = nullptr;
   Text accessible_name;
+  Text accessible_description;
+  // The web address that a click on the control opens: the control is a link.
+  Text link_address;
 
  private:
   friend struct WithEnabled;
@@ -175,6 +179,8 @@ class Label : public Placed, public WithEnabled, public WithCaption {
   void fit_to_caption();
 };
 
+class CommandButton;
+
 class TextBox : public Focusable {
  public:
   TextBox(Form& form, std::string name);
@@ -190,6 +196,9 @@ class TextBox : public Focusable {
   Font font;
   Alignment alignment = Alignment::Left;
   bool read_only = false;  // takes the focus, refuses typing
+  // The button that Enter in the box presses, as a dialog's default button would; none keeps Enter
+  // for the window's default button.
+  CommandButton* enter_presses = nullptr;
 
   Property<tarvex::Text> Text{*this, PropertyId::Text};
   Property<Long> SelStart{*this, PropertyId::SelStart};

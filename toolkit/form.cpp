@@ -34,3 +34,31 @@ std::vector<Menu*> Form::menu_bar() const {
 }
 
 }  // namespace tarvex
+
+namespace tarvex {
+
+bool ReadOut::reads(const Control& control) const {
+  for (const auto& word : words) {
+    for (const Label* label : word) {
+      if (label == &control) return true;
+    }
+  }
+  return false;
+}
+
+Text read_out_text(const ReadOut& read_out) {
+  Text text;
+  for (const auto& word : read_out.words) {
+    Text shown;
+    for (const Label* label : word) {
+      // A caption of blanks holds a gap open on the window; it says nothing.
+      if (label->Visible) shown += Trim(without_access_marks(label->shown_caption()));
+    }
+    if (shown.empty()) continue;
+    if (!text.empty()) text += u' ';
+    text += shown;
+  }
+  return text;
+}
+
+}  // namespace tarvex

@@ -35,6 +35,16 @@ struct WindowValue {
 
 enum class FormBorder { FixedSingle, FixedDialog };
 
+// Labels that assistive technology reads as one text, the way the eye reads them on the window:
+// each word is the shown captions of its visible labels run together, without blanks at their ends,
+// and the words are joined by a space ("Resistor Value:", "5" "1" "0", "Ω" reads "Resistor Value:
+// 510 Ω").
+struct ReadOut {
+  std::vector<std::vector<const Label*>> words;
+  bool reads(const Control& control) const;
+};
+Text read_out_text(const ReadOut& read_out);
+
 class Form : public Control, public WithCaption {
  public:
   Form(Toolkit& toolkit, std::string name);
@@ -59,6 +69,7 @@ class Form : public Control, public WithCaption {
   const std::vector<Control*>& paint_order() const { return paint_order_; }
   // The menu titles of the menu bar, left to right.
   std::vector<Menu*> menu_bar() const;
+  const std::vector<ReadOut>& read_outs() const { return read_outs_; }
 
   // A window is Visible once the toolkit has shown it, until it is unloaded; only the toolkit
   // shows and hides it, so Visible takes no writes.
@@ -95,6 +106,7 @@ class Form : public Control, public WithCaption {
  protected:
   void set_tab_order(std::vector<Control*> order) { tab_order_ = std::move(order); }
   void set_paint_order(std::vector<Control*> order) { paint_order_ = std::move(order); }
+  void add_read_out(ReadOut read_out) { read_outs_.push_back(std::move(read_out)); }
 
  private:
   friend class Toolkit;
@@ -102,6 +114,7 @@ class Form : public Control, public WithCaption {
   std::vector<Control*> controls_;
   std::vector<Control*> tab_order_;
   std::vector<Control*> paint_order_;
+  std::vector<ReadOut> read_outs_;
   Control* focused_ = nullptr;
   bool loaded_ = false;
   PropertyObserver* observer_ = nullptr;

@@ -1,6 +1,7 @@
 #include "toolkit/user_input.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvex {
 
@@ -25,6 +26,22 @@ bool is_tab_stop(const Control& c, const Control* from) {
 }
 
 bool can_press(const Control& c) { return c.Visible && c.enabled(); }
+
+// The option button that an arrow key moves to from an option button: the next (or previous) of the
+// window's group in the tab order that takes the focus, round from the last to the first.
+Control* neighbour_option(const Control& from, int direction) {
+  std::vector<Control*> group;
+  for (Control* c : from.form().tab_order()) {
+    if (is_option(c) && (c == &from || c->takes_focus())) group.push_back(c);
+  }
+  const auto at = std::find(group.begin(), group.end(), &from);
+  if (group.size() < 2 || at == group.end()) return nullptr;
+  const auto count = static_cast<long>(group.size());
+  const long next = ((at - group.begin()) + direction + count) % count;
+  return group[static_cast<std::size_t>(next)];
+}
+
+int arrow_direction(KeyName key) { return key == KeyName::Up || key == KeyName::Left ? -1 : +1; }
 
 CommandButton* button_where(const Form& window, bool CommandButton::*flag) {
   for (Control* c : window.controls()) {
@@ -281,15 +298,24 @@ Control* UserInput::key_target(KeyPress press_of) const {
     case KeyName::ShiftTab:
       return window;
     case KeyName::Enter:
-      // A focused button takes Enter only while it can be pressed; otherwise the default button does.
+      // A focused button takes Enter only while it can be pressed; then the button that the focused
+      // entry box names, as a dialog's default button would; otherwise the window's default button.
       if (focused && focused->kind() == ControlKind::CommandButton && can_press(*focused)) return focused;
+      if (focused && focused->kind() == ControlKind::TextBox) {
+        CommandButton* button = static_cast<TextBox*>(focused)->enter_presses;
+        if (button && can_press(*button)) return button;
+      }
       return button_where(*window, &CommandButton::is_default);
     case KeyName::Escape:
       return button_where(*window, &CommandButton::is_cancel);
     case KeyName::Space:
       return focused && is_pressable_kind(*focused) && can_press(*focused) ? focused : nullptr;
+    case KeyName::Left:
+    case KeyName::Right:
+      return is_option(focused) ? neighbour_option(*focused, arrow_direction(press_of.name)) : nullptr;
     case KeyName::Up:
     case KeyName::Down:
+      if (is_option(focused)) return neighbour_option(*focused, arrow_direction(press_of.name));
       if (focused && is_list(*focused)) return focused;
       if (focused && focused->kind() == ControlKind::TextBox) {
         UpDown* spin = spin_control_of(*focused);
@@ -331,8 +357,26 @@ UserInput::Refusal UserInput::key(KeyPress press_of) {
       case KeyName::ShiftTab:
         tab(-1);
         break;
+      case KeyName::Enter: {
+        // Enter in a text box presses its button and leaves the focus in the box, for the next
+        // value to be typed over.
+        const Control* focused = toolkit_.active_window()->focused();
+        if (focused != nullptr && focused->kind() == ControlKind::TextBox) {
+          Control::raise(target->Click);
+        } else {
+          press(*target);
+        }
+        break;
+      }
       case KeyName::Up:
-      case KeyName::Down: {
+      case KeyName::Down:
+      case KeyName::Left:
+      case KeyName::Right: {
+        // In a pair of option buttons an arrow selects the button it moves to.
+        if (target->kind() == ControlKind::OptionButton) {
+          press(*target);
+          break;
+        }
         const int up = press_of.name == KeyName::Up ? 1 : -1;
         if (target->kind() == ControlKind::UpDown) {
           static_cast<UpDown*>(target)->step(up);

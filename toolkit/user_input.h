@@ -11,7 +11,7 @@
 
 namespace tarvex {
 
-enum class KeyName { Enter, Escape, Tab, ShiftTab, Alt, Space, Up, Down };
+enum class KeyName { Enter, Escape, Tab, ShiftTab, Alt, Space, Up, Down, Left, Right };
 
 struct KeyPress {
   KeyName name;

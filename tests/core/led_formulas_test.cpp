@@ -68,6 +68,21 @@ TEST(OptoResistorValue, TakesTheDropInTwoSteps) {
   }
 }
 
+// Before rounding, a resistance just above zero is still above it, which the Compute command relies
+// on to tell the 4.8 V case (0 ohms, shown) from one that no resistor fits.
+TEST(Quotients, KeepTheSignThatRoundingLoses) {
+  Variant supplyv = D(12), ledv = D(4.8), leda = D(20), leds = D(2);
+  EXPECT_EQ(resistor_quotient(supplyv, ledv, leda, true), D(360));
+  EXPECT_EQ(leda, D(0.02)) << "the caller's current is converted, as resistor_value converts it";
+  const Variant just_above = opto_resistor_quotient(supplyv, ledv, leda, leds);
+  EXPECT_GT(just_above.double_value(), 0);
+  EXPECT_EQ(to_long(just_above), 0);
+  Variant above_the_line = D(4.9);
+  EXPECT_LT(opto_resistor_quotient(supplyv, above_the_line, leda, leds).double_value(), 0);
+  Variant low_supply = D(2), high_led = D(3), amperes = D(0.02);
+  EXPECT_EQ(resistor_quotient(low_supply, high_led, amperes, false), D(-50));
+}
+
 TEST(OptoResistorValue, ErrorsReachTheCaller) {
   Variant supplyv = D(12), ledv = D(2), leda = D(0.02), no_leds = D(0), tiny = D(1e-12);
   ExpectError(ErrorKind::DivisionByZero,

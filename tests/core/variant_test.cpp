@@ -83,6 +83,17 @@ TEST(EnteredNumber, PlainEntriesMeanTheSameOnTheShortPathInEveryNotation) {
   }
 }
 
+// A comma that does not group thousands makes no number where the comma groups: the entry is then
+// read as far as it goes, not as ten times what the user meant.
+TEST(EnteredNumber, ACommaGroupsOnlyThousands) {
+  EXPECT_EQ(entered_number(u"2,5"), 2);
+  EXPECT_EQ(entered_number(u"1,000"), 1000);
+  EXPECT_EQ(entered_number(u"12,345.5"), 12345.5);
+  const ScopedNotation german(kDecimalComma);
+  EXPECT_EQ(entered_number(u"2,5"), 2.5);
+  EXPECT_EQ(entered_number(u"1.234,5"), 1234.5);
+}
+
 TEST(Val, NumbersBeyondTheDoubleOverflow) {
   ExpectError(ErrorKind::Overflow, [] { Val(u"1e400"); });
   ExpectError(ErrorKind::Overflow, [] { Val(std::u16string(400, u'9')); });
@@ -109,11 +120,17 @@ TEST(IsNumeric, AgreesWithReadingInBothNotations) {
       {"two decimal points", u"1.2.3", no, no},
       {"plain decimal point always works", u"2.1", 2.1, 2.1},
       {"lone point with three digits stays decimal", u"1.500", 1.5, 1.5},
-      {"locale decimal comma", u"1,5", 15, 1.5},
+      {"locale decimal comma; no group of three to make it grouping", u"1,5", no, 1.5},
+      {"a grouping comma takes exactly three digits after it", u"2,50", no, 2.5},
+      {"and no more than three", u"1,0000", no, 1.0},
+      {"grouped thousands", u"1,000", 1000, 1.0},
+      {"grouped thousands with a fraction", u"12,345.5", 12345.5, no},
+      {"every group of three", u"1,234,567", 1234567, no},
+      {"one to three digits before the first separator", u"1234,567", no, 1234.567},
       {"grouping only between digits", u",5", no, 0.5},
       {"doubled grouping", u"1,,000", no, no},
       {"grouped thousands with decimals", u"1.234.567,5", no, 1234567.5},
-      {"grouping after the decimal separator", u"1,5.000", 15, no},
+      {"grouping after the decimal separator", u"1,500.000", 1500, no},
       {"trailing separator", u"5.", 5, 5},
       {"exponent needs a digit", u"1E+", no, no},
       {"currency before", u"$12", 12, no},

@@ -12,6 +12,7 @@
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
+#include "toolkit/window_placement.h"
 
 namespace tarvex {
 namespace {
@@ -324,6 +325,51 @@ TEST(PropertyText, ParsesWhatItPrints) {
   EXPECT_THROW(box.shape.FillColor.write_text("0x1000000"), BadPropertyText);
   EXPECT_THROW(box.shape.Visible.write_text("yes"), BadPropertyText);
   EXPECT_THROW(box.shape.Left.write_text("12px"), BadPropertyText);
+}
+
+// Rows: the window's size, the screen's area, where its top-left corner goes.
+TEST(WindowPlacement, CentredButNeverWithItsTopLeftOffTheScreen) {
+  const struct {
+    const char* name;
+    ScreenRect window, area;
+    int x, y;
+  } rows[] = {
+      {"fits: centred", {0, 0, 790, 420}, {0, 0, 1280, 1024}, 245, 302},
+      {"centred on an area below a panel", {0, 0, 790, 420}, {0, 30, 1280, 994}, 245, 317},
+      {"wider than the screen: at its left edge", {0, 0, 1580, 840}, {0, 0, 1280, 1024}, 0, 92},
+      {"taller than the area: at its top", {0, 0, 600, 1200}, {0, 30, 1280, 994}, 340, 30},
+      {"on a second screen to the right", {0, 0, 2000, 400}, {1280, 0, 1024, 768}, 1280, 184},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const ScreenPoint at = place_centred(row.window, row.area);
+    EXPECT_EQ(at.x, row.x);
+    EXPECT_EQ(at.y, row.y);
+  }
+}
+
+// Captions read as one text: a word's captions run together, hidden ones and blanks left out.
+TEST(ReadOut, ReadsTheVisibleCaptionsAsTheEyeDoes) {
+  HeadlessPlatform platform;
+  Toolkit toolkit{platform};
+  Form window(toolkit, "frmReadOut");
+  Label heading{window, "heading"}, first{window, "first"}, second{window, "second"}, zeros{window, "zeros"},
+      unit{window, "unit"};
+  heading.Caption = u"Value:";
+  first.Caption = u"4";
+  second.Caption = u"7";
+  zeros.Caption = u" ";
+  unit.Caption = u"&W";
+  const ReadOut read_out{{{&heading}, {&first, &second, &zeros}, {&unit}}};
+  EXPECT_EQ(read_out_text(read_out), u"Value: 47 W");
+  zeros.Caption = u"00";
+  second.Visible = false;
+  EXPECT_EQ(read_out_text(read_out), u"Value: 400 W");
+  first.Caption = u"";
+  zeros.Caption = u"";
+  EXPECT_EQ(read_out_text(read_out), u"Value: W") << "an empty word leaves no doubled blank";
+  EXPECT_TRUE(read_out.reads(zeros));
+  EXPECT_FALSE(read_out.reads(window));
 }
 
 }  // namespace

@@ -150,6 +150,87 @@ TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
 }
 
+// Enter in each entry box computes from what it holds, and the box keeps the focus; in a read-only
+// box Enter does nothing.
+TEST_F(MainWindowTest, EnterInAnEntryBoxComputes) {
+  input.type(window.txt_led_v, u"2");
+  const struct {
+    TextBox* entry;
+    const char16_t* text;
+    const char* expected;
+  } rows[] = {{&window.txt_supply_v, u"12", "500"}, {&window.txt_led_v, u"7", "250"}, {&window.txt_led_a, u"10", "500"}};
+  for (const auto& row : rows) {
+    input.type(*row.entry, row.text);
+    EXPECT_TRUE(input.takes_key({KeyName::Enter})) << row.entry->name();
+    input.key({KeyName::Enter});
+    EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), row.expected) << row.entry->name();
+    EXPECT_EQ(window.focused(), row.entry) << "the focus stays for the next value";
+  }
+  input.focus(window.txt_resistor_val);
+  EXPECT_FALSE(input.takes_key({KeyName::Enter})) << "the window has no default button";
+  window.btn_compute.Enabled = false;
+  input.focus(window.txt_led_a);
+  EXPECT_FALSE(input.takes_key({KeyName::Enter})) << "a disabled Compute is not pressed";
+}
+
+// In the option pair the arrows select as they move, round from one end to the other; the pair
+// stays one stop of the Tab key.
+TEST_F(MainWindowTest, ArrowKeysInTheOptionPairSelectAsTheyMove) {
+  input.focus(window.op_ma);
+  const struct {
+    KeyName key;
+    OptionButton* selected;
+  } steps[] = {{KeyName::Down, &window.op_a}, {KeyName::Down, &window.op_ma}, {KeyName::Right, &window.op_a},
+               {KeyName::Left, &window.op_ma}, {KeyName::Up, &window.op_a}};
+  for (const auto& step : steps) {
+    input.key({step.key});
+    EXPECT_EQ(window.focused(), step.selected);
+    EXPECT_TRUE(step.selected->Value) << step.selected->name();
+    EXPECT_FALSE((step.selected == &window.op_a ? window.op_ma : window.op_a).Value);
+  }
+  input.key({KeyName::Tab});
+  EXPECT_EQ(window.focused(), &window.btn_compute);
+  input.key({KeyName::ShiftTab});
+  EXPECT_EQ(window.focused(), &window.op_a) << "the stop is at the selected button";
+  input.focus(window.txt_led_a);
+  EXPECT_FALSE(input.takes_key({KeyName::Left})) << "in a text box the arrows move the caret";
+}
+
+// No resistance of zero or less passes as a result: the run fails with its reason, and the last
+// good results stay where they were. In German notation "2,5" is two and a half volts.
+TEST_F(MainWindowTest, AResistanceOfZeroOrLessFailsTheRun) {
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2");
+  input.click(window.btn_compute);
+  const struct {
+    const char16_t *supply, *led, *current;
+    const char* status;
+  } rows[] = {
+      {u"2", u"3", u"20", "Values are out of range: the supply voltage must be above the LED voltage"},
+      {u"3", u"3", u"20", "Values are out of range: the supply voltage must be above the LED voltage"},
+      {u"12", u"2", u"-20", "Values are out of range: the LED current must be above zero"},
+      {u"2", u"3", u"-20", "Values are out of range: the LED current must be above zero"},
+  };
+  for (const auto& row : rows) {
+    input.type(window.txt_supply_v, row.supply);
+    input.type(window.txt_led_v, row.led);
+    input.type(window.txt_led_a, row.current);
+    input.click(window.btn_compute);
+    EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), row.status) << row.status;
+    EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
+    EXPECT_EQ(to_utf8(window.txt_opto_resistor_val.Text), "ERROR");
+    EXPECT_EQ(window.m_resistor, Variant::Long(500));
+    EXPECT_EQ(to_utf8(window.txt_standard_val.Text), "510");
+    EXPECT_EQ(window.m_opto_resistor, 70);
+  }
+  const ScopedNotation german({u',', u'.', u"€"});
+  input.type(window.txt_supply_v, u"12");
+  input.type(window.txt_led_v, u"2,5");
+  input.type(window.txt_led_a, u"20");
+  input.click(window.btn_compute);
+  EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "475");
+}
+
 // Coming back to an entry selects all of its text again, wherever the caret was left.
 TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
   for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {

@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
+#include "toolkit/window_placement.h"
 
 namespace tarvex::qt {
 
@@ -61,7 +63,9 @@ FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), 
   surface_ = new Surface(form, input, this);
   surface_->installEventFilter(this);
   layout->addWidget(surface_);
+  install_accessibility();
   build_widgets();
+  build_accessible_areas();
   form.set_observer(this);
 }
 
@@ -103,6 +107,15 @@ void FormView::build_widgets() {
   }
 }
 
+// What the surface paints is announced through widgets that paint nothing themselves: each link,
+// and each read-out of labels.
+void FormView::build_accessible_areas() {
+  for (Control* control : form_->paint_order()) {
+    if (!control->link_address.empty()) new LinkArea(*control, input_, surface_);
+  }
+  for (const ReadOut& read_out : form_->read_outs()) read_outs_.append(new ReadOutText(read_out, surface_));
+}
+
 void FormView::watch(QWidget* widget, Control* control) {
   widget->installEventFilter(this);
   controls_.insert(widget, control);
@@ -115,7 +128,13 @@ void FormView::show_window(FormView* owner, bool modal) {
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   adjustSize();
   const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen != nullptr) move(screen->availableGeometry().center() - rect().center());
+  if (screen != nullptr) {
+    const QRect area = screen->availableGeometry();
+    const QSize size = frameGeometry().size();
+    const ScreenPoint at = place_centred({0, 0, size.width(), size.height()},
+                                         {area.x(), area.y(), area.width(), area.height()});
+    move(at.x, at.y);
+  }
   show();
   raise();
   activateWindow();
@@ -144,6 +163,8 @@ void FormView::close_for_toolkit() {
 void FormView::give_focus_to(const Control* control) {
   QWidget* widget = control ? widget_of(*control) : nullptr;
   if (widget == nullptr || widget->hasFocus()) return;
+  // Styles draw the focus of most controls only once the keyboard has moved it in the window.
+  if (delivering_key_) setAttribute(Qt::WA_KeyboardFocusChange);
   giving_focus_ = true;
   widget->setFocus(Qt::OtherFocusReason);
   giving_focus_ = false;
@@ -169,6 +190,9 @@ void FormView::property_changed(const PropertyChange& change) {
   if (change.property.id() == PropertyId::ToolTipText) return;
   surface_->repaint_control(control);
   ++control_repaints_;
+  for (ReadOutText* read_out : read_outs_) {
+    if (read_out->read_out().reads(control)) read_out->refresh();
+  }
 }
 
 // The close box asks the toolkit, which unloads the window (or does not).

@@ -14,6 +14,7 @@
 namespace tarvex::qt {
 
 class Surface;
+class ReadOutText;
 
 class FormView : public QWidget, public PropertyObserver {
  public:
@@ -27,7 +28,7 @@ class FormView : public QWidget, public PropertyObserver {
   QAction* action_of(const Control& menu) const { return actions_.value(&menu); }
   Control* control_of(const QObject* widget) const;
 
-  // Shown centred on the screen; a modal window over its owner.
+  // Shown centred on the screen, its top-left corner on it; a modal window over its owner.
   void show_window(FormView* owner, bool modal);
   // The toolkit has unloaded the window (or its record is going away): the view lets go of the
   // record, hides and is deleted later.
@@ -49,6 +50,7 @@ class FormView : public QWidget, public PropertyObserver {
  private:
   void build_menus();
   void build_widgets();
+  void build_accessible_areas();
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);
   bool route_key(QObject* watched, QEvent* event);
@@ -62,9 +64,11 @@ class FormView : public QWidget, public PropertyObserver {
   QHash<const Control*, QWidget*> widgets_;
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
+  QList<ReadOutText*> read_outs_;
   long widget_updates_ = 0;
   long control_repaints_ = 0;
   bool giving_focus_ = false;
+  bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
   bool closing_for_toolkit_ = false;
   bool icon_set_ = false;

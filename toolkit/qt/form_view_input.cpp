@@ -33,6 +33,8 @@ std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
     case Qt::Key_Space: return KeyPress{KeyName::Space};
     case Qt::Key_Up: return KeyPress{KeyName::Up};
     case Qt::Key_Down: return KeyPress{KeyName::Down};
+    case Qt::Key_Left: return KeyPress{KeyName::Left};
+    case Qt::Key_Right: return KeyPress{KeyName::Right};
     default: return std::nullopt;
   }
 }
@@ -47,9 +49,12 @@ bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
       // The window takes this key itself: no shortcut of a widget may run it.
       event->accept();
       return true;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+      const bool outer = std::exchange(delivering_key_, true);
       input_.key(*press);
+      delivering_key_ = outer;
       return true;
+    }
     default:  // the release of a key whose press the window took
       return true;
   }

@@ -17,6 +17,7 @@ Surface::Surface(Form& form, UserInput& input, QWidget* parent) : QWidget(parent
   setObjectName(QStringLiteral("client area"));
   setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
   for (const Control* control : form.paint_order()) extents_.insert(control, painted_extent(*control));
 }
 
@@ -78,6 +79,16 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
   Control* released = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
   Control* pressed = std::exchange(pressed_, nullptr);
   if (released != nullptr && released == pressed) input_.click(*released);
+}
+
+// A pointing hand where a click opens a link.
+void Surface::mouseMoveEvent(QMouseEvent* event) {
+  const Control* control = control_at(event->position());
+  if (control != nullptr && !control->link_address.empty()) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
 }
 
 bool Surface::event(QEvent* event) {

@@ -1,10 +1,13 @@
 #include "toolkit/qt/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -13,6 +16,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
 
 namespace tarvex::qt {
@@ -98,8 +102,58 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
   return edit;
 }
 
+// The look of the windows' controls where the platform's style falls short of them. A closed
+// drop-down list at the windows' widths holds only a short item beside the arrow of most styles:
+// "3 Orange" would show as "3 Orang"; here its arrow is narrow and its text runs up to the frame, so
+// that every item reads whole without a wider control. A command button shows the keyboard's focus
+// with a dotted frame inside it, also where the style marks a default button and a focused one alike.
+class ControlStyle : public QProxyStyle {
+ public:
+  ControlStyle() { setParent(qApp); }
+
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                       const QWidget* widget) const override {
+    if (control != CC_ComboBox) return QProxyStyle::subControlRect(control, option, part, widget);
+    const QRect frame = option->rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    const int arrow = qMin(kArrowWidth, frame.width() / 2);
+    switch (part) {
+      case SC_ComboBoxArrow:
+        return visualRect(option->direction, option->rect,
+                          QRect(frame.right() + 1 - arrow, option->rect.top(), arrow + kFrame, option->rect.height()));
+      case SC_ComboBoxEditField:
+        return visualRect(option->direction, option->rect,
+                          QRect(frame.left(), frame.top(), frame.width() - arrow, frame.height()));
+      default:
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+  }
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus) || !(option->state & State_KeyboardFocusChange)) {
+      return;
+    }
+    painter->save();
+    painter->setPen(QPen(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+    painter->restore();
+  }
+
+  static constexpr int kFrame = 1;
+  static constexpr int kArrowWidth = 11;
+  static constexpr int kFocusInset = 4;
+};
+
+QStyle* control_style() {
+  static ControlStyle* style = new ControlStyle;
+  return style;
+}
+
 QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input, QObject* link) {
-  auto* combo = new QComboBox(parent);
+  auto* combo = new DropDown(parent);
+  combo->setStyle(control_style());
   combo->setEditable(false);
   combo->setMaxVisibleItems(10);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
@@ -137,13 +191,12 @@ QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObjec
       box->setTristate(true);
       return box;
     }
-    case ControlKind::OptionButton: {
-      auto* option = create_button<RecordRadioButton>(control, parent, input, link);
-      option->setAutoExclusive(false);
-      return option;
-    }
+    case ControlKind::OptionButton:
+      // Exclusive, as the record's buttons are, so that it is announced as a radio button.
+      return create_button<RecordRadioButton>(control, parent, input, link);
     case ControlKind::CommandButton: {
       auto* button = create_button<QPushButton>(control, parent, input, link);
+      button->setStyle(control_style());
       button->setAutoDefault(false);
       button->setDefault(static_cast<CommandButton&>(control).is_default);
       return button;
@@ -213,7 +266,18 @@ void show_check(QWidget& w, const Control& c) {
   const Integer value = static_cast<const CheckBox&>(c).Value;
   static_cast<QCheckBox&>(w).setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
-void show_option(QWidget& w, const Control& c) { static_cast<QRadioButton&>(w).setChecked(static_cast<const OptionButton&>(c).Value); }
+void show_option(QWidget& w, const Control& c) {
+  auto& option = static_cast<QRadioButton&>(w);
+  const bool selected = static_cast<const OptionButton&>(c).Value;
+  // The selected button of an exclusive set cannot be cleared by itself; the record can clear it.
+  if (!selected && option.isChecked()) {
+    option.setAutoExclusive(false);
+    option.setChecked(false);
+    option.setAutoExclusive(true);
+  } else {
+    option.setChecked(selected);
+  }
+}
 void show_status(QWidget& w, const Control& c) {
   static_cast<SimpleStatusBar&>(w).set_text(to_qstring(static_cast<const StatusBar&>(c).SimpleText.get()));
 }
@@ -262,6 +326,7 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   if (const Font* font = font_of(control)) widget->setFont(to_qfont(*font));
   const Text name = accessible_name_of(control);
   if (!name.empty()) widget->setAccessibleName(to_qstring(name));
+  if (!control.accessible_description.empty()) widget->setAccessibleDescription(to_qstring(control.accessible_description));
   show_all_properties(*widget, control);
   return widget;
 }
