@@ -55,10 +55,7 @@ void frmAbout::design() {
   List1.design({.at = {240, 3240, 5175, 1035},
                 .items = {u"* 5 band resistor support added by Orvid",
                           u"* Fixed 5 band resistor support computation error"}});
-  cmdOK.place({4200, 4440, 1260, 345});
-  cmdOK.Caption.set_initial(u"OK");
-  cmdOK.is_default = true;
-  cmdOK.is_cancel = true;
+  cmdOK.design({.at = {4200, 4440, 1260, 345}, .caption = u"OK", .is_default = true, .is_cancel = true});
   design_led_drawing();
 
   List1.prompt = &Label2;

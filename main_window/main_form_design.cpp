@@ -20,11 +20,6 @@ const Font kTiny{u"Verdana", 6, false};
 
 std::vector<Text> texts_of(auto const& items) { return {items.begin(), items.end()}; }
 
-void design_button(Placed& control, Property<Text>& caption, Bounds at, std::u16string_view text) {
-  control.place(at);
-  caption.set_initial(Text(text));
-}
-
 // A 1-pixel line in the text colour.
 Line::Design thin(float x1, float y1, float x2, float y2) { return {x1, y1, x2, y2, kWindowText, 1}; }
 
@@ -93,7 +88,7 @@ void MainFormModel::design_frame() {
   mnu_help.Caption.set_initial(u"&Help");
   mnu_about.Caption.set_initial(u"&About");
 
-  StatusBar1.place({0, 5595, 11850, 375});
+  StatusBar1.design({.at = {0, 5595, 11850, 375}});
 
   // Etched dividers: a 2-pixel shadow line with a 2-pixel highlight line beside it.
   Line5.design({105, 2400, 6590, 2400, kShadow3D, 2});
@@ -123,10 +118,9 @@ void MainFormModel::design_single_led_area() {
   Label3.design({.at = {585, 1365, 1125, 195}, .caption = u"LED Current:", .font = kBody,
                  .alignment = Alignment::Right, .auto_size = true});
   txt_led_a.design({.at = {1800, 1320, 495, 285}, .text = u"20", .alignment = Alignment::Right});
-  design_button(op_ma, op_ma.Caption, {2400, 1320, 855, 255}, u"mA");
-  op_ma.Value.set_initial(true);
-  design_button(op_a, op_a.Caption, {2400, 1560, 855, 255}, u"A");
-  design_button(btn_compute, btn_compute.Caption, {3120, 840, 2055, 615}, u"&Compute");
+  op_ma.design({.at = {2400, 1320, 855, 255}, .caption = u"mA", .value = true});
+  op_a.design({.at = {2400, 1560, 855, 255}, .caption = u"A"});
+  btn_compute.design({.at = {3120, 840, 2055, 615}, .caption = u"&Compute"});
   Label4.design({.at = {0, 1800, 1365, 375}, .caption = u"Calculated Resistor value:", .font = kBody,
                  .alignment = Alignment::Right, .word_wrap = true});
   txt_resistor_val.design({.at = {1440, 1890, 975, 285}, .alignment = Alignment::Right, .read_only = true});
@@ -189,15 +183,13 @@ void MainFormModel::design_opto_area() {
   txt_opto_standard_val.design({.at = {10320, 1410, 975, 285}, .read_only = true});
   Label18.design({.at = {11400, 1410, 210, 285}, .caption = u"W", .font = kOhmSmall});
 
-  Image1.place({10440, 4200, 1380, 1380});
-  Image1.picture = "logo";
-  Image1.ToolTipText = u"Tarvex: the right resistor for every LED";
+  Image1.design({.at = {10440, 4200, 1380, 1380}, .picture = "logo", .tooltip = u"Tarvex: the right resistor for every LED"});
   Label19.design({.at = {10480, 5400, 1320, 150}, .caption = u"tarvex.example.org", .font = kTiny,
                   .auto_size = true, .transparent = true, .fore_color = kWhite, .tooltip = u"pimpage!"});
 }
 
 void MainFormModel::design_colour_code_area() {
-  design_button(chk_5band, chk_5band.Caption, {2400, 2520, 1095, 255}, u"Enable");
+  chk_5band.design({.at = {2400, 2520, 1095, 255}, .caption = u"Enable"});
   cmb_band1.design({.at = {240, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
   cmb_band2.design({.at = {1320, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
   cmb_band5.design({.at = {2400, 2760, 1095, 315}, .items = texts_of(kDigitItems)});

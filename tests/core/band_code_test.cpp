@@ -1,3 +1,4 @@
+#include "core/number_text.h"
 #include "core/band_code.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "core/number_text.h"
 #include "core/standard_values.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "core/number_text.h"
 #include "core/variant.h"
 
 #include <gtest/gtest.h>

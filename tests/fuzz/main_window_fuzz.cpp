@@ -38,7 +38,7 @@ class Session {
     while (act()) {
     }
     if (!toolkit_.running()) return;
-    if (toolkit_.active_window() != &window_) input_.close();
+    if (toolkit_.active_window() != &window_) input_.perform(action::Close{*toolkit_.active_window()});
     good_compute();
   }
 
@@ -71,28 +71,28 @@ class Session {
     switch (data_.ConsumeIntegralInRange(0, 8)) {
       case 0: {
         Control& box = any_control(active);
-        input_.type(box, any_text(data_));
+        input_.perform(action::Type{box, any_text(data_)});
         return false;
       }
-      case 1: input_.focus(any_control(active)); return false;
+      case 1: input_.perform(action::Focus{any_control(active)}); return false;
       case 2: {
         Control& control = any_control(active);
-        input_.click(control);
+        input_.perform(action::Click{control});
         return &control == &window_.mnu_exit;
       }
       case 3: {
         ListControl& list = any_list();
-        input_.pick(list, data_.ConsumeIntegralInRange(-1, 12));
+        input_.perform(action::Pick{list, data_.ConsumeIntegralInRange(-1, 12)});
         return false;
       }
-      case 4: input_.spin(window_.UpDown1, data_.ConsumeBool() ? +1 : -1); return false;
-      case 5: input_.key(any_key()); return false;
+      case 4: input_.perform(action::Spin{window_.UpDown1, data_.ConsumeBool() ? +1 : -1}); return false;
+      case 5: input_.perform(action::Key{any_key()}); return false;
       case 6: {
         const bool main_window = &active == &window_;
-        input_.close();
+        input_.perform(action::Close{*toolkit_.active_window()});
         return main_window;
       }
-      case 7: input_.click(window_.btn_compute); return false;
+      case 7: input_.perform(action::Click{window_.btn_compute}); return false;
       default:
         if (&active == &window_) toolkit_.dispatch([&] { write_from_code(); });
         return false;
@@ -137,12 +137,12 @@ class Session {
 
   // 12 V, 2 V and 20 mA, after one step of the arrows to bring the count back to a good one.
   void good_compute() {
-    input_.spin(window_.UpDown1, +1);
-    input_.type(window_.txt_supply_v, u"12");
-    input_.type(window_.txt_led_v, u"2");
-    input_.type(window_.txt_led_a, u"20");
-    input_.click(window_.op_ma);
-    input_.click(window_.btn_compute);
+    input_.perform(action::Spin{window_.UpDown1, +1});
+    input_.perform(action::Type{window_.txt_supply_v, u"12"});
+    input_.perform(action::Type{window_.txt_led_v, u"2"});
+    input_.perform(action::Type{window_.txt_led_a, u"20"});
+    input_.perform(action::Click{window_.op_ma});
+    input_.perform(action::Click{window_.btn_compute});
     expect(window_.txt_resistor_val.Text.get() == u"500", "a good Compute gives 500, not " + narrow(window_.txt_resistor_val.Text));
     expect(window_.txt_standard_val.Text.get() == u"510", "a good Compute gives the standard value 510");
     check_window(window_);

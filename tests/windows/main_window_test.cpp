@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
 #include "about_window/frm_about.h"
 #include "core/standard_values.h"
 #include "main_window/frm_main.h"
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, ResistorizeSwitchesTheReadingBeforeItSelectsTheBands) {
 }
 
 TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigitWas) {
-  input.pick(window.cmb_band5, 7);
+  input.perform(action::Pick{window.cmb_band5, 7});
   window.txt_standard_val.Text = u"4700";
   Variant unused;
   window.Resistorize(unused);
@@ -110,12 +111,12 @@ TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigit
 
 TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
   platform.refuse_program_starts = true;
-  EXPECT_FALSE(input.click(window.Image1));
+  EXPECT_FALSE(input.perform(action::Click{window.Image1}));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: the program could not be started.");
   EXPECT_TRUE(toolkit.running());
   platform.refuse_program_starts = false;
-  input.click(window.Image1);
+  input.perform(action::Click{window.Image1});
   EXPECT_EQ(platform.started_programs, std::deque<Text>{u"explorer https://tarvex.example.org/"});
 }
 
@@ -128,34 +129,34 @@ TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
       "txt_opto_standard_val", "txt_standard_val", "chk_5band"};
   std::vector<std::string> forward, backward;
   for (std::size_t i = 0; i < order.size(); ++i) {
-    input.key({KeyName::Tab});
+    input.perform(action::Key{{KeyName::Tab}});
     forward.push_back(window.focused()->name());
   }
   for (std::size_t i = 0; i < order.size(); ++i) {
     backward.insert(backward.begin(), window.focused()->name());
-    input.key({KeyName::ShiftTab});
+    input.perform(action::Key{{KeyName::ShiftTab}});
   }
   std::vector<std::string> expected_forward(order.begin() + 1, order.end());
   expected_forward.push_back(order.front());
   EXPECT_EQ(forward, expected_forward);
   EXPECT_EQ(backward, expected_forward);
 
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2");
-  input.key({KeyName::Alt, u'c'});
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2"});
+  input.perform(action::Key{{KeyName::Alt, u'c'}});
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "500");
-  input.type(window.txt_led_v, u"7");
-  input.focus(window.btn_compute);
-  input.key({KeyName::Enter});
+  input.perform(action::Type{window.txt_led_v, u"7"});
+  input.perform(action::Focus{window.btn_compute});
+  input.perform(action::Key{{KeyName::Enter}});
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
 }
 
 // Coming back to an entry selects all of its text again, wherever the caret was left.
 TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
   for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {
-    input.type(*box, u"15.5");
-    input.key({KeyName::Tab});
-    input.key({KeyName::ShiftTab});
+    input.perform(action::Type{*box, u"15.5"});
+    input.perform(action::Key{{KeyName::Tab}});
+    input.perform(action::Key{{KeyName::ShiftTab}});
     EXPECT_EQ(window.focused(), box);
     EXPECT_EQ(box->SelStart, 0) << box->name();
     EXPECT_EQ(box->SelLength, 4) << box->name();
@@ -169,26 +170,26 @@ TEST_F(MainWindowTest, ComputeChecksEachEntryOnItsOwn) {
   Label* prompts[] = {&window.Label1, &window.Label2, &window.Label3};
   for (std::size_t zero = 0; zero < 3; ++zero) {
     const Text texts[] = {u"12", u"2", u"20"};
-    for (std::size_t i = 0; i < 3; ++i) input.type(*entries[i], i == zero ? u"0" : texts[i]);
-    input.click(window.btn_compute);
+    for (std::size_t i = 0; i < 3; ++i) input.perform(action::Type{*entries[i], i == zero ? u"0" : texts[i]});
+    input.perform(action::Click{window.btn_compute});
     for (std::size_t i = 0; i < 3; ++i) {
       EXPECT_EQ(prompts[i]->ForeColor, i == zero ? kRed : kBlack) << "entry " << zero << " is 0, caption " << i;
     }
     EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), "Values are invalid or are zeros");
     EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
   }
-  for (TextBox* entry : entries) input.type(*entry, u"abc");
-  input.spin(window.UpDown1, +1);
-  input.click(window.btn_compute);
+  for (TextBox* entry : entries) input.perform(action::Type{*entry, u"abc"});
+  input.perform(action::Spin{window.UpDown1, +1});
+  input.perform(action::Click{window.btn_compute});
   EXPECT_EQ(window.m_leds, Variant::Double(3));
 }
 
 // A success shows its result in black, whatever colour code gave the box before.
 TEST_F(MainWindowTest, ASuccessShowsTheResultInBlack) {
   window.txt_resistor_val.ForeColor = kRed;
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2");
-  input.click(window.btn_compute);
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2"});
+  input.perform(action::Click{window.btn_compute});
   EXPECT_EQ(window.txt_resistor_val.ForeColor, kBlack);
 }
 
@@ -216,10 +217,10 @@ TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
       const std::uint32_t bands[] = {0x004080, 0x0000FF, 0x00FFFF, 0x3AAEC2};  // brown, red, yellow, gold
       const Line* lines[] = {&about.Line21, &about.Line22, &about.Line23, &about.Line24};
       for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i]->BorderColor, color_bgr(bands[i])) << lines[i]->name();
-      input.key({key});
+      input.perform(action::Key{{key}});
       return true;
     };
-    input.click(window.mnu_about);
+    input.perform(action::Click{window.mnu_about});
     EXPECT_TRUE(opened);
     EXPECT_EQ(toolkit.active_window(), &window) << "closed by the key";
   }

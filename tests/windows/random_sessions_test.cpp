@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "core/number_text.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/text_encoding.h"
@@ -37,30 +38,30 @@ struct Session {
       case 0: {
         TextBox& box = one_of<TextBox>({&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a});
         const Text& text = kEntries[number(0, std::size(kEntries) - 1)];
-        input.type(box, text);
+        input.perform(action::Type{box, text});
         return "type " + box.name() + " " + to_utf8(text);
       }
       case 1:
       case 2:
-        input.click(window.btn_compute);
+        input.perform(action::Click{window.btn_compute});
         return "compute";
       case 3: {
         ListControl& list = one_of<ListControl>(
             {&window.cmb_band1, &window.cmb_band2, &window.cmb_band5, &window.cmb_band3, &window.cmb_tolerance});
         const int index = number(0, 9);
-        input.pick(list, index);
+        input.perform(action::Pick{list, index});
         return "pick " + list.name() + " " + std::to_string(index);
       }
       case 4: {
         Control& control = one_of<Control>({&window.op_ma, &window.op_a, &window.chk_5band});
-        input.click(control);
+        input.perform(action::Click{control});
         return "click " + control.name();
       }
       case 5:
-        input.spin(window.UpDown1, number(0, 1) ? +1 : -1);
+        input.perform(action::Spin{window.UpDown1, number(0, 1) ? +1 : -1});
         return "spin";
       default:
-        input.key({number(0, 1) ? KeyName::Tab : KeyName::ShiftTab});
+        input.perform(action::Key{{number(0, 1) ? KeyName::Tab : KeyName::ShiftTab}});
         return "tab";
     }
   }
