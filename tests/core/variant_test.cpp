@@ -1,5 +1,5 @@
-#include "core/number_text.h"
 #include "core/variant.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

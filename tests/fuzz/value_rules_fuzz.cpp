@@ -10,8 +10,8 @@
 #include <limits>
 #include <string>
 
-#include "core/number_text.h"
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "core/variant.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -19,8 +20,12 @@
 #include <cstdlib>
 
 #include "about_window/frm_about.h"
+#include "app/tarvex_program.h"
+#include "core/notation.h"
+#include "core/number_text.h"
 #include "drive/property_text.h"
 #include "main_window/frm_main.h"
+#include "tests/support/shown_main_window.h"
 #include "tests/support/view_log.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
@@ -32,23 +37,13 @@
 namespace tarvex {
 namespace {
 
-struct QtWindowTest : testing::Test {
-  QtWindowTest() {
-    platform.attach(input);
-    toolkit.Load(window);
-    toolkit.Show(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(view()));
-  }
+struct QtWindowTest : testing::Test, ShownMainWindowOn<qt::QtPlatform> {
+  QtWindowTest() { EXPECT_TRUE(QTest::qWaitForWindowActive(view())); }
   qt::FormView* view() const { return platform.view_of(window); }
   template <class Widget = QWidget>
   Widget* widget(const Control& control) const {
     return qobject_cast<Widget*>(platform.view_of(control.form())->widget_of(control));
   }
-
-  qt::QtPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
 };
 
 QRect twips_in_pixels(const Placed& c) {
@@ -154,6 +149,56 @@ TEST_F(QtWindowTest, QtsOwnFocusChainIsNotTrustedTabFollowsTheWindowsOrder) {
 TEST_F(QtWindowTest, TheCloseBoxAsksTheToolkitWhichEndsTheProgram) {
   view()->close();
   EXPECT_FALSE(toolkit.running());
+}
+
+// The close box of the main window while the About window takes the input closes nothing; the About
+// window's own close box closes the About window, not the window under it.
+TEST_F(QtWindowTest, ACloseBoxClosesItsOwnWindowAndOnlyWhileThatWindowTakesInput) {
+  frmAbout about(toolkit);
+  toolkit.Show(about);
+  qt::FormView* about_view = platform.view_of(about);
+  ASSERT_NE(about_view, nullptr);
+  view()->close();
+  EXPECT_TRUE(window.is_loaded());
+  EXPECT_TRUE(about.is_loaded());
+  about_view->close();
+  EXPECT_FALSE(about.is_loaded());
+  EXPECT_TRUE(window.is_loaded());
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+// The modal window runs in an event loop of its own: the show returns once the user's OK has
+// unloaded it, and the window was drawn from its record (its Form_Load's caption) before the wait.
+TEST_F(QtWindowTest, AModalWindowTakesTheInputUntilItsOKUnloadsIt) {
+  frmAbout about(toolkit);
+  QString title_while_open;
+  bool main_took_input = true;
+  QTimer::singleShot(0, [&] {
+    qt::FormView* about_view = platform.view_of(about);
+    ASSERT_NE(about_view, nullptr);
+    title_while_open = about_view->windowTitle();
+    main_took_input = !input.perform(action::Click{window.btn_compute}).has_value();
+    QTest::mouseClick(about_view->widget_of(about.cmdOK), Qt::LeftButton);
+  });
+  toolkit.ShowModal(about, window);
+  EXPECT_FALSE(about.is_loaded());
+  EXPECT_EQ(title_while_open, QStringLiteral("About Tarvex"));
+  EXPECT_FALSE(main_took_input) << "the owner takes no input while the modal window is open";
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+// Started with a German locale (see the test's entry in CMakeLists.txt), the program reads the comma
+// as the decimal separator and the point as the grouping one from the system.
+TEST(SystemNotation, IsReadFromTheSystemAtStartUp) {
+  const char* locale = std::getenv("LC_ALL");
+  if (locale == nullptr || std::string(locale) != "de_DE.UTF-8") GTEST_SKIP() << "runs with LC_ALL=de_DE.UTF-8";
+  ScopedNotation restored({});
+  use_system_notation();
+  EXPECT_EQ(current_notation().decimal_separator, u',');
+  EXPECT_EQ(current_notation().grouping_separator, u'.');
+  EXPECT_EQ(current_notation().currency_symbol, u"€");
+  EXPECT_TRUE(IsNumeric(u"1.000,5"));
+  EXPECT_EQ(read_in_notation(u"1.000,5"), 1000.5);
 }
 
 TEST_F(QtWindowTest, TheMessageBoxIsModalWithTheCaptionThePromptAnOkButtonAndNoIcon) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/errors.h"
@@ -88,13 +89,6 @@ TEST_F(LiveViewTest, AKeystrokeEditKeepsTheCaretWhereTheUserLeftItAndIsMarkedAsT
   window.entry.Text = u"7";
   EXPECT_EQ(view.changes.front(), "entry.Text");
   EXPECT_TRUE(input.perform(action::Edit{window.count, u"9", 1, 0})) << "a read-only box refuses typing";
-}
-
-TEST_F(LiveViewTest, OnlyTheToolkitShowsAndHidesAWindow) {
-  EXPECT_FALSE(window.Visible.writable());
-  EXPECT_THROW(window.Visible = false, Error);
-  EXPECT_TRUE(window.Visible);
-  EXPECT_EQ(toolkit.active_window(), &window);
 }
 
 TEST_F(LiveViewTest, TheViewLearnsWhoOwnsAModalWindowAndOfARecordThatGoesWhileLoaded) {
@@ -198,6 +192,101 @@ TEST_F(LiveViewTest, NothingAHandlerThrowsEscapesTheDispatch) {
   EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: an unexpected error.");
 }
 
+// --- What a dispatch hands to the view ---
+
+TEST_F(LiveViewTest, ADispatchTellsTheViewAtItsEndOncePerPropertyInTheOrderOfFirstChange) {
+  std::vector<std::string> seen_during;
+  toolkit.dispatch([&] {
+    window.label.Caption = u"a";
+    window.entry.Text = u"1";
+    window.label.Caption = u"b";
+    window.entry.Text = u"12";
+    window.check.Value = 1;
+    window.check.Value = 0;  // back where it was: no news
+    seen_during = view.changes;
+  });
+  EXPECT_TRUE(seen_during.empty()) << "nothing reaches the view mid-dispatch";
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
+}
+
+TEST_F(LiveViewTest, TheViewIsToldBeforeAMessageBoxWaits) {
+  struct Box : WatchedPlatform {
+    ViewLog* view = nullptr;
+    std::size_t told_before_box = 0;
+    void message_box(const Text& caption, const Text& prompt, int buttons) override {
+      told_before_box = view->changes.size();
+      WatchedPlatform::message_box(caption, prompt, buttons);
+    }
+  } box_platform;
+  Toolkit box_toolkit{box_platform};
+  Window shown(box_toolkit);
+  ViewLog log;
+  box_platform.view = &log;
+  shown.set_observer(&log);
+  box_toolkit.Load(shown);
+  box_toolkit.Show(shown);
+  log.changes.clear();
+  box_toolkit.dispatch([&] {
+    shown.label.Caption = u"before";
+    box_toolkit.MsgBox(u"wait");
+    shown.entry.Text = u"after";
+  });
+  EXPECT_EQ(box_platform.told_before_box, 1u);
+  EXPECT_EQ(log.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
+}
+
+TEST_F(LiveViewTest, AHiddenControlIsNoNewsUntilItIsShownAgain) {
+  window.label.Visible = false;
+  view.changes.clear();
+  window.label.Caption = u"unseen";
+  EXPECT_TRUE(view.changes.empty());
+  window.label.Visible = true;
+  EXPECT_EQ(view.changes, std::vector<std::string>{"label.Visible"}) << "the view shows all of it again";
+}
+
+TEST_F(LiveViewTest, AWindowNotYetShownIsNoNews) {
+  Window later(toolkit, "frmLater");
+  ViewLog log;
+  later.set_observer(&log);
+  toolkit.Load(later);
+  later.label.Caption = u"set by its Form_Load";
+  EXPECT_TRUE(log.changes.empty()) << "its view shows the record as it is when the window is shown";
+}
+
+// --- Properties that code only reads ---
+
+TEST_F(LiveViewTest, AWriteToAReadOnlyPropertyFailsAndChangesNothing) {
+  static_assert(!std::is_assignable_v<decltype(window.list.Text)&, Text>, "a list's Text is the list's own");
+  static_assert(!std::is_assignable_v<decltype(window.list.ListCount)&, Integer>);
+  EXPECT_FALSE(window.list.ListCount.writable());
+  EXPECT_THROW(window.list.ListCount.write_value(Integer{7}), Error);
+  EXPECT_EQ(window.list.ListCount.get(), 3);
+  EXPECT_THROW(window.list.ListIndex.write_value(Text(u"1")), Error) << "a value of another type";
+  EXPECT_EQ(window.list.ListIndex.get(), -1);
+  EXPECT_FALSE(window.Visible.writable());
+  EXPECT_THROW(window.Visible = false, Error);
+  EXPECT_TRUE(window.Visible);
+  EXPECT_TRUE(view.changes.empty());
+}
+
+// --- The close box ---
+
+TEST_F(LiveViewTest, ACloseClosesItsOwnWindowAndOnlyWhileItTakesInput) {
+  Window dialog(toolkit, "frmDialog");
+  std::vector<std::string> answers;
+  platform.pump = [&] {
+    answers.push_back(input.perform(action::Close{window}).value_or("closed"));
+    answers.push_back(window.is_loaded() && dialog.is_loaded() ? "both open" : "one closed");
+    answers.push_back(input.perform(action::Close{dialog}).value_or("closed"));
+    return true;
+  };
+  toolkit.ShowModal(dialog, window);
+  EXPECT_EQ(answers, (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "both open", "closed"}));
+  EXPECT_TRUE(window.is_loaded()) << "the owner stays";
+  EXPECT_EQ(toolkit.active_window(), &window);
+  EXPECT_EQ(input.perform(action::Close{dialog}), "frmDialog is not loaded");
+}
+
 TEST(MenuTree, TitlesHoldTheirItemsInOrderWithSeparatorsAndAccessKeys) {
   HeadlessPlatform platform;
   Toolkit toolkit(platform);
@@ -230,7 +319,9 @@ TEST(SymbolLabel, IsDrawnAndMeasuredInTheWindowsTypefaceAsTheCharactersItStandsF
   window.label.design({.caption = u"W", .font = {u"Symbol", 12, true}, .auto_size = true});
   EXPECT_EQ(window.label.shown_caption(), u"Ω");
   EXPECT_EQ(window.label.shown_font().face, u"Verdana");
-  EXPECT_GT(window.label.Width.get(), 0);
+  const Font drawn{u"Verdana", 12, true};
+  EXPECT_NE(toolkit.text_width(drawn, u"Ω"), toolkit.text_width(drawn, u"W"));
+  EXPECT_EQ(window.label.Width.get(), toolkit.text_width(drawn, u"Ω")) << "sized to the text drawn";
 }
 
 struct WebAddressRow {

@@ -9,6 +9,7 @@
 #include "core/notation.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
+#include "tests/support/shown_main_window.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
@@ -16,11 +17,7 @@
 namespace tarvex {
 namespace {
 
-struct HostileInputTest : testing::Test {
-  HostileInputTest() {
-    toolkit.Load(window);
-    toolkit.Show(window);
-  }
+struct HostileInputTest : testing::Test, ShownMainWindow {
 
   void compute(const Text& supply, const Text& led, const Text& current) {
     input.perform(action::Type{window.txt_supply_v, supply});
@@ -40,11 +37,6 @@ struct HostileInputTest : testing::Test {
 
   // Writes from code go through the toolkit's dispatch, as a handler's errors would.
   void write(const std::function<void()>& code) { toolkit.dispatch(code); }
-
-  HeadlessPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
 };
 
 const std::u16string kMegabyteOfDigits(1 << 20, u'9');

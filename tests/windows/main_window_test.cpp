@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/number_text.h"
 #include "about_window/frm_about.h"
+#include "core/number_text.h"
 #include "core/standard_values.h"
 #include "main_window/frm_main.h"
+#include "tests/support/shown_main_window.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
@@ -19,23 +20,7 @@
 namespace tarvex {
 namespace {
 
-struct MainWindowTest : testing::Test {
-  MainWindowTest() {
-    toolkit.Load(window);
-    toolkit.Show(window);
-  }
-  HeadlessPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
-};
-
-TEST_F(MainWindowTest, TheHiddenListHoldsTheStandardTableInOrder) {
-  ASSERT_EQ(window.lst_standards.ListCount, static_cast<Integer>(kStandardValueCount));
-  for (std::size_t i = 0; i < kStandardValueCount; ++i) {
-    EXPECT_EQ(window.lst_standards.items()[i], kStandardValues[i]) << "position " << i;
-  }
-}
+struct MainWindowTest : testing::Test, ShownMainWindow {};
 
 // The window walks its list; the core searches its table. They must agree on every whole number the
 // Compute command can pass, and refuse the same ones, with one message box each.
