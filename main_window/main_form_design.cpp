@@ -2,13 +2,13 @@
 // Form_Load runs. Positions in twips (left, top, width, height); colours 0x00BBGGRR.
 #include "core/band_code.h"
 #include "core/standard_values.h"
+#include "drawings/led_drawing.h"
 #include "main_window/main_form_model.h"
 
 namespace tarvex {
 
 namespace {
 
-constexpr Color kLightBlue = color_bgr(0xFFC0C0);
 constexpr Color kTan = kResistorBody;
 
 const Font kBody{u"Verdana", 8.25f, false};
@@ -131,40 +131,17 @@ void MainFormModel::design_single_led_area() {
   Label8.design({.at = {5400, 1905, 255, 255}, .caption = u"W", .font = kOhmSmall});
 }
 
+// The LED beside the formula's inputs; its resistor shows black bands.
 void MainFormModel::design_led_drawing() {
-  Shape4.design({.at = {5520, 0, 375, 375}, .shape = ShapeKind::Oval, .fill = kLightBlue, .border = kLightBlue,
-                 .has_border = false});
-  Shape5.design({.at = {5520, 120, 375, 375}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape6.design({.at = {5482, 480, 454, 135}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape7.design({.at = {5580, 120, 75, 75}, .shape = ShapeKind::Square, .fill = kWindowBackground,
-                 .border = kWindowBackground, .has_border = false});
-
-  // The short lead, then the long one.
-  Line11.design(thin(5595, 360, 5595, 1680));
-  Line14.design(thin(5640, 480, 5640, 1680));
-  Line12.design(thin(5595, 360, 5745, 360));
-  Line13.design(thin(5740, 360, 5640, 480));
-  Line18.design(thin(5645, 1680, 5595, 1680));
-  Line15.design(thin(5790, 375, 5790, 1885));
-  Line16.design(thin(5745, 480, 5745, 1880));
-  Line17.design(thin(5790, 375, 5715, 485));
-  Line19.design(thin(5745, 1875, 5795, 1875));
-
-  Shape8.design({.at = {5685, 960, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
-                 .has_border = false});
-  Shape10.design({.at = {5715, 1080, 135, 345}, .fill = kTan, .border = kTan, .has_border = false});
-  Shape9.design({.at = {5685, 1320, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
-                 .has_border = false});
-
+  design_led({Shape4, Shape5, Shape6, Shape7, Line11, Line14, Line12, Line13, Line18, Line15, Line16, Line17, Line19,
+              Shape8, Shape10, Shape9, Label11},
+             5520, 0);
   // The bands of the little resistor; Line23 and Line26 share a place until five-band reading.
   Line21.design({5700, 1035, 5850, 1035, kBlack, 2});
   Line22.design({5715, 1125, 5840, 1125, kBlack, 2});
   Line23.design({5715, 1200, 5840, 1200, kBlack, 2});
   Line26.design({5715, 1200, 5840, 1200, kBlack, 2});
   Line24.design({5700, 1380, 5850, 1380, kBlack, 2});
-
-  Label11.design({.at = {5280, 240, 915, 270}, .caption = u"-        +", .font = kHeading,
-                  .auto_size = true, .transparent = true});
 }
 
 void MainFormModel::design_opto_area() {
