@@ -82,11 +82,11 @@ void MainFormModel::design_frame() {
   back_color = kButtonFace;
   icon = "tarvex";
 
-  mnu_file.Caption.set_initial(u"&File");
-  mnu_spacer.Caption.set_initial(u"-");
-  mnu_exit.Caption.set_initial(u"E&xit");
-  mnu_help.Caption.set_initial(u"&Help");
-  mnu_about.Caption.set_initial(u"&About");
+  mnu_file.design({.caption = u"&File"});
+  mnu_spacer.design({.caption = u"-"});
+  mnu_exit.design({.caption = u"E&xit"});
+  mnu_help.design({.caption = u"&Help"});
+  mnu_about.design({.caption = u"&About"});
 
   StatusBar1.design({.at = {0, 5595, 11850, 375}});
 

@@ -350,6 +350,10 @@ class UpDown : public Placed, public WithEnabled {
 class Menu : public Control, public WithEnabled, public WithCaption {
  public:
   Menu(Form& form, std::string name, Menu* parent = nullptr);
+  struct Design {
+    Text caption{};
+  };
+  void design(const Design& d) { Caption.set_initial(d.caption); }
   bool is_separator() const { return Caption.get() == u"-"; }
   bool is_title() const { return parent == nullptr; }
   // A title's items, in the order they were built (which is their order in the open menu).

@@ -209,6 +209,21 @@ TEST_F(LiveViewTest, ADispatchTellsTheViewAtItsEndOncePerPropertyInTheOrderOfFir
   EXPECT_EQ(view.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
 }
 
+TEST_F(LiveViewTest, TheViewIsToldBeforeAModalWindowWaits) {
+  Window dialog(toolkit, "frmDialog");
+  std::vector<std::string> seen_while_modal;
+  platform.pump = [&] {
+    seen_while_modal = view.changes;
+    toolkit.Unload(dialog);
+    return true;
+  };
+  toolkit.dispatch([&] {
+    window.label.Caption = u"opening";
+    toolkit.ShowModal(dialog, window);
+  });
+  EXPECT_EQ(seen_while_modal, std::vector<std::string>{"label.Caption"});
+}
+
 TEST_F(LiveViewTest, TheViewIsToldBeforeAMessageBoxWaits) {
   struct Box : WatchedPlatform {
     ViewLog* view = nullptr;
