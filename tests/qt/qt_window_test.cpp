@@ -124,6 +124,7 @@ TEST_F(QtWindowTest, KeystrokesReachTheRecordAndTheCaretStaysWhereTheUserLeftIt)
   EXPECT_EQ(window.txt_led_a.Text.get(), u"250");
   EXPECT_EQ(window.txt_led_a.SelStart.get(), 2);
   EXPECT_EQ(edit->cursorPosition(), 2) << "the edit was not written back over the caret";
+  EXPECT_TRUE(edit->isUndoAvailable()) << "the edit was not written back, which would have emptied the undo";
   // A write by code does reach the widget, with the caret where the record puts it.
   window.txt_led_a.Text = u"30";
   EXPECT_EQ(edit->text(), QStringLiteral("30"));
