@@ -5,6 +5,7 @@
 
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "core/variant.h"
 #include "toolkit/form.h"
 #include "toolkit/symbol_font.h"
 #include "toolkit/toolkit.h"

@@ -84,7 +84,8 @@ class StoredProperty : public PropertyBase {
   // The control's own upkeep: a new value and the view's notice, no check and no reaction.
   void store(const T& value) {
     if (value == value_) return;
-    if (pending_ < 0) noted_ = value_;
+    // The old value is kept (moved, not copied) for the toolkit's check at the end of a dispatch.
+    if (pending_ < 0) noted_ = std::move(value_);
     value_ = value;
     tell_view();
   }
