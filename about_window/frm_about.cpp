@@ -1,6 +1,7 @@
 #include "about_window/frm_about.h"
 
 #include "core/band_code.h"
+#include "drawings/led_drawing.h"
 #include "toolkit/toolkit.h"
 
 namespace tarvex {
@@ -55,10 +56,7 @@ void frmAbout::design() {
   List1.design({.at = {240, 3240, 5175, 1035},
                 .items = {u"* 5 band resistor support added by Orvid",
                           u"* Fixed 5 band resistor support computation error"}});
-  cmdOK.place({4200, 4440, 1260, 345});
-  cmdOK.Caption.set_initial(u"OK");
-  cmdOK.is_default = true;
-  cmdOK.is_cancel = true;
+  cmdOK.design({.at = {4200, 4440, 1260, 345}, .caption = u"OK", .is_default = true, .is_cancel = true});
   design_led_drawing();
 
   List1.prompt = &Label2;
@@ -69,44 +67,18 @@ void frmAbout::design() {
                    &Line21, &Line22, &Line23, &Line24, &Label11});
 }
 
-// The main window's LED, moved into the corner: light blue, with a tan resistor on the long lead
-// banded brown, red, yellow, gold.
+// The main window's LED in the corner, its resistor banded brown, red, yellow, gold; its long lead
+// closes its bend with one more line.
 void frmAbout::design_led_drawing() {
-  constexpr Color kLightBlue = color_bgr(0xFFC0C0);
-  const auto thin = [](float x1, float y1, float x2, float y2) { return Line::Design{x1, y1, x2, y2, kBlack, 1}; };
+  design_led({Shape4, Shape5, Shape6, Shape7, Line11, Line14, Line12, Line13, Line15, Line16, Line17, Line18, Line19,
+              Shape8, Shape10, Shape9, Label11},
+             480, 240);
+  Line20.design({675, 725, 705, 720, kBlack, 1});
   const auto band = [](float y, Color c) { return Line::Design{705, y, 840, y, c, 2}; };
-
-  Shape4.design({.at = {480, 240, 375, 375}, .shape = ShapeKind::Oval, .fill = kLightBlue, .border = kLightBlue,
-                 .has_border = false});
-  Shape5.design({.at = {480, 360, 375, 375}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape6.design({.at = {442, 720, 454, 135}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape7.design({.at = {540, 360, 75, 75}, .shape = ShapeKind::Square, .fill = kWindowBackground,
-                 .border = kWindowBackground, .has_border = false});
-
-  Line11.design(thin(555, 600, 555, 1920));
-  Line12.design(thin(555, 600, 705, 600));
-  Line13.design(thin(700, 600, 600, 720));
-  Line14.design(thin(600, 720, 600, 1920));
-  Line15.design(thin(605, 1920, 555, 1920));
-  Line16.design(thin(750, 615, 750, 2125));
-  Line17.design(thin(705, 720, 705, 2120));
-  Line18.design(thin(750, 615, 675, 725));
-  Line19.design(thin(705, 2115, 755, 2115));
-  Line20.design(thin(675, 725, 705, 720));
-
-  Shape8.design({.at = {645, 1200, 195, 135}, .shape = ShapeKind::Oval, .fill = kResistorBody,
-                 .border = kResistorBody, .has_border = false});
-  Shape10.design({.at = {675, 1320, 135, 345}, .fill = kResistorBody, .border = kResistorBody, .has_border = false});
-  Shape9.design({.at = {645, 1560, 195, 135}, .shape = ShapeKind::Oval, .fill = kResistorBody,
-                 .border = kResistorBody, .has_border = false});
-
   Line21.design(band(1275, Get_color(1)));
   Line22.design(band(1365, Get_color(2)));
   Line23.design(band(1455, Get_color(4)));
   Line24.design(band(1620, kGold));
-
-  Label11.design({.at = {240, 480, 915, 270}, .caption = u"-        +", .font = {u"Verdana", 12, true},
-                  .auto_size = true, .transparent = true});
 }
 
 }  // namespace tarvex

@@ -34,8 +34,8 @@ void ComputeClickToRepaintedBands(benchmark::State& state) {
   toolkit.Show(window);
   qt::FormView& view = *platform.view_of(window);
   if (!QTest::qWaitForWindowExposed(&view)) state.SkipWithError("the window was not exposed");
-  input.type(window.txt_supply_v, u"24");
-  input.type(window.txt_led_v, u"3.3");
+  input.perform(action::Type{window.txt_supply_v, u"24"});
+  input.perform(action::Type{window.txt_led_v, u"3.3"});
   QWidget* compute = view.widget_of(window.btn_compute);
   PaintCounter counter;
   view.surface().installEventFilter(&counter);
@@ -45,7 +45,7 @@ void ComputeClickToRepaintedBands(benchmark::State& state) {
   for (auto _ : state) {
     // Alternating the unit changes the result, so every click repaints the bands.
     state.PauseTiming();
-    input.click(milliamperes ? window.op_ma : window.op_a);
+    input.perform(action::Click{milliamperes ? window.op_ma : window.op_a});
     milliamperes = !milliamperes;
     QCoreApplication::processEvents();
     const long paints_before = counter.paints;

@@ -2,6 +2,7 @@
 // current and spacing forms people use, and texts that make the readers work hardest.
 #include <benchmark/benchmark.h>
 
+#include "core/number_text.h"
 #include "core/variant.h"
 
 namespace tarvex {

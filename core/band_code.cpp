@@ -1,6 +1,7 @@
 #include "core/band_code.h"
 
 #include "core/errors.h"
+#include "core/notation.h"
 
 namespace tarvex {
 

@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "core/notation.h"
+#include "core/text.h"
 
 namespace tarvex {
-
-using Text = std::u16string;
 
 // Reads the leading number of a text; only the point is a decimal separator. Throws Overflow when
 // the number lies beyond the range of a Double.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/number_text.h"
 #include "core/variant.h"
 
 namespace tarvex {

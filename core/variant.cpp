@@ -1,11 +1,13 @@
 #include "core/variant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <compare>
 #include <cstdint>
 #include <limits>
 
 #include "core/errors.h"
+#include "core/number_text.h"
 
 // The Variant's arithmetic, comparison and conversions. Texts become numbers and numbers texts by
 // the rules of number_text.

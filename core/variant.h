@@ -6,12 +6,9 @@
 #include <string_view>
 #include <variant>
 
-#include "core/number_text.h"
+#include "core/text.h"
 
 namespace tarvex {
-
-using Integer = std::int16_t;
-using Long = std::int32_t;
 
 enum class VariantKind { Empty, Boolean, Integer, Long, Double, String };
 

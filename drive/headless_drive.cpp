@@ -11,13 +11,14 @@ RunResult drive_headless(std::istream& script, std::ostream& out) {
   Toolkit toolkit(platform);
   UserInput input(toolkit);
   HeadlessHands hands(input);
-  Session session(toolkit, hands, script, out);
+  Session session(toolkit, input, hands, script, out);
   return run_from_start_up(toolkit, platform, session, script);
 }
 
 RunResult run_from_start_up(Toolkit& toolkit, RecordingPlatform& platform, Session& session, const std::istream& script) {
   platform.pump = [&session] { return session.step(); };
   frmMain main_window(toolkit);
+  platform.start_up_window = &main_window;
   toolkit.dispatch([&] {
     toolkit.Load(main_window);
     toolkit.Show(main_window);

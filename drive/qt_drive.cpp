@@ -33,8 +33,8 @@ RunResult drive_with_qt(int argc, char** argv, std::istream& script, std::ostrea
   Toolkit toolkit(platform);
   UserInput input(toolkit);
   qt.attach(input);
-  QtHands hands(input, qt, toolkit);
-  Session session(toolkit, hands, script, out);
+  QtHands hands(qt, toolkit);
+  Session session(toolkit, input, hands, script, out);
   // The driver reads a message box and closes it with its OK button, as a user would.
   qt.message_box_shown = [](QMessageBox& box) {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) QTest::mouseClick(ok, Qt::LeftButton);

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
+#include <variant>
 
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
@@ -84,10 +85,15 @@ QWidget& QtHands::widget_of(const Control& control) {
   return *widget;
 }
 
-Hands::Refusal QtHands::type(Control& control, const Text& text) {
-  if (auto refusal = input_.check_type(control)) return refusal;
+void QtHands::perform(const UserAction& action) {
+  std::visit([this](const auto& a) { deliver(a); }, action);
+  settle();
+}
+
+void QtHands::deliver(const action::Type& a) {
+  const Text& text = a.text;
   active_view();
-  auto& edit = static_cast<QLineEdit&>(widget_of(control));
+  auto& edit = static_cast<QLineEdit&>(widget_of(a.control));
   QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, edit.rect().center());
   QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
   if (text.empty()) {
@@ -99,16 +105,11 @@ Hands::Refusal QtHands::type(Control& control, const Text& text) {
     commit.setCommitString(qt::to_qstring(text));
     QApplication::sendEvent(&edit, &commit);
   }
-  settle();
-  return std::nullopt;
 }
 
-Hands::Refusal QtHands::focus(Control& control) {
-  if (auto refusal = input_.check_focus(control)) return refusal;
+void QtHands::deliver(const action::Focus& a) {
   active_view();
-  widget_of(control).setFocus(Qt::OtherFocusReason);
-  settle();
-  return std::nullopt;
+  widget_of(a.control).setFocus(Qt::OtherFocusReason);
 }
 
 void QtHands::click_menu_item(const Menu& item) {
@@ -130,8 +131,8 @@ void QtHands::click_painted(const Control& control) {
                     centre_of(qt::to_pixels(static_cast<const Placed&>(control))));
 }
 
-Hands::Refusal QtHands::click(Control& control) {
-  if (auto refusal = input_.check_click(control)) return refusal;
+void QtHands::deliver(const action::Click& a) {
+  Control& control = a.control;
   switch (control.kind()) {
     case ControlKind::Menu:
       click_menu_item(static_cast<const Menu&>(control));
@@ -162,12 +163,11 @@ Hands::Refusal QtHands::click(Control& control) {
       break;
     }
   }
-  settle();
-  return std::nullopt;
 }
 
-Hands::Refusal QtHands::pick(Control& control, long index) {
-  if (auto refusal = input_.check_pick(control, index)) return refusal;
+void QtHands::deliver(const action::Pick& a) {
+  const Control& control = a.control;
+  const long index = a.index;
   active_view();
   QWidget& widget = widget_of(control);
   if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
@@ -184,34 +184,27 @@ Hands::Refusal QtHands::pick(Control& control, long index) {
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
   }
-  settle();
-  return std::nullopt;
 }
 
-Hands::Refusal QtHands::spin(Control& control, int direction) {
-  if (auto refusal = input_.check_spin(control)) return refusal;
+void QtHands::deliver(const action::Spin& a) {
   active_view();
-  const auto arrows = widget_of(control).findChildren<QToolButton*>();
-  if (arrows.size() != 2) throw ScriptError{control.name() + " has no arrows"};
-  QTest::mouseClick(arrows[direction > 0 ? 0 : 1], Qt::LeftButton);
-  settle();
-  return std::nullopt;
+  const auto arrows = widget_of(a.control).findChildren<QToolButton*>();
+  if (arrows.size() != 2) throw ScriptError{a.control.name() + " has no arrows"};
+  QTest::mouseClick(arrows[a.direction > 0 ? 0 : 1], Qt::LeftButton);
 }
 
-Hands::Refusal QtHands::key(KeyPress press) {
-  if (auto refusal = input_.check_key(press)) return refusal;
+void QtHands::deliver(const action::Key& a) {
   qt::FormView& view = active_view();
   QWidget* target = view.focusWidget() ? view.focusWidget() : &view;
-  QTest::keyClick(target, qt_key(press), qt_modifiers(press));
-  settle();
-  return std::nullopt;
+  QTest::keyClick(target, qt_key(a.press), qt_modifiers(a.press));
 }
 
-Hands::Refusal QtHands::close() {
-  if (auto refusal = input_.check_close()) return refusal;
-  active_view().close();
-  settle();
-  return std::nullopt;
+// The close box of the window named, which the toolkit has found to be the active one.
+void QtHands::deliver(const action::Close& a) {
+  qt::FormView* view = platform_.view_of(a.window);
+  if (view == nullptr) throw ScriptError{a.window.name() + " is not on the screen"};
+  active_view();
+  view->close();
 }
 
 void QtHands::shot(const std::string& file) {

@@ -2,7 +2,6 @@
 
 #include "toolkit/form.h"
 #include "toolkit/text_encoding.h"
-#include "toolkit/toolkit.h"
 
 namespace tarvex {
 
@@ -16,7 +15,7 @@ void RecordingPlatform::start_program(const Text& command_line, int window_style
 }
 
 void RecordingPlatform::window_loaded(Form& window) {
-  if (!window.toolkit().is_start_up_window(window)) out_ << "loaded " << window.name() << '\n';
+  if (&window != start_up_window) out_ << "loaded " << window.name() << '\n';
   inner_.window_loaded(window);
 }
 

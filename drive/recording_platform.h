@@ -16,6 +16,8 @@ class RecordingPlatform : public Platform {
 
   // Carries out the next line of the script; false when there is no more.
   std::function<bool()> pump;
+  // The window that the program starts with, whose loading goes without saying.
+  const Form* start_up_window = nullptr;
 
   void message_box(const Text& caption, const Text& prompt, int buttons) override;
   void start_program(const Text& command_line, int window_style) override;

@@ -1,11 +1,14 @@
 #include "drive/session.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/notation.h"
+#include "drive/property_text.h"
 #include "toolkit/text_encoding.h"
 
 namespace tarvex {
@@ -17,15 +20,6 @@ std::pair<std::string_view, std::string_view> split_word(std::string_view line) 
   const auto space = line.find(' ');
   if (space == std::string_view::npos) return {line, {}};
   return {line.substr(0, space), line.substr(space + 1)};
-}
-
-std::string format_window_value(const WindowValue& value) {
-  if (const auto* v = std::get_if<Variant>(&value.value)) {
-    if (v->is_empty()) return "Empty";
-    return std::string(kind_name(v->kind())) + " " + to_utf8(to_text(*v));
-  }
-  if (const auto* n = std::get_if<Long>(&value.value)) return std::to_string(*n);
-  return std::get<bool>(value.value) ? "True" : "False";
 }
 
 // The whole text as one number, or a script error that says what was wanted.
@@ -87,21 +81,21 @@ bool Session::step() {
 void Session::run(std::string_view command, std::string_view rest) {
   if (command == "type") {
     const auto [name, text] = split_word(rest);
-    report(hands_.type(find_control(name), from_utf8(text)));
+    act(action::Type{find_control(name), from_utf8(text)});
   } else if (command == "focus") {
-    report(hands_.focus(find_control(rest)));
+    act(action::Focus{find_control(rest)});
   } else if (command == "click") {
-    report(hands_.click(find_control(rest)));
+    act(action::Click{find_control(rest)});
   } else if (command == "pick") {
     const auto [name, index] = split_word(rest);
-    report(hands_.pick(find_control(name), parse_index(index)));
+    act(action::Pick{find_control(name), parse_index(index)});
   } else if (command == "spin") {
     if (rest != "up" && rest != "down") throw ScriptError{"spin takes up or down"};
-    report(hands_.spin(find_control("UpDown1"), rest == "up" ? +1 : -1));
+    act(action::Spin{find_control("UpDown1"), rest == "up" ? +1 : -1});
   } else if (command == "key") {
-    report(hands_.key(parse_key(rest)));
+    act(action::Key{parse_key(rest)});
   } else if (command == "close") {
-    report(hands_.close());
+    act(action::Close{active_window()});
   } else if (command == "set") {
     const auto [name, value] = split_word(rest);
     const auto dot = name.rfind('.');
@@ -111,16 +105,13 @@ void Session::run(std::string_view command, std::string_view rest) {
     if (!property->writable()) throw ScriptError{std::string(name) + " is read-only"};
     // A value that is no value of the property is the script's error; what the write sets off is
     // the program's, which the toolkit reports.
-    std::optional<std::string> bad_value;
-    const std::string_view text = value;  // clang 14 cannot capture a structured binding
-    toolkit_.dispatch([&] {
-      try {
-        property->write_text(text);
-      } catch (const BadPropertyText& bad) {
-        bad_value = bad.message;
-      }
-    });
-    if (bad_value) throw ScriptError{*bad_value};
+    PropertyValue parsed;
+    try {
+      parsed = parse_property(*property, value);
+    } catch (const BadPropertyText& bad) {
+      throw ScriptError{bad.message};
+    }
+    toolkit_.dispatch([&] { property->write_value(parsed); });
   } else if (command == "notation") {
     // The number notation that the user's locale would have given at start-up: the decimal and the
     // grouping separator, one character each.
@@ -147,8 +138,13 @@ void Session::run(std::string_view command, std::string_view rest) {
   }
 }
 
-void Session::report(const UserInput::Refusal& refusal) {
-  if (refusal) out_ << "refused: " << *refusal << '\n';
+// The window's answer is the toolkit's: a refused action is printed and never reaches the hands.
+void Session::act(const UserAction& action) {
+  if (auto refusal = input_.refusal(action)) {
+    out_ << "refused: " << *refusal << '\n';
+    return;
+  }
+  hands_.perform(action);
 }
 
 Form& Session::active_window() const {
@@ -193,7 +189,7 @@ std::string Session::read(std::string_view name) const {
       if (window != windows.front()) windows.push_back(window);
     }
     for (Form* window : windows) {
-      for (const WindowValue& value : window->window_values()) {
+      for (const WindowValue& value : window_values_of(*window)) {
         if (value.name == name) return format_window_value(value);
       }
     }
@@ -202,7 +198,7 @@ std::string Session::read(std::string_view name) const {
   Control& target = find_control(name.substr(0, dot));
   const std::string_view property_name = name.substr(dot + 1);
   if (const long item = list_item_index(property_name); item >= 0) {
-    if (target.kind() != ControlKind::ComboBox && target.kind() != ControlKind::ListBox) {
+    if (!target.traits().list) {
       throw ScriptError{"not a list: " + target.name()};
     }
     const auto& items = static_cast<ListControl&>(target).items();
@@ -211,27 +207,27 @@ std::string Session::read(std::string_view name) const {
   }
   const PropertyBase* property = target.property(property_name);
   if (property == nullptr) throw ScriptError{"unknown property: " + std::string(name)};
-  return property->format();
+  return format_property(*property);
 }
 
 void Session::dump() const {
   const Form& window = active_window();
   std::vector<std::pair<std::string, std::string>> lines;
   for (const PropertyBase* property : window.properties()) {
-    lines.emplace_back(window.name() + "." + std::string(property->name()), property->format());
+    lines.emplace_back(window.name() + "." + std::string(property->name()), format_property(*property));
   }
   for (const Control* control : window.controls()) {
     for (const PropertyBase* property : control->properties()) {
-      lines.emplace_back(control->name() + "." + std::string(property->name()), property->format());
+      lines.emplace_back(control->name() + "." + std::string(property->name()), format_property(*property));
     }
-    if (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox) {
+    if (control->traits().list) {
       const auto& items = static_cast<const ListControl*>(control)->items();
       for (std::size_t i = 0; i < items.size(); ++i) {
         lines.emplace_back(control->name() + ".List(" + std::to_string(i) + ")", to_utf8(items[i]));
       }
     }
   }
-  for (const WindowValue& value : window.window_values()) lines.emplace_back(value.name, format_window_value(value));
+  for (const WindowValue& value : window_values_of(window)) lines.emplace_back(value.name, format_window_value(value));
   std::sort(lines.begin(), lines.end());
   for (const auto& [name, value] : lines) out_ << name << '=' << value << '\n';
 }

@@ -2,21 +2,21 @@
 // A scripted session against the windows: one user action, write or read per line, carried out on
 // the toolkit as a person would, with what the program shows printed one line each.
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-#include <optional>
-
 #include "drive/hands.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/user_input.h"
 
 namespace tarvex {
 
 class Session {
  public:
-  Session(Toolkit& toolkit, Hands& hands, std::istream& script, std::ostream& out)
-      : toolkit_(toolkit), hands_(hands), script_(script), out_(out) {}
+  Session(Toolkit& toolkit, UserInput& input, Hands& hands, std::istream& script, std::ostream& out)
+      : toolkit_(toolkit), input_(input), hands_(hands), script_(script), out_(out) {}
 
   // Carries out the next line of the script; false at its end, once the program has ended, or after
   // a line that the driver cannot carry out (which stops the script for good).
@@ -26,7 +26,7 @@ class Session {
 
  private:
   void run(std::string_view command, std::string_view rest);
-  void report(const UserInput::Refusal& refusal);
+  void act(const UserAction& action);
 
   Form& active_window() const;
   Form* window_named(std::string_view name) const;
@@ -36,6 +36,7 @@ class Session {
   void dump() const;
 
   Toolkit& toolkit_;
+  UserInput& input_;
   Hands& hands_;
   std::istream& script_;
   std::ostream& out_;

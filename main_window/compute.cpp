@@ -2,6 +2,7 @@
 // standard values and set the colour bands for the single-LED one.
 #include "core/band_code.h"
 #include "core/led_formulas.h"
+#include "core/number_text.h"
 #include "main_window/frm_main.h"
 #include "toolkit/toolkit.h"
 

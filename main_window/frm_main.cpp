@@ -68,10 +68,4 @@ void frmMain::Form_Load() {
   lbl_band3.Left = 3270;
 }
 
-std::vector<WindowValue> frmMain::window_values() const {
-  return {{"m_band_digit", m_band_digit}, {"m_leda", m_leda},         {"m_leds", m_leds},
-          {"m_ledv", m_ledv},             {"m_nonzero", m_nonzero},   {"m_opto_resistor", m_opto_resistor},
-          {"m_resistor", m_resistor},     {"m_supplyv", m_supplyv},   {"m_valid", m_valid}};
-}
-
 }  // namespace tarvex

@@ -15,7 +15,6 @@ class frmMain : public MainFormModel {
   explicit frmMain(Toolkit& toolkit);
 
   void Form_Load() override;
-  std::vector<WindowValue> window_values() const override;
 
   // Compute
   void btn_compute_Click();

@@ -2,13 +2,13 @@
 // Form_Load runs. Positions in twips (left, top, width, height); colours 0x00BBGGRR.
 #include "core/band_code.h"
 #include "core/standard_values.h"
+#include "drawings/led_drawing.h"
 #include "main_window/main_form_model.h"
 
 namespace tarvex {
 
 namespace {
 
-constexpr Color kLightBlue = color_bgr(0xFFC0C0);
 constexpr Color kTan = kResistorBody;
 
 const Font kBody{u"Verdana", 8.25f, false};
@@ -19,11 +19,6 @@ const Font kOhmLarge{u"Symbol", 27.75f, false};
 const Font kTiny{u"Verdana", 6, false};
 
 std::vector<Text> texts_of(auto const& items) { return {items.begin(), items.end()}; }
-
-void design_button(Placed& control, Property<Text>& caption, Bounds at, std::u16string_view text) {
-  control.place(at);
-  caption.set_initial(Text(text));
-}
 
 // A 1-pixel line in the text colour.
 Line::Design thin(float x1, float y1, float x2, float y2) { return {x1, y1, x2, y2, kWindowText, 1}; }
@@ -102,13 +97,13 @@ void MainFormModel::design_frame() {
   back_color = kButtonFace;
   icon = "tarvex";
 
-  mnu_file.Caption.set_initial(u"&File");
-  mnu_spacer.Caption.set_initial(u"-");
-  mnu_exit.Caption.set_initial(u"E&xit");
-  mnu_help.Caption.set_initial(u"&Help");
-  mnu_about.Caption.set_initial(u"&About");
+  mnu_file.design({.caption = u"&File"});
+  mnu_spacer.design({.caption = u"-"});
+  mnu_exit.design({.caption = u"E&xit"});
+  mnu_help.design({.caption = u"&Help"});
+  mnu_about.design({.caption = u"&About"});
 
-  StatusBar1.place({0, 5595, 11850, 375});
+  StatusBar1.design({.at = {0, 5595, 11850, 375}});
 
   // Etched dividers: a 2-pixel shadow line with a 2-pixel highlight line beside it.
   Line5.design({105, 2400, 6590, 2400, kShadow3D, 2});
@@ -140,10 +135,9 @@ void MainFormModel::design_single_led_area() {
   txt_led_a.design({.at = {1800, 1320, 495, 285}, .text = u"20", .alignment = Alignment::Right});
   // Enter in an entry box computes, as a dialog's default button would.
   for (TextBox* entry : {&txt_supply_v, &txt_led_v, &txt_led_a}) entry->enter_presses = &btn_compute;
-  design_button(op_ma, op_ma.Caption, {2400, 1320, 855, 255}, u"mA");
-  op_ma.Value.set_initial(true);
-  design_button(op_a, op_a.Caption, {2400, 1560, 855, 255}, u"A");
-  design_button(btn_compute, btn_compute.Caption, {3120, 840, 2055, 615}, u"&Compute");
+  op_ma.design({.at = {2400, 1320, 855, 255}, .caption = u"mA", .value = true});
+  op_a.design({.at = {2400, 1560, 855, 255}, .caption = u"A"});
+  btn_compute.design({.at = {3120, 840, 2055, 615}, .caption = u"&Compute"});
   Label4.design({.at = {0, 1800, 1365, 375}, .caption = u"Calculated Resistor value:", .font = kBody,
                  .alignment = Alignment::Right, .word_wrap = true});
   txt_resistor_val.design({.at = {1440, 1890, 975, 285}, .alignment = Alignment::Right, .read_only = true});
@@ -154,40 +148,17 @@ void MainFormModel::design_single_led_area() {
   Label8.design({.at = {5400, 1905, 255, 255}, .caption = u"W", .font = kOhmSmall});
 }
 
+// The LED beside the formula's inputs; its resistor shows black bands.
 void MainFormModel::design_led_drawing() {
-  Shape4.design({.at = {5520, 0, 375, 375}, .shape = ShapeKind::Oval, .fill = kLightBlue, .border = kLightBlue,
-                 .has_border = false});
-  Shape5.design({.at = {5520, 120, 375, 375}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape6.design({.at = {5482, 480, 454, 135}, .fill = kLightBlue, .border = kLightBlue, .has_border = false});
-  Shape7.design({.at = {5580, 120, 75, 75}, .shape = ShapeKind::Square, .fill = kWindowBackground,
-                 .border = kWindowBackground, .has_border = false});
-
-  // The short lead, then the long one.
-  Line11.design(thin(5595, 360, 5595, 1680));
-  Line14.design(thin(5640, 480, 5640, 1680));
-  Line12.design(thin(5595, 360, 5745, 360));
-  Line13.design(thin(5740, 360, 5640, 480));
-  Line18.design(thin(5645, 1680, 5595, 1680));
-  Line15.design(thin(5790, 375, 5790, 1885));
-  Line16.design(thin(5745, 480, 5745, 1880));
-  Line17.design(thin(5790, 375, 5715, 485));
-  Line19.design(thin(5745, 1875, 5795, 1875));
-
-  Shape8.design({.at = {5685, 960, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
-                 .has_border = false});
-  Shape10.design({.at = {5715, 1080, 135, 345}, .fill = kTan, .border = kTan, .has_border = false});
-  Shape9.design({.at = {5685, 1320, 195, 135}, .shape = ShapeKind::Oval, .fill = kTan, .border = kTan,
-                 .has_border = false});
-
+  design_led({Shape4, Shape5, Shape6, Shape7, Line11, Line14, Line12, Line13, Line18, Line15, Line16, Line17, Line19,
+              Shape8, Shape10, Shape9, Label11},
+             5520, 0);
   // The bands of the little resistor; Line23 and Line26 share a place until five-band reading.
   Line21.design({5700, 1035, 5850, 1035, kBlack, 2});
   Line22.design({5715, 1125, 5840, 1125, kBlack, 2});
   Line23.design({5715, 1200, 5840, 1200, kBlack, 2});
   Line26.design({5715, 1200, 5840, 1200, kBlack, 2});
   Line24.design({5700, 1380, 5850, 1380, kBlack, 2});
-
-  Label11.design({.at = {5280, 240, 915, 270}, .caption = u"-        +", .font = kHeading,
-                  .auto_size = true, .transparent = true});
 }
 
 void MainFormModel::design_opto_area() {
@@ -206,15 +177,13 @@ void MainFormModel::design_opto_area() {
   txt_opto_standard_val.design({.at = {10320, 1410, 975, 285}, .read_only = true});
   Label18.design({.at = {11400, 1410, 210, 285}, .caption = u"W", .font = kOhmSmall});
 
-  Image1.place({10440, 4200, 1380, 1380});
-  Image1.picture = "logo";
-  Image1.ToolTipText.set_initial(u"Tarvex: the right resistor for every LED");
+  Image1.design({.at = {10440, 4200, 1380, 1380}, .picture = "logo", .tooltip = u"Tarvex: the right resistor for every LED"});
   Label19.design({.at = {10480, 5400, 1320, 150}, .caption = u"tarvex.example.org", .font = kTiny,
                   .auto_size = true, .transparent = true, .fore_color = kWhite, .tooltip = u"pimpage!"});
 }
 
 void MainFormModel::design_colour_code_area() {
-  design_button(chk_5band, chk_5band.Caption, {2400, 2520, 1095, 255}, u"Enable");
+  chk_5band.design({.at = {2400, 2520, 1095, 255}, .caption = u"Enable"});
   cmb_band1.design({.at = {240, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
   cmb_band2.design({.at = {1320, 2760, 1095, 315}, .items = texts_of(kDigitItems)});
   cmb_band5.design({.at = {2400, 2760, 1095, 315}, .items = texts_of(kDigitItems)});

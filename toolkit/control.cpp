@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/errors.h"
+#include "core/number_text.h"
+#include "core/variant.h"
 #include "toolkit/form.h"
 #include "toolkit/symbol_font.h"
 #include "toolkit/toolkit.h"
@@ -32,22 +34,6 @@ PropertyBase* Control::property(std::string_view property_name) const {
     if (p->name() == property_name) return p;
   }
   return nullptr;
-}
-
-bool is_windowed(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::CommandButton:
-    case ControlKind::StatusBar:
-    case ControlKind::UpDown:
-      return true;
-    default:
-      return false;
-  }
 }
 
 char16_t access_key(std::u16string_view caption) {
@@ -93,7 +79,7 @@ void Placed::place(Bounds b) {
 // --- Label ---
 
 Label::Label(Form& form, std::string name)
-    : Placed(form, std::move(name), ControlKind::Label), WithEnabled(this), WithCaption(this) {
+    : Placed(form, std::move(name), ControlKind::Label), WithEnabled(this), WithCaption(this), WithFont(this) {
   Caption.react_to_changes_with([this] { fit_to_caption(); });
   FontBold.react_to_changes_with([this] { fit_to_caption(); });
 }
@@ -186,6 +172,16 @@ void ListControl::design(const Design& d) {
 
 // --- Buttons ---
 
+namespace {
+
+template <class Design>
+void design_button(Placed& button, Property<Text>& caption, const Design& d) {
+  button.place(d.at);
+  caption.set_initial(d.caption);
+}
+
+}  // namespace
+
 CheckBox::CheckBox(Form& form, std::string name)
     : Focusable(form, std::move(name), ControlKind::CheckBox), WithCaption(this) {
   Value.check_writes_with([this](Integer value) {
@@ -193,6 +189,11 @@ CheckBox::CheckBox(Form& form, std::string name)
             [&] { return "cannot be " + std::to_string(value) + ": a check box is 0, 1 or 2"; });
   });
   Value.react_to_changes_with([this] { raise(Click); });
+}
+
+void CheckBox::design(const Design& d) {
+  design_button(*this, Caption, d);
+  Value.set_initial(d.value);
 }
 
 OptionButton::OptionButton(Form& form, std::string name)
@@ -208,8 +209,19 @@ OptionButton::OptionButton(Form& form, std::string name)
   });
 }
 
+void OptionButton::design(const Design& d) {
+  design_button(*this, Caption, d);
+  Value.set_initial(d.value);
+}
+
 CommandButton::CommandButton(Form& form, std::string name)
     : Focusable(form, std::move(name), ControlKind::CommandButton), WithCaption(this) {}
+
+void CommandButton::design(const Design& d) {
+  design_button(*this, Caption, d);
+  is_default = d.is_default;
+  is_cancel = d.is_cancel;
+}
 
 // --- Graphics ---
 
@@ -236,6 +248,12 @@ void Line::design(const Design& d) {
 }
 
 Image::Image(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::Image), WithEnabled(this) {}
+
+void Image::design(const Design& d) {
+  place(d.at);
+  picture = d.picture;
+  ToolTipText = d.tooltip;
+}
 
 StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::StatusBar) {}
 

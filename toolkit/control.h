@@ -10,26 +10,16 @@
 #include <vector>
 
 #include "core/color.h"
-#include "core/variant.h"
+#include "core/text.h"
+#include "toolkit/control_kind.h"
+#include "toolkit/font.h"
 #include "toolkit/property.h"
 
 namespace tarvex {
 
 class Form;
 
-enum class ControlKind {
-  Form, Label, TextBox, ComboBox, ListBox, CheckBox, OptionButton, CommandButton,
-  Shape, Line, Image, StatusBar, UpDown, Menu,
-};
-
 enum class Alignment { Left, Right, Center };
-
-// Typeface and size in points; boldness is the FontBold property where the windows change it.
-struct Font {
-  std::u16string face = u"Verdana";
-  float size = 8.25f;
-  bool bold = false;
-};
 
 // The concrete colours of the system colours that the windows name.
 inline constexpr Color kButtonFace = color_bgr(0xF0F0F0);
@@ -63,11 +53,15 @@ class Control {
   PropertyBase* property(std::string_view property_name) const;
   void add_property(PropertyBase& property) { properties_.push_back(&property); }
 
-  virtual bool takes_focus() const { return false; }
+  const KindTraits& traits() const { return traits_of(kind_); }
+  // Whether the control takes the focus now: a kind that takes it, while visible and enabled.
+  bool takes_focus() const { return traits().takes_focus && Visible && enabled(); }
   // False while the control's Enabled is False; kinds without Enabled are always enabled.
   bool enabled() const { return enabled_ == nullptr || enabled_->get(); }
   // The caption of the kinds that have one (with its "&" access-key marks), else nullptr.
   const Text* caption() const { return caption_ ? &caption_->get() : nullptr; }
+  // The font of the kinds drawn in one of their own, else nullptr.
+  const Font* own_font() const { return font_; }
 
   // Runs a handler if one is attached; its errors travel to whoever raised the event.
   static void raise(const Handler& handler) {
@@ -91,12 +85,14 @@ class Control {
  private:
   friend struct WithEnabled;
   friend struct WithCaption;
+  friend struct WithFont;
   Form& form_;
   std::string name_;
   ControlKind kind_;
   std::vector<PropertyBase*> properties_;
   Property<bool>* enabled_ = nullptr;
   Property<Text>* caption_ = nullptr;
+  const Font* font_ = nullptr;
 
  public:
   Property<bool> Visible{*this, PropertyId::Visible, true};
@@ -117,9 +113,11 @@ struct WithCaption {
   Property<Text> Caption;
 };
 
-// Windowed controls are widgets of their own, stacked above every label, shape, line and picture,
-// and among themselves in the order they were built (a later one lies above an earlier one).
-bool is_windowed(ControlKind kind);
+// The design-time font, declared once for every kind drawn in a font of its own.
+struct WithFont {
+  explicit WithFont(Control* self) { self->font_ = &font; }
+  Font font;
+};
 
 // A control with a rectangle of its own.
 class Placed : public Control {
@@ -133,15 +131,14 @@ class Placed : public Control {
   Property<float> Height{*this, PropertyId::Height};
 };
 
-// A control that takes the focus while it is visible and enabled.
-class Focusable : public Placed, public WithEnabled {
+// A windowed control that takes the focus while it is visible and enabled, drawn in its own font.
+class Focusable : public Placed, public WithEnabled, public WithFont {
  public:
   Focusable(Form& form, std::string name, ControlKind kind)
-      : Placed(form, std::move(name), kind), WithEnabled(this) {}
-  bool takes_focus() const override { return Visible && Enabled; }
+      : Placed(form, std::move(name), kind), WithEnabled(this), WithFont(this) {}
 };
 
-class Label : public Placed, public WithEnabled, public WithCaption {
+class Label : public Placed, public WithEnabled, public WithCaption, public WithFont {
  public:
   Label(Form& form, std::string name);
   struct Design {
@@ -165,7 +162,6 @@ class Label : public Placed, public WithEnabled, public WithCaption {
   bool paints_background() const { return !transparent; }
   Color back_color() const;
 
-  Font font;
   Alignment alignment = Alignment::Left;
   bool auto_size = false;
   bool word_wrap = false;
@@ -193,7 +189,6 @@ class TextBox : public Focusable {
   };
   void design(const Design& d);
 
-  Font font;
   Alignment alignment = Alignment::Left;
   bool read_only = false;  // takes the focus, refuses typing
   // The button that Enter in the box presses, as a dialog's default button would; none keeps Enter
@@ -220,13 +215,12 @@ class ListControl : public Focusable {
 
   const std::vector<tarvex::Text>& items() const { return items_; }
 
-  Font font;
-
   // Setting it beyond the items fails with the list error (Invalid property value); a new value
   // updates Text and runs Click before the write returns.
   Property<Integer> ListIndex{*this, PropertyId::ListIndex, -1};
-  Property<tarvex::Text> Text{*this, PropertyId::Text, {}, false};
-  Property<Integer> ListCount{*this, PropertyId::ListCount, 0, false};
+  // The selected item's text and the number of items: the list keeps them, code only reads them.
+  ReadOnlyProperty<tarvex::Text> Text{*this, PropertyId::Text};
+  ReadOnlyProperty<Integer> ListCount{*this, PropertyId::ListCount, 0};
 
  private:
   std::vector<tarvex::Text> items_;
@@ -235,8 +229,12 @@ class ListControl : public Focusable {
 class CheckBox : public Focusable, public WithCaption {
  public:
   CheckBox(Form& form, std::string name);
-
-  Font font;
+  struct Design {
+    Bounds at{};
+    Text caption{};
+    Integer value = 0;
+  };
+  void design(const Design& d);
 
   Property<Integer> Value{*this, PropertyId::Value};  // 0 unchecked, 1 checked, 2 greyed; a change runs Click
 };
@@ -244,8 +242,12 @@ class CheckBox : public Focusable, public WithCaption {
 class OptionButton : public Focusable, public WithCaption {
  public:
   OptionButton(Form& form, std::string name);
-
-  Font font;
+  struct Design {
+    Bounds at{};
+    Text caption{};
+    bool value = false;
+  };
+  void design(const Design& d);
 
   Property<bool> Value{*this, PropertyId::Value};  // True clears every other option button of the window
 };
@@ -253,8 +255,14 @@ class OptionButton : public Focusable, public WithCaption {
 class CommandButton : public Focusable, public WithCaption {
  public:
   CommandButton(Form& form, std::string name);
+  struct Design {
+    Bounds at{};
+    Text caption{};
+    bool is_default = false;
+    bool is_cancel = false;
+  };
+  void design(const Design& d);
 
-  Font font;
   bool is_default = false;  // pressed by Enter
   bool is_cancel = false;   // pressed by Esc
 };
@@ -304,6 +312,12 @@ class Line : public Control {
 class Image : public Placed, public WithEnabled {
  public:
   Image(Form& form, std::string name);
+  struct Design {
+    Bounds at{};
+    std::string picture;
+    Text tooltip{};
+  };
+  void design(const Design& d);
 
   std::string picture;  // resource name of the picture, shown stretched to the box
 };
@@ -311,6 +325,10 @@ class Image : public Placed, public WithEnabled {
 class StatusBar : public Placed {
  public:
   StatusBar(Form& form, std::string name);
+  struct Design {
+    Bounds at{};
+  };
+  void design(const Design& d) { place(d.at); }
 
   Property<Text> SimpleText{*this, PropertyId::SimpleText};
 };
@@ -342,6 +360,10 @@ class UpDown : public Placed, public WithEnabled {
 class Menu : public Control, public WithEnabled, public WithCaption {
  public:
   Menu(Form& form, std::string name, Menu* parent = nullptr);
+  struct Design {
+    Text caption{};
+  };
+  void design(const Design& d) { Caption.set_initial(d.caption); }
   bool is_separator() const { return Caption.get() == u"-"; }
   bool is_title() const { return parent == nullptr; }
   // A title's items, in the order they were built (which is their order in the open menu).

@@ -1,15 +1,13 @@
 #include "toolkit/form.h"
 
-#include "core/errors.h"
 #include "toolkit/toolkit.h"
 
 namespace tarvex {
 
 Form::Form(Toolkit& toolkit, std::string name)
-    : Control(*this, std::move(name), ControlKind::Form), WithCaption(this), toolkit_(toolkit) {
+    : Control(*this, std::move(name), ControlKind::Form), WithCaption(this), WithFont(this), toolkit_(toolkit) {
   Visible.set_initial(false);
-  Visible.make_read_only();
-  Visible.check_writes_with([](bool) { throw Error(ErrorKind::InvalidPropertyValue); });
+  Visible.refuse_writes();
 }
 
 Form::~Form() { toolkit_.forget(*this); }
@@ -21,9 +19,11 @@ Control* Form::find(std::string_view control_name) const {
   return nullptr;
 }
 
-}  // namespace tarvex
-
-namespace tarvex {
+void Form::tell_view(Control& control, PropertyBase& property) {
+  if (observer_ == nullptr || !Visible) return;
+  if (&control != this && !control.Visible && property.id() != PropertyId::Visible) return;
+  toolkit_.note_change(*this, control, property, &control == edited_in_widget_);
+}
 
 std::vector<Menu*> Form::menu_bar() const {
   std::vector<Menu*> titles;

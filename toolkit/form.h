@@ -3,7 +3,6 @@
 // the design-time look a view needs to draw it. Its own Form_Load runs when the toolkit loads it.
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "toolkit/control.h"
@@ -12,25 +11,26 @@ namespace tarvex {
 
 class Toolkit;
 
-// One property that has changed. A change that the user made in a widget (typing into a text box,
-// moving its caret) is marked, so that the view does not write it back into that widget.
+// One property that has changed; the view reads its latest value from the record. A change that the
+// user made in a widget (typing into a text box, moving its caret) is marked, so that the view does
+// not write it back into that widget.
 struct PropertyChange {
   Control& control;
   PropertyBase& property;
   bool made_in_widget;
 };
 
-// Told of every property that changes, so that a view can update that one widget property.
+// What a front end implements to show a window's record. The toolkit tells it of the properties that
+// a dispatch changed once, when the dispatch ends or before it waits on a modal window or message
+// box: one notice per control and property, in the order of their first change, and none for a
+// property that is back at its old value. A write outside any dispatch is told at once. It tells
+// nothing while the window is not shown (the view shows the record as it is when the window is
+// shown), nor of a hidden control other than its Visible (the view shows the whole control again
+// when it becomes visible).
 class PropertyObserver {
  public:
   virtual ~PropertyObserver() = default;
   virtual void property_changed(const PropertyChange& change) = 0;
-};
-
-// A window-level value as the driver reads it: a Variant, a Long or a Boolean.
-struct WindowValue {
-  std::string name;
-  std::variant<Variant, Long, bool> value;
 };
 
 enum class FormBorder { FixedSingle, FixedDialog };
@@ -45,7 +45,7 @@ struct ReadOut {
 };
 Text read_out_text(const ReadOut& read_out);
 
-class Form : public Control, public WithCaption {
+class Form : public Control, public WithCaption, public WithFont {
  public:
   Form(Toolkit& toolkit, std::string name);
   // A window destroyed while still loaded (its program's input ended) leaves the toolkit's lists.
@@ -54,7 +54,6 @@ class Form : public Control, public WithCaption {
   Toolkit& toolkit() const { return toolkit_; }
 
   virtual void Form_Load() {}
-  virtual std::vector<WindowValue> window_values() const { return {}; }
 
   // Every control, in the order they were built.
   const std::vector<Control*>& controls() const { return controls_; }
@@ -76,9 +75,9 @@ class Form : public Control, public WithCaption {
   bool is_loaded() const { return loaded_; }
 
   void set_observer(PropertyObserver* observer) { observer_ = observer; }
-  void tell_view(Control& control, PropertyBase& property) {
-    if (observer_) observer_->property_changed({control, property, &control == edited_in_widget_});
-  }
+  PropertyObserver* observer() const { return observer_; }
+  // A property of the window or one of its controls has changed.
+  void tell_view(Control& control, PropertyBase& property);
 
   // While it lives, the changes of one control are the user's own edits in its widget.
   class EditInWidget {
@@ -99,7 +98,6 @@ class Form : public Control, public WithCaption {
   bool min_button = true;
   bool max_button = false;
   bool show_in_taskbar = true;
-  Font font;
   Color back_color = kButtonFace;
   std::string icon;
 

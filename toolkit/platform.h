@@ -1,6 +1,10 @@
 #pragma once
 // What the windows need from a real window system: the part that differs between the headless
-// substitute and Qt. Everything else (records, events, focus, windows) is the toolkit's own.
+// substitute and a front end (Qt, Windows). Everything else (records, events, focus, windows) is the
+// toolkit's own. A front end implements this and a PropertyObserver per window (form.h), which it
+// sets with Form::set_observer when the window is loaded; it builds the window's widgets from the
+// record when the window is shown; and it hands what the user does to UserInput::perform as a
+// UserAction (user_input.h). It reads records, never writes them.
 #include <string_view>
 
 #include "core/variant.h"
@@ -21,7 +25,8 @@ class Platform {
   // The width in twips of a text drawn in a font, as the window would draw it.
   virtual float text_width(const Font& font, std::u16string_view text) = 0;
 
-  // A window's life, for a view to build, show and remove its widgets. A modal window is shown over
+  // A window's life, for a view to build, show and remove its widgets. At window_shown the record is
+  // as its Form_Load left it, and nothing of it has been told before. A modal window is shown over
   // its owner, which takes no input until it is gone.
   virtual void window_loaded(Form&) {}
   virtual void window_shown(Form&, Form* /*owner*/, bool /*modal*/) {}

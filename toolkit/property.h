@@ -1,29 +1,32 @@
 #pragma once
 // A control's property: a value that tells its window when it changes, so that a view can update
 // that one widget property. Writes from code go through write(); the design-time content is laid in
-// with set_initial(), which tells nobody.
-#include <cstdint>
+// with set_initial(), which tells nobody. A ReadOnlyProperty takes no writes from code at all: only
+// its control (or the toolkit) keeps it.
 #include <concepts>
 #include <functional>
-#include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 
 #include "core/color.h"
-#include "core/variant.h"
+#include "core/text.h"
 #include "toolkit/property_id.h"
 
 namespace tarvex {
 
 class Control;
+class Form;
+class ListControl;
+class Toolkit;
 
-// Raised by write_text() for a text that is no value of the property's type (a script error).
-struct BadPropertyText {
-  std::string message;
-};
+// The value of any property, for code that handles properties without knowing their type (a driver
+// that prints and writes them by name).
+using PropertyValue = std::variant<Text, bool, Color, Integer, Long, float>;
 
 class PropertyBase {
  public:
-  PropertyBase(Control& owner, PropertyId id, bool writable);
+  PropertyBase(Control& owner, PropertyId id);
   PropertyBase(const PropertyBase&) = delete;
   PropertyBase& operator=(const PropertyBase&) = delete;
   virtual ~PropertyBase() = default;
@@ -31,44 +34,39 @@ class PropertyBase {
   PropertyId id() const { return id_; }
   std::string_view name() const { return property_name(id_); }
   Control& owner() const { return owner_; }
-  // False for values that only the control itself or the toolkit maintains (a list's Text,
-  // ListCount, a window's Visible).
-  bool writable() const { return writable_; }
-  void make_read_only() { writable_ = false; }
 
-  // The value as the driver prints it: UTF-8 text, True/False, 0x00BBGGRR, numbers.
-  virtual std::string format() const = 0;
-  // Parses a printed form and writes it as code would (with every check and event of write()).
-  virtual void write_text(std::string_view text) = 0;
+  virtual PropertyValue value() const = 0;
+  // False for values that only the control itself or the toolkit maintains.
+  virtual bool writable() const = 0;
+  // A write from code, with every check and event of write(). A value of another type than the
+  // property's fails with the property error (Invalid property value), and so does a write to a
+  // property that takes none.
+  virtual void write_value(const PropertyValue& value) = 0;
 
  protected:
   void tell_view();
 
  private:
+  friend class Toolkit;
+  template <class T>
+  friend class StoredProperty;
+  // Whether the value is back where it was before the first of the changes the toolkit is holding.
+  virtual bool same_as_noted() const = 0;
+
   Control& owner_;
   PropertyId id_;
-  bool writable_;
+  // The place of this property among the changes the toolkit is holding for the view, or -1.
+  int pending_ = -1;
 };
 
-std::string format_value(const Text& value);
-std::string format_value(bool value);
-std::string format_value(Color value);
-std::string format_value(std::int16_t value);
-std::string format_value(std::int32_t value);
-std::string format_value(float value);
+// Raised by write_value() for a value of the wrong type, and by a write to a read-only property.
+[[noreturn]] void refuse_property_write(const PropertyBase& property);
 
-void parse_value(std::string_view text, Text& out);
-void parse_value(std::string_view text, bool& out);
-void parse_value(std::string_view text, Color& out);
-void parse_value(std::string_view text, std::int16_t& out);
-void parse_value(std::string_view text, std::int32_t& out);
-void parse_value(std::string_view text, float& out);
-
+// What the read-only and the writable properties share: the value, the upkeep and the view's notice.
 template <class T>
-class Property final : public PropertyBase {
+class StoredProperty : public PropertyBase {
  public:
-  Property(Control& owner, PropertyId id, T initial = T{}, bool writable = true)
-      : PropertyBase(owner, id, writable), value_(std::move(initial)) {}
+  StoredProperty(Control& owner, PropertyId id, T initial) : PropertyBase(owner, id), value_(std::move(initial)) {}
 
   const T& get() const { return value_; }
   operator const T&() const { return value_; }
@@ -78,6 +76,46 @@ class Property final : public PropertyBase {
   {
     return value_;
   }
+
+  PropertyValue value() const override { return value_; }
+  void set_initial(const T& value) { value_ = value; }
+
+ protected:
+  // The control's own upkeep: a new value and the view's notice, no check and no reaction.
+  void store(const T& value) {
+    if (value == value_) return;
+    // The old value is kept (moved, not copied) for the toolkit's check at the end of a dispatch.
+    if (pending_ < 0) noted_ = std::move(value_);
+    value_ = value;
+    tell_view();
+  }
+
+ private:
+  bool same_as_noted() const override { return value_ == noted_; }
+
+  T value_;
+  T noted_{};
+};
+
+template <class T>
+class ReadOnlyProperty final : public StoredProperty<T> {
+ public:
+  ReadOnlyProperty(Control& owner, PropertyId id, T initial = T{}) : StoredProperty<T>(owner, id, std::move(initial)) {}
+
+  bool writable() const override { return false; }
+  void write_value(const PropertyValue&) override { refuse_property_write(*this); }
+
+ private:
+  friend class ListControl;
+  friend class Form;
+  friend class Toolkit;
+  using StoredProperty<T>::store;
+};
+
+template <class T>
+class Property final : public StoredProperty<T> {
+ public:
+  Property(Control& owner, PropertyId id, T initial = T{}) : StoredProperty<T>(owner, id, std::move(initial)) {}
 
   Property& operator=(const T& value) {
     write(value);
@@ -91,35 +129,32 @@ class Property final : public PropertyBase {
   // A write from code: the control's check first (it may throw), then, if the value differs, the
   // new value, the view's notice and the control's reaction (which may run an event handler).
   void write(const T& value) {
+    if (!writable_) refuse_property_write(*this);
     if (check_) check_(value);
-    if (value == value_) return;
+    if (value == this->get()) return;
     store(value);
     if (react_) react_();
   }
 
-  // The control's own upkeep: a new value and the view's notice, no check and no reaction.
-  void store(const T& value) {
-    if (value == value_) return;
-    value_ = value;
-    tell_view();
-  }
-
-  void set_initial(const T& value) { value_ = value; }
+  using StoredProperty<T>::store;
 
   void check_writes_with(std::function<void(const T&)> check) { check_ = std::move(check); }
   void react_to_changes_with(std::function<void()> react) { react_ = std::move(react); }
 
-  std::string format() const override { return format_value(value_); }
-  void write_text(std::string_view text) override {
-    T parsed{};
-    parse_value(text, parsed);
-    write(parsed);
+  bool writable() const override { return writable_; }
+  // For a property that a kind shares with the others but keeps to itself (a window's Visible,
+  // which only the toolkit changes).
+  void refuse_writes() { writable_ = false; }
+  void write_value(const PropertyValue& value) override {
+    const T* typed = std::get_if<T>(&value);
+    if (typed == nullptr) refuse_property_write(*this);
+    write(*typed);
   }
 
  private:
-  T value_;
   std::function<void(const T&)> check_;
   std::function<void()> react_;
+  bool writable_ = true;
 };
 
 }  // namespace tarvex

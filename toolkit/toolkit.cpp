@@ -26,7 +26,6 @@ void Toolkit::Load(Form& window) {
   if (window.loaded_) return;
   window.loaded_ = true;
   loaded_.push_back(&window);
-  if (start_up_ == nullptr) start_up_ = &window;
   platform_.window_loaded(window);
   window.Form_Load();
 }
@@ -36,6 +35,7 @@ void Toolkit::Show(Form& window) { show(window, nullptr, false); }
 // The owner takes no input until the window is gone: only the last window shown is active.
 void Toolkit::ShowModal(Form& window, Form& owner) {
   show(window, &owner, true);
+  deliver_changes();
   if (window.loaded_) platform_.run_modal(window);
 }
 
@@ -55,6 +55,7 @@ void Toolkit::Unload(Form& window) {
   window.focused_ = nullptr;
   erase(loaded_, &window);
   erase(shown_, &window);
+  drop_changes_of(window, true);
   platform_.window_unloaded(window);
 }
 
@@ -62,12 +63,13 @@ void Toolkit::forget(Form& window) {
   if (window.loaded_) platform_.window_destroyed(window);
   erase(loaded_, &window);
   erase(shown_, &window);
-  if (start_up_ == &window) start_up_ = nullptr;
+  drop_changes_of(window, false);
 }
 
 Form* Toolkit::active_window() const { return shown_.empty() ? nullptr : shown_.back(); }
 
 void Toolkit::MsgBox(const Text& prompt, int buttons, const Text& caption) {
+  deliver_changes();
   platform_.message_box(caption.empty() ? Text(kProgram.title) : caption, prompt, buttons);
 }
 
@@ -83,7 +85,57 @@ void Toolkit::move_focus(Control& to) {
   Control::raise(to.GotFocus);
 }
 
+void Toolkit::note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget) {
+  if (dispatching_ == 0) {
+    if (PropertyObserver* view = window.observer()) view->property_changed({control, property, made_in_widget});
+    return;
+  }
+  if (property.pending_ >= 0) {
+    // The widget holds the user's edit only if every change of this dispatch was made there.
+    held_[static_cast<std::size_t>(property.pending_)].made_in_widget &= made_in_widget;
+    return;
+  }
+  property.pending_ = static_cast<int>(held_.size());
+  held_.push_back({&window, &control, &property, made_in_widget});
+}
+
+void Toolkit::deliver_changes() {
+  if (held_.empty()) return;
+  std::vector<HeldChange> changes;
+  changes.swap(held_);
+  for (const HeldChange& change : changes) change.property->pending_ = -1;
+  for (const HeldChange& change : changes) {
+    if (change.property->same_as_noted()) continue;
+    if (PropertyObserver* view = change.window->observer()) {
+      view->property_changed({*change.control, *change.property, change.made_in_widget});
+    }
+  }
+}
+
+// A window that is being destroyed has lost its controls already: its records are not touched.
+void Toolkit::drop_changes_of(const Form& window, bool records_alive) {
+  std::vector<HeldChange> kept;
+  for (const HeldChange& change : held_) {
+    if (change.window == &window) {
+      if (records_alive) change.property->pending_ = -1;
+    } else {
+      change.property->pending_ = static_cast<int>(kept.size());
+      kept.push_back(change);
+    }
+  }
+  held_.swap(kept);
+}
+
 std::optional<Text> Toolkit::dispatch(const std::function<void()>& event) {
+  // Every dispatch hands on what it changed as it ends, also one run by a modal window's input.
+  struct Dispatching {
+    Toolkit& toolkit;
+    explicit Dispatching(Toolkit& t) : toolkit(t) { ++toolkit.dispatching_; }
+    ~Dispatching() {
+      --toolkit.dispatching_;
+      toolkit.deliver_changes();
+    }
+  } dispatching(*this);
   Text words;
   try {
     event();

@@ -26,7 +26,7 @@ class Toolkit {
   Platform& platform() { return platform_; }
 
   // --- Windows ---
-  // Runs the window's Form_Load. The first window loaded is the start-up window.
+  // Runs the window's Form_Load.
   void Load(Form& window);
   // Shows the window and gives the focus to the first stop of its tab order.
   void Show(Form& window);
@@ -35,7 +35,6 @@ class Toolkit {
   void Unload(Form& window);
   // Drops a window from the toolkit's lists without unloading it (it is being destroyed).
   void forget(Form& window);
-  bool is_start_up_window(const Form& window) const { return &window == start_up_; }
 
   // The window that takes the user's input: the last one shown that is still loaded.
   Form* active_window() const;
@@ -54,17 +53,32 @@ class Toolkit {
   void move_focus(Control& to);
 
   // Runs one user event. Whatever escapes its handlers is reported in a message box, and the window
-  // goes on taking input: nothing that a handler throws ends the program. Returns the words the user
-  // was given when the event failed (the program's start needs them when its window never came up).
+  // goes on taking input: nothing that a handler throws ends the program. The properties it changed
+  // reach the views when it ends (see PropertyObserver). Returns the words the user was given when
+  // the event failed (the program's start needs them when its window never came up).
   std::optional<Text> dispatch(const std::function<void()>& event);
+
+  // A property of a shown window has changed: held for its view while a dispatch runs, else told at once.
+  void note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget);
+  // Hands the changes held so far to the views, as the dispatch ends or before a modal wait.
+  void deliver_changes();
 
  private:
   void show(Form& window, Form* owner, bool modal);
+  void drop_changes_of(const Form& window, bool records_alive);
+
+  struct HeldChange {
+    Form* window;
+    Control* control;
+    PropertyBase* property;
+    bool made_in_widget;
+  };
 
   Platform& platform_;
   std::vector<Form*> loaded_;
   std::vector<Form*> shown_;  // in the order shown; the last is active
-  const Form* start_up_ = nullptr;
+  int dispatching_ = 0;
+  std::vector<HeldChange> held_;
 };
 
 // The words for a user of an error that no handler caught.

@@ -1,6 +1,7 @@
 #include "toolkit/user_input.h"
 
 #include <algorithm>
+#include <variant>
 #include <vector>
 
 namespace tarvex {
@@ -52,12 +53,8 @@ CommandButton* button_where(const Form& window, bool CommandButton::*flag) {
   return nullptr;
 }
 
-bool is_list(const Control& c) { return c.kind() == ControlKind::ComboBox || c.kind() == ControlKind::ListBox; }
-
-bool is_pressable_kind(const Control& c) {
-  return c.kind() == ControlKind::CommandButton || c.kind() == ControlKind::CheckBox ||
-         c.kind() == ControlKind::OptionButton;
-}
+bool is_list(const Control& c) { return traits_of(c.kind()).list; }
+bool is_pressable_kind(const Control& c) { return traits_of(c.kind()).pressable; }
 
 UpDown* spin_control_of(const Control& buddy) {
   for (Control* c : buddy.form().controls()) {
@@ -85,11 +82,16 @@ Control* access_key_owner(const Form& window, char16_t letter) {
 
 }  // namespace
 
-UserInput::Refusal UserInput::check_reachable(const Control& control) const {
-  const Form& window = control.form();
+UserInput::Refusal UserInput::takes_input(const Form& window) const {
   const Form* active = toolkit_.active_window();
   if (!window.is_loaded()) return window.name() + " is not loaded";
+  if (active == nullptr) return window.name() + " is not shown";
   if (&window != active) return window.name() + " takes no input while " + active->name() + " is open";
+  return std::nullopt;
+}
+
+UserInput::Refusal UserInput::reachable(const Control& control) const {
+  if (auto refusal = takes_input(control.form())) return refusal;
   for (const Control* c = &control; c != nullptr;
        c = c->kind() == ControlKind::Menu ? static_cast<const Menu*>(c)->parent : nullptr) {
     if (!c->Visible) return c->name() + " is not visible";
@@ -98,71 +100,74 @@ UserInput::Refusal UserInput::check_reachable(const Control& control) const {
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::check_editable(const Control& control) const {
-  if (auto refusal = check_reachable(control)) return refusal;
+UserInput::Refusal UserInput::editable(const Control& control) const {
+  if (auto refusal = reachable(control)) return refusal;
   if (control.kind() != ControlKind::TextBox) return control.name() + " takes no typing";
   if (static_cast<const TextBox&>(control).read_only) return control.name() + " is read-only";
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::check_type(const Control& control) const { return check_editable(control); }
-
-UserInput::Refusal UserInput::type(Control& control, const Text& text) {
-  if (auto refusal = check_type(control)) return refusal;
-  auto& box = static_cast<TextBox&>(control);
-  toolkit_.dispatch([&] {
-    toolkit_.move_focus(box);
-    box.Text = text;
-    box.SelStart = Len(text);
-    box.SelLength = 0;
-  });
-  return std::nullopt;
+UserInput::Refusal UserInput::refusal(const UserAction& action) const {
+  return std::visit([this](const auto& a) { return refusal_of(a); }, action);
 }
 
-UserInput::Refusal UserInput::edit(Control& control, const Text& text, Long sel_start, Long sel_length) {
-  if (auto refusal = check_editable(control)) return refusal;
-  auto& box = static_cast<TextBox&>(control);
-  toolkit_.dispatch([&] {
-    Form::EditInWidget own_edit(box.form(), box);
-    box.Text = text;
-    box.SelStart = std::clamp<Long>(sel_start, 0, Len(text));
-    box.SelLength = std::clamp<Long>(sel_length, 0, Len(text) - box.SelStart);
-  });
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::select(Control& control, Long sel_start, Long sel_length) {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (control.kind() != ControlKind::TextBox) return control.name() + " has no text to select";
-  auto& box = static_cast<TextBox&>(control);
-  toolkit_.dispatch([&] {
-    Form::EditInWidget own_edit(box.form(), box);
-    box.SelStart = std::clamp<Long>(sel_start, 0, Len(box.Text));
-    box.SelLength = std::clamp<Long>(sel_length, 0, Len(box.Text) - box.SelStart);
-  });
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::check_focus(const Control& control) const {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (!control.takes_focus()) return control.name() + " does not take the focus";
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::focus(Control& control) {
-  if (auto refusal = check_focus(control)) return refusal;
-  toolkit_.dispatch([&] { toolkit_.move_focus(control); });
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::focus_moved_by_view(Control& control) {
-  if (auto refusal = check_focus(control)) {
-    if (Form* active = toolkit_.active_window()) toolkit_.platform().focus_moved(*active, active->focused());
-    return refusal;
+UserInput::Refusal UserInput::perform(const UserAction& action) {
+  if (auto refused = refusal(action)) {
+    // The view has moved the focus already: it is told where the focus stays.
+    const auto* focus = std::get_if<action::Focus>(&action);
+    if (focus && focus->moved_by_view) {
+      if (Form* active = toolkit_.active_window()) toolkit_.platform().focus_moved(*active, active->focused());
+    }
+    return refused;
   }
-  toolkit_.dispatch([&] { toolkit_.move_focus(control); });
+  toolkit_.dispatch([&] { std::visit([this](const auto& a) { carry_out(a); }, action); });
   return std::nullopt;
 }
+
+// --- Typing and the caret ---
+
+UserInput::Refusal UserInput::refusal_of(const action::Type& a) const { return editable(a.control); }
+
+void UserInput::carry_out(const action::Type& a) {
+  auto& box = static_cast<TextBox&>(a.control);
+  toolkit_.move_focus(box);
+  box.Text = a.text;
+  box.SelStart = Len(a.text);
+  box.SelLength = 0;
+}
+
+UserInput::Refusal UserInput::refusal_of(const action::Edit& a) const { return editable(a.control); }
+
+void UserInput::carry_out(const action::Edit& a) {
+  auto& box = static_cast<TextBox&>(a.control);
+  Form::EditInWidget own_edit(box.form(), box);
+  box.Text = a.text;
+  box.SelStart = std::clamp<Long>(a.sel_start, 0, Len(a.text));
+  box.SelLength = std::clamp<Long>(a.sel_length, 0, Len(a.text) - box.SelStart);
+}
+
+UserInput::Refusal UserInput::refusal_of(const action::Select& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (a.control.kind() != ControlKind::TextBox) return a.control.name() + " has no text to select";
+  return std::nullopt;
+}
+
+void UserInput::carry_out(const action::Select& a) {
+  auto& box = static_cast<TextBox&>(a.control);
+  Form::EditInWidget own_edit(box.form(), box);
+  box.SelStart = std::clamp<Long>(a.sel_start, 0, Len(box.Text));
+  box.SelLength = std::clamp<Long>(a.sel_length, 0, Len(box.Text) - box.SelStart);
+}
+
+// --- Focus, clicks and picks ---
+
+UserInput::Refusal UserInput::refusal_of(const action::Focus& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (!a.control.takes_focus()) return a.control.name() + " does not take the focus";
+  return std::nullopt;
+}
+
+void UserInput::carry_out(const action::Focus& a) { toolkit_.move_focus(a.control); }
 
 void UserInput::press(Control& control) {
   switch (control.kind()) {
@@ -185,74 +190,52 @@ void UserInput::press(Control& control) {
   }
 }
 
-UserInput::Refusal UserInput::check_click(const Control& control) const {
-  if (auto refusal = check_reachable(control)) return refusal;
-  switch (control.kind()) {
-    case ControlKind::Menu: {
-      const auto& menu = static_cast<const Menu&>(control);
-      if (menu.is_title()) return control.name() + " only opens its menu: click one of its items";
-      if (menu.is_separator()) return control.name() + " is a separator";
-      return std::nullopt;
-    }
-    case ControlKind::CommandButton:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-    case ControlKind::Image:
-    case ControlKind::Label:
-    case ControlKind::TextBox:
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox:
-      return std::nullopt;
-    default:
-      return control.name() + " cannot be clicked";
+UserInput::Refusal UserInput::refusal_of(const action::Click& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (!traits_of(a.control.kind()).clickable) return a.control.name() + " cannot be clicked";
+  if (a.control.kind() == ControlKind::Menu) {
+    const auto& menu = static_cast<const Menu&>(a.control);
+    if (menu.is_title()) return a.control.name() + " only opens its menu: click one of its items";
+    if (menu.is_separator()) return a.control.name() + " is a separator";
   }
+  return std::nullopt;
 }
 
-UserInput::Refusal UserInput::click(Control& control) {
-  if (auto refusal = check_click(control)) return refusal;
-  if (is_pressable_kind(control)) {
-    toolkit_.dispatch([&] { press(control); });
-  } else if (control.takes_focus()) {
-    toolkit_.dispatch([&] { toolkit_.move_focus(control); });
+void UserInput::carry_out(const action::Click& a) {
+  if (is_pressable_kind(a.control)) {
+    press(a.control);
+  } else if (a.control.takes_focus()) {
+    toolkit_.move_focus(a.control);
   } else {
-    toolkit_.dispatch([&] { Control::raise(control.Click); });
+    Control::raise(a.control.Click);
   }
+}
+
+UserInput::Refusal UserInput::refusal_of(const action::Pick& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (!is_list(a.control)) return a.control.name() + " is not a list";
+  const auto& list = static_cast<const ListControl&>(a.control);
+  if (a.index < 0 || a.index >= list.ListCount) return a.control.name() + " has no item " + std::to_string(a.index);
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::check_pick(const Control& control, long index) const {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (!is_list(control)) return control.name() + " is not a list";
-  const auto& list = static_cast<const ListControl&>(control);
-  if (index < 0 || index >= list.ListCount) return control.name() + " has no item " + std::to_string(index);
+void UserInput::carry_out(const action::Pick& a) {
+  auto& list = static_cast<ListControl&>(a.control);
+  toolkit_.move_focus(list);
+  if (list.ListIndex == a.index) {
+    Control::raise(list.Click);
+  } else {
+    list.ListIndex = static_cast<Integer>(a.index);
+  }
+}
+
+UserInput::Refusal UserInput::refusal_of(const action::Spin& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (a.control.kind() != ControlKind::UpDown) return a.control.name() + " has no arrows";
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::pick(Control& control, long index) {
-  if (auto refusal = check_pick(control, index)) return refusal;
-  auto& list = static_cast<ListControl&>(control);
-  toolkit_.dispatch([&] {
-    toolkit_.move_focus(list);
-    if (list.ListIndex == index) {
-      Control::raise(list.Click);
-    } else {
-      list.ListIndex = static_cast<Integer>(index);
-    }
-  });
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::check_spin(const Control& control) const {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (control.kind() != ControlKind::UpDown) return control.name() + " has no arrows";
-  return std::nullopt;
-}
-
-UserInput::Refusal UserInput::spin(Control& control, int direction) {
-  if (auto refusal = check_spin(control)) return refusal;
-  toolkit_.dispatch([&] { static_cast<UpDown&>(control).step(direction); });
-  return std::nullopt;
-}
+void UserInput::carry_out(const action::Spin& a) { static_cast<UpDown&>(a.control).step(a.direction); }
 
 // Moves the selection by delta items, stopping at the first and the last; from no selection, a step
 // down selects the first item.
@@ -263,12 +246,15 @@ void UserInput::step_list(ListControl& list, int delta) {
   if (to != list.ListIndex) list.ListIndex = static_cast<Integer>(to);
 }
 
-UserInput::Refusal UserInput::wheel(Control& control, int notches_up) {
-  if (auto refusal = check_reachable(control)) return refusal;
-  if (!is_list(control)) return control.name() + " is not a list";
-  toolkit_.dispatch([&] { step_list(static_cast<ListControl&>(control), -notches_up); });
+UserInput::Refusal UserInput::refusal_of(const action::Wheel& a) const {
+  if (auto refusal = reachable(a.control)) return refusal;
+  if (!is_list(a.control)) return a.control.name() + " is not a list";
   return std::nullopt;
 }
+
+void UserInput::carry_out(const action::Wheel& a) { step_list(static_cast<ListControl&>(a.control), -a.notches_up); }
+
+// --- Keys ---
 
 void UserInput::tab(int direction) {
   Form& window = *toolkit_.active_window();
@@ -332,77 +318,68 @@ Control* UserInput::key_target(KeyPress press_of) const {
 
 bool UserInput::takes_key(KeyPress press_of) const { return key_target(press_of) != nullptr; }
 
-UserInput::Refusal UserInput::check_key(KeyPress press_of) const {
+UserInput::Refusal UserInput::refusal_of(const action::Key& a) const {
   Form* window = toolkit_.active_window();
   if (window == nullptr) return std::string("no window is open");
-  if (press_of.name == KeyName::Alt) {
-    Control* owner = access_key_owner(*window, press_of.letter);
+  if (a.press.name == KeyName::Alt) {
+    Control* owner = access_key_owner(*window, a.press.letter);
     if (owner && owner->kind() == ControlKind::Menu) {
-      return "Alt+" + std::string(1, static_cast<char>(upper(press_of.letter))) + " opens the menu " +
+      return "Alt+" + std::string(1, static_cast<char>(upper(a.press.letter))) + " opens the menu " +
              owner->name() + ": click one of its items";
     }
   }
   return std::nullopt;
 }
 
-UserInput::Refusal UserInput::key(KeyPress press_of) {
-  if (auto refusal = check_key(press_of)) return refusal;
-  Control* target = key_target(press_of);
-  if (target == nullptr) return std::nullopt;
-  toolkit_.dispatch([&] {
-    switch (press_of.name) {
-      case KeyName::Tab:
-        tab(+1);
-        break;
-      case KeyName::ShiftTab:
-        tab(-1);
-        break;
-      case KeyName::Enter: {
-        // Enter in a text box presses its button and leaves the focus in the box, for the next
-        // value to be typed over.
-        const Control* focused = toolkit_.active_window()->focused();
-        if (focused != nullptr && focused->kind() == ControlKind::TextBox) {
-          Control::raise(target->Click);
-        } else {
-          press(*target);
-        }
-        break;
+// A key that the window does not take where the focus is does nothing here: it is the widget's.
+void UserInput::carry_out(const action::Key& a) {
+  Control* target = key_target(a.press);
+  if (target == nullptr) return;
+  switch (a.press.name) {
+    case KeyName::Tab:
+      tab(+1);
+      break;
+    case KeyName::ShiftTab:
+      tab(-1);
+      break;
+    case KeyName::Enter: {
+      // Enter in a text box presses its button and leaves the focus in the box, for the next
+      // value to be typed over.
+      const Control* focused = toolkit_.active_window()->focused();
+      if (focused != nullptr && focused->kind() == ControlKind::TextBox) {
+        Control::raise(target->Click);
+      } else {
+        press(*target);
       }
-      case KeyName::Up:
-      case KeyName::Down:
-      case KeyName::Left:
-      case KeyName::Right: {
-        // In a pair of option buttons an arrow selects the button it moves to.
-        if (target->kind() == ControlKind::OptionButton) {
-          press(*target);
-          break;
-        }
-        const int up = press_of.name == KeyName::Up ? 1 : -1;
-        if (target->kind() == ControlKind::UpDown) {
-          static_cast<UpDown*>(target)->step(up);
-        } else {
-          step_list(*static_cast<ListControl*>(target), -up);
-        }
-        break;
-      }
-      default:
+      break;
+    }
+    case KeyName::Up:
+    case KeyName::Down:
+    case KeyName::Left:
+    case KeyName::Right: {
+      // In a pair of option buttons an arrow selects the button it moves to.
+      if (target->kind() == ControlKind::OptionButton) {
         press(*target);
         break;
+      }
+      const int up = a.press.name == KeyName::Up ? 1 : -1;
+      if (target->kind() == ControlKind::UpDown) {
+        static_cast<UpDown*>(target)->step(up);
+      } else {
+        step_list(*static_cast<ListControl*>(target), -up);
+      }
+      break;
     }
-  });
-  return std::nullopt;
+    default:
+      press(*target);
+      break;
+  }
 }
 
-UserInput::Refusal UserInput::check_close() const {
-  if (toolkit_.active_window() == nullptr) return std::string("no window is open");
-  return std::nullopt;
-}
+// --- The close box ---
 
-UserInput::Refusal UserInput::close() {
-  if (auto refusal = check_close()) return refusal;
-  Form* window = toolkit_.active_window();
-  toolkit_.dispatch([&] { toolkit_.Unload(*window); });
-  return std::nullopt;
-}
+UserInput::Refusal UserInput::refusal_of(const action::Close& a) const { return takes_input(a.window); }
+
+void UserInput::carry_out(const action::Close& a) { toolkit_.Unload(a.window); }
 
 }  // namespace tarvex

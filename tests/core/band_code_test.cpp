@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <set>
 
+#include "core/number_text.h"
 #include "core/standard_values.h"
 #include "tests/core/expect_error.h"
 
@@ -64,19 +66,25 @@ TEST(BandSplit, FractionsInTheUsersNotationAreNotEncodable) {
   EXPECT_FALSE(band_split(u"4,7").encodable);
 }
 
-// Every item of every list paints its own colour.
-TEST(BandColors, EveryDigitAndEveryToleranceHasItsColour) {
-  const std::uint32_t digit_colours[] = {0x000000, 0x004080, 0x0000FF, 0x0080FF, 0x00FFFF,
-                                         0x008000, 0xFF0000, 0xFF00FF, 0xC0C0C0, 0xFFFFFF};
-  for (std::size_t digit = 0; digit < kDigitItems.size(); ++digit) {
-    EXPECT_EQ(Get_color(static_cast<Long>(digit)), color_bgr(digit_colours[digit])) << "digit " << digit;
-  }
+// Each digit paints a colour of its own, from black for 0 to white for 9, and a number outside the
+// digits paints black; each tolerance item paints a colour of its own, the gold one gold.
+TEST(BandColors, EachItemPaintsAColourOfItsOwn) {
+  std::set<std::uint32_t> digit_colours;
+  for (Long digit = 0; digit <= 9; ++digit) digit_colours.insert(bgr_of(Get_color(digit)));
+  EXPECT_EQ(digit_colours.size(), 10u);
+  EXPECT_EQ(Get_color(0), kBlack);
+  EXPECT_EQ(Get_color(2), kRed);
+  EXPECT_EQ(Get_color(9), kWhite);
   for (Long outside : {-1, 10, 255}) EXPECT_EQ(Get_color(outside), kBlack) << outside;
-  const std::uint32_t tolerance_colours[] = {0x004080, 0x0000FF, 0x3AAEC2, 0xE0E0E0, 0x80C0FF};
-  for (std::size_t i = 0; i < kToleranceItems.size(); ++i) {
-    EXPECT_EQ(tolerance_color(kToleranceItems[i]), color_bgr(tolerance_colours[i])) << "tolerance item " << i;
+  std::set<std::uint32_t> tolerance_colours;
+  for (const auto& item : kToleranceItems) {
+    const auto colour = tolerance_color(item);
+    ASSERT_TRUE(colour.has_value());
+    tolerance_colours.insert(bgr_of(*colour));
   }
-  EXPECT_EQ(tolerance_color(u"gold"), std::nullopt);
+  EXPECT_EQ(tolerance_colours.size(), kToleranceItems.size());
+  EXPECT_EQ(tolerance_color(u"Gold 5%"), kGold);
+  EXPECT_EQ(tolerance_color(u"gold"), std::nullopt) << "only an item's own text";
   EXPECT_EQ(tolerance_color(u""), std::nullopt);
 }
 

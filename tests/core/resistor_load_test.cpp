@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/notation.h"
+#include "core/number_text.h"
 #include "core/standard_values.h"
 #include "core/variant.h"
 

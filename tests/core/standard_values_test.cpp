@@ -1,4 +1,5 @@
 #include "core/standard_values.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -29,20 +30,33 @@ TEST(StandardValues, EachDecadeIsTheFirstOneScaled) {
   }
 }
 
-TEST(NextStandardIndex, PartEdgeCases) {
+TEST(NextStandardIndex, RoundsUpToTheNextEntryOfTheTable) {
   const struct {
+    const char* rule;
     double x;
     double expected;
   } rows[] = {
-      {470, 470},  {471, 510}, {9, 9.1}, {10, 10}, {92, 100},    {911, 1000},
-      {4.05, 4.3}, {1, 1},     {0, 1},   {-25, 1}, {5100, 5100},
+      {"an entry is its own answer", 470, 470},
+      {"just above an entry gives the next", 471, 510},
+      {"below ten the entries have a fraction", 9, 9.1},
+      {"a decade's first entry is its own answer", 10, 10},
+      {"the answer may lie in the next decade", 92, 100},
+      {"and in the next but one", 911, 1000},
+      {"a fraction rounds up to a fraction", 4.05, 4.3},
+      {"the smallest entry is its own answer", 1, 1},
+      {"zero gives the smallest entry", 0, 1},
+      {"a negative value gives the smallest entry", -25, 1},
+      {"the largest entry is its own answer", 5100, 5100},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.x);
+    SCOPED_TRACE(row.rule);
     const auto index = next_standard_index(row.x);
     ASSERT_TRUE(index.has_value());
     EXPECT_EQ(Val(kStandardValues[*index]), row.expected);
   }
+}
+
+TEST(NextStandardIndex, NothingAboveTheLargestEntryOrForANonNumber) {
   EXPECT_FALSE(next_standard_index(5101));
   EXPECT_FALSE(next_standard_index(1e6));
   EXPECT_FALSE(next_standard_index(std::numeric_limits<double>::infinity()));

@@ -1,4 +1,5 @@
 #include "core/variant.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,9 @@
 
 #include <string>
 
-#include "main_window/frm_main.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/shown_main_window.h"
 #include "tests/windows/window_rules.h"
-#include "toolkit/headless/headless_platform.h"
-#include "toolkit/toolkit.h"
-#include "toolkit/user_input.h"
 
 namespace tarvex {
 namespace {
@@ -26,38 +23,34 @@ void check_window(const frmMain& window) {
   if (!rules.broken().empty()) fail("main window", rules.broken().front());
 }
 
-class Session {
+class Session : ShownMainWindow {
  public:
-  explicit Session(FuzzedDataProvider& data) : data_(data) {
-    platform_.pump = [this] { return act(); };
-    toolkit_.Load(window_);
-    toolkit_.Show(window_);
-  }
+  explicit Session(FuzzedDataProvider& data) : data_(data) { platform.pump = [this] { return act(); }; }
 
   void run() {
     while (act()) {
     }
-    if (!toolkit_.running()) return;
-    if (toolkit_.active_window() != &window_) input_.close();
+    if (!toolkit.running()) return;
+    if (toolkit.active_window() != &window) input.perform(action::Close{*toolkit.active_window()});
     good_compute();
   }
 
  private:
   // One action on the active window; false once the input is used up or the program has ended.
   bool act() {
-    if (data_.remaining_bytes() == 0 || !toolkit_.running()) return false;
-    Form& active = *toolkit_.active_window();
+    if (data_.remaining_bytes() == 0 || !toolkit.running()) return false;
+    Form& active = *toolkit.active_window();
     bool may_end = false;
     try {
       may_end = one_action(active);
     } catch (...) {
       fail("main window", "an error escaped the toolkit");
     }
-    if (!toolkit_.running()) {
+    if (!toolkit.running()) {
       expect(may_end, "only Exit or the main window's close box ends the program");
       return false;
     }
-    check_window(window_);
+    check_window(window);
     return true;
   }
 
@@ -71,37 +64,37 @@ class Session {
     switch (data_.ConsumeIntegralInRange(0, 8)) {
       case 0: {
         Control& box = any_control(active);
-        input_.type(box, any_text(data_));
+        input.perform(action::Type{box, any_text(data_)});
         return false;
       }
-      case 1: input_.focus(any_control(active)); return false;
+      case 1: input.perform(action::Focus{any_control(active)}); return false;
       case 2: {
         Control& control = any_control(active);
-        input_.click(control);
-        return &control == &window_.mnu_exit;
+        input.perform(action::Click{control});
+        return &control == &window.mnu_exit;
       }
       case 3: {
         ListControl& list = any_list();
-        input_.pick(list, data_.ConsumeIntegralInRange(-1, 12));
+        input.perform(action::Pick{list, data_.ConsumeIntegralInRange(-1, 12)});
         return false;
       }
-      case 4: input_.spin(window_.UpDown1, data_.ConsumeBool() ? +1 : -1); return false;
-      case 5: input_.key(any_key()); return false;
+      case 4: input.perform(action::Spin{window.UpDown1, data_.ConsumeBool() ? +1 : -1}); return false;
+      case 5: input.perform(action::Key{any_key()}); return false;
       case 6: {
-        const bool main_window = &active == &window_;
-        input_.close();
+        const bool main_window = &active == &window;
+        input.perform(action::Close{*toolkit.active_window()});
         return main_window;
       }
-      case 7: input_.click(window_.btn_compute); return false;
+      case 7: input.perform(action::Click{window.btn_compute}); return false;
       default:
-        if (&active == &window_) toolkit_.dispatch([&] { write_from_code(); });
+        if (&active == &window) toolkit.dispatch([&] { write_from_code(); });
         return false;
     }
   }
 
   ListControl& any_list() {
-    ListControl* lists[] = {&window_.cmb_band1, &window_.cmb_band2, &window_.cmb_band5, &window_.cmb_band3,
-                            &window_.cmb_tolerance};
+    ListControl* lists[] = {&window.cmb_band1, &window.cmb_band2, &window.cmb_band5, &window.cmb_band3,
+                            &window.cmb_tolerance};
     return *lists[data_.ConsumeIntegralInRange<std::size_t>(0, std::size(lists) - 1)];
   }
 
@@ -119,7 +112,7 @@ class Session {
   void write_from_code() {
     switch (data_.ConsumeIntegralInRange(0, 5)) {
       case 0: {
-        TextBox* boxes[] = {&window_.txt_supply_v, &window_.txt_led_v, &window_.txt_led_a, &window_.txt_leds};
+        TextBox* boxes[] = {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a, &window.txt_leds};
         boxes[data_.ConsumeIntegralInRange<std::size_t>(0, 3)]->Text = any_text(data_);
         break;
       }
@@ -128,31 +121,27 @@ class Session {
         list.ListIndex = static_cast<Integer>(data_.ConsumeIntegralInRange<int>(-1, list.ListCount - 1));
         break;
       }
-      case 2: window_.chk_5band.Value = static_cast<Integer>(data_.ConsumeIntegralInRange(0, 2)); break;
-      case 3: (data_.ConsumeBool() ? window_.op_ma : window_.op_a).Value = true; break;
-      case 4: window_.UpDown1.Value = data_.ConsumeIntegralInRange<Long>(window_.UpDown1.Min, window_.UpDown1.Max); break;
-      default: window_.txt_leds.Text = any_text(data_); break;
+      case 2: window.chk_5band.Value = static_cast<Integer>(data_.ConsumeIntegralInRange(0, 2)); break;
+      case 3: (data_.ConsumeBool() ? window.op_ma : window.op_a).Value = true; break;
+      case 4: window.UpDown1.Value = data_.ConsumeIntegralInRange<Long>(window.UpDown1.Min, window.UpDown1.Max); break;
+      default: window.txt_leds.Text = any_text(data_); break;
     }
   }
 
   // 12 V, 2 V and 20 mA, after one step of the arrows to bring the count back to a good one.
   void good_compute() {
-    input_.spin(window_.UpDown1, +1);
-    input_.type(window_.txt_supply_v, u"12");
-    input_.type(window_.txt_led_v, u"2");
-    input_.type(window_.txt_led_a, u"20");
-    input_.click(window_.op_ma);
-    input_.click(window_.btn_compute);
-    expect(window_.txt_resistor_val.Text.get() == u"500", "a good Compute gives 500, not " + narrow(window_.txt_resistor_val.Text));
-    expect(window_.txt_standard_val.Text.get() == u"510", "a good Compute gives the standard value 510");
-    check_window(window_);
+    input.perform(action::Spin{window.UpDown1, +1});
+    input.perform(action::Type{window.txt_supply_v, u"12"});
+    input.perform(action::Type{window.txt_led_v, u"2"});
+    input.perform(action::Type{window.txt_led_a, u"20"});
+    input.perform(action::Click{window.op_ma});
+    input.perform(action::Click{window.btn_compute});
+    expect(window.txt_resistor_val.Text.get() == u"500", "a good Compute gives 500, not " + narrow(window.txt_resistor_val.Text));
+    expect(window.txt_standard_val.Text.get() == u"510", "a good Compute gives the standard value 510");
+    check_window(window);
   }
 
   FuzzedDataProvider& data_;
-  HeadlessPlatform platform_;
-  Toolkit toolkit_{platform_};
-  UserInput input_{toolkit_};
-  frmMain window_{toolkit_};
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "core/number_text.h"
 #include "core/variant.h"
 #include "tests/fuzz/fuzz_support.h"
 

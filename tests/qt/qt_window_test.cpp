@@ -12,11 +12,22 @@
 #include <QSet>
 #include <QTest>
 #include <QToolTip>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
+#include <vector>
 #include <cstdlib>
 
 #include "about_window/frm_about.h"
+#include "app/tarvex_program.h"
+#include "core/notation.h"
+#include "core/number_text.h"
+#include "drive/property_text.h"
 #include "main_window/frm_main.h"
+#include "tests/support/shown_main_window.h"
+#include "tests/support/view_log.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/qt_platform.h"
@@ -27,23 +38,13 @@
 namespace tarvex {
 namespace {
 
-struct QtWindowTest : testing::Test {
-  QtWindowTest() {
-    platform.attach(input);
-    toolkit.Load(window);
-    toolkit.Show(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(view()));
-  }
+struct QtWindowTest : testing::Test, ShownMainWindowOn<qt::QtPlatform> {
+  QtWindowTest() { EXPECT_TRUE(QTest::qWaitForWindowActive(view())); }
   qt::FormView* view() const { return platform.view_of(window); }
   template <class Widget = QWidget>
   Widget* widget(const Control& control) const {
     return qobject_cast<Widget*>(platform.view_of(control.form())->widget_of(control));
   }
-
-  qt::QtPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
 };
 
 QRect twips_in_pixels(const Placed& c) {
@@ -98,7 +99,7 @@ TEST_F(QtWindowTest, GeometryOfTheAboutWindowFollowsTheTwipsAndItIsAModalDialogO
 
 TEST_F(QtWindowTest, EveryControlThatTakesTheFocusHasAnAccessibleName) {
   frmAbout about(toolkit);
-  toolkit.Load(about);
+  toolkit.Show(about);
   for (const Form* form : {static_cast<const Form*>(&window), static_cast<const Form*>(&about)}) {
     for (const Control* control : form->controls()) {
       if (!control->takes_focus() || !control->Visible) continue;
@@ -124,6 +125,7 @@ TEST_F(QtWindowTest, KeystrokesReachTheRecordAndTheCaretStaysWhereTheUserLeftIt)
   EXPECT_EQ(window.txt_led_a.Text.get(), u"250");
   EXPECT_EQ(window.txt_led_a.SelStart.get(), 2);
   EXPECT_EQ(edit->cursorPosition(), 2) << "the edit was not written back over the caret";
+  EXPECT_TRUE(edit->isUndoAvailable()) << "the edit was not written back, which would have emptied the undo";
   // A write by code does reach the widget, with the caret where the record puts it.
   window.txt_led_a.Text = u"30";
   EXPECT_EQ(edit->text(), QStringLiteral("30"));
@@ -151,6 +153,56 @@ TEST_F(QtWindowTest, TheCloseBoxAsksTheToolkitWhichEndsTheProgram) {
   EXPECT_FALSE(toolkit.running());
 }
 
+// The close box of the main window while the About window takes the input closes nothing; the About
+// window's own close box closes the About window, not the window under it.
+TEST_F(QtWindowTest, ACloseBoxClosesItsOwnWindowAndOnlyWhileThatWindowTakesInput) {
+  frmAbout about(toolkit);
+  toolkit.Show(about);
+  qt::FormView* about_view = platform.view_of(about);
+  ASSERT_NE(about_view, nullptr);
+  view()->close();
+  EXPECT_TRUE(window.is_loaded());
+  EXPECT_TRUE(about.is_loaded());
+  about_view->close();
+  EXPECT_FALSE(about.is_loaded());
+  EXPECT_TRUE(window.is_loaded());
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+// The modal window runs in an event loop of its own: the show returns once the user's OK has
+// unloaded it, and the window was drawn from its record (its Form_Load's caption) before the wait.
+TEST_F(QtWindowTest, AModalWindowTakesTheInputUntilItsOKUnloadsIt) {
+  frmAbout about(toolkit);
+  QString title_while_open;
+  bool main_took_input = true;
+  QTimer::singleShot(0, [&] {
+    qt::FormView* about_view = platform.view_of(about);
+    ASSERT_NE(about_view, nullptr);
+    title_while_open = about_view->windowTitle();
+    main_took_input = !input.perform(action::Click{window.btn_compute}).has_value();
+    QTest::mouseClick(about_view->widget_of(about.cmdOK), Qt::LeftButton);
+  });
+  toolkit.ShowModal(about, window);
+  EXPECT_FALSE(about.is_loaded());
+  EXPECT_EQ(title_while_open, QStringLiteral("About Tarvex"));
+  EXPECT_FALSE(main_took_input) << "the owner takes no input while the modal window is open";
+  EXPECT_EQ(toolkit.active_window(), &window);
+}
+
+// Started with a German locale (see the test's entry in CMakeLists.txt), the program reads the comma
+// as the decimal separator and the point as the grouping one from the system.
+TEST(SystemNotation, IsReadFromTheSystemAtStartUp) {
+  const char* locale = std::getenv("LC_ALL");
+  if (locale == nullptr || std::string(locale) != "de_DE.UTF-8") GTEST_SKIP() << "runs with LC_ALL=de_DE.UTF-8";
+  ScopedNotation restored({});
+  use_system_notation();
+  EXPECT_EQ(current_notation().decimal_separator, u',');
+  EXPECT_EQ(current_notation().grouping_separator, u'.');
+  EXPECT_EQ(current_notation().currency_symbol, u"€");
+  EXPECT_TRUE(IsNumeric(u"1.000,5"));
+  EXPECT_EQ(read_in_notation(u"1.000,5"), 1000.5);
+}
+
 TEST_F(QtWindowTest, TheMessageBoxIsModalWithTheCaptionThePromptAnOkButtonAndNoIcon) {
   bool seen = false;
   platform.message_box_shown = [&](QMessageBox& box) {
@@ -171,39 +223,46 @@ TEST_F(QtWindowTest, OnlyAWebAddressIsOpenedAndAnyOtherCommandIsReportedNotRun) 
   EXPECT_THROW(platform.start_program(u"rm -rf /", 2), std::runtime_error);
 }
 
-// Stands between the record and its view and counts what the record tells.
-struct CountingObserver : PropertyObserver {
-  explicit CountingObserver(PropertyObserver& view) : view(view) {}
-  void property_changed(const PropertyChange& change) override {
-    if (!is_windowed(change.control.kind())) {
-      // A painted control's tooltip is read when the pointer rests on it; nothing is drawn anew.
-      if (change.property.id() != PropertyId::ToolTipText) ++painted;
-    } else if (qt::shows_property(change.control.kind(), change.property.id())) {
-      ++windowed;
+// Every property of a window's controls as the driver prints it, by "control.Property".
+std::map<std::string, std::string> properties_of(const Form& form) {
+  std::map<std::string, std::string> values;
+  for (const Control* control : form.controls()) {
+    for (const PropertyBase* property : control->properties()) {
+      values[control->name() + "." + std::string(property->name())] = format_property(*property);
     }
-    view.property_changed(change);
   }
-  PropertyObserver& view;
-  long windowed = 0, painted = 0;
-};
+  return values;
+}
 
-TEST_F(QtWindowTest, OneComputeUpdatesEachChangedPropertyOnceAndRebuildsNothing) {
+// What one Compute of 12 V, 2 V and 20 mA hands to the view, from the button's clicked signal on:
+// one notice for each property of a shown control whose value differs afterwards, nothing for the
+// hidden standard-value list (which has no widget at all), and no widget built anew.
+TEST_F(QtWindowTest, OneComputeTellsTheViewOnceOfEachPropertyThatDiffersAfterwards) {
   window.txt_supply_v.Text = u"12";
   window.txt_led_v.Text = u"2";
+  input.perform(action::Focus{window.btn_compute});
   QHash<const Control*, QWidget*> widgets_before;
   for (const Control* control : window.controls()) widgets_before.insert(control, view()->widget_of(*control));
-  CountingObserver counter(*view());
-  window.set_observer(&counter);
-  const long updates_before = view()->widget_updates();
-  const long repaints_before = view()->control_repaints();
+  const auto before = properties_of(window);
+  ViewLog log(false, view());
+  window.set_observer(&log);
 
   QTest::mouseClick(widget(window.btn_compute), Qt::LeftButton);
   window.set_observer(view());
 
   ASSERT_EQ(window.txt_standard_val.Text.get(), u"510");
-  EXPECT_GT(counter.windowed, 0);
-  EXPECT_EQ(view()->widget_updates() - updates_before, counter.windowed);
-  EXPECT_EQ(view()->control_repaints() - repaints_before, counter.painted);
+  std::vector<std::string> differing;
+  for (const auto& [name, value] : properties_of(window)) {
+    const Control* control = window.find(name.substr(0, name.find('.')));
+    const bool shown = control->Visible || name.ends_with(".Visible");
+    if (value != before.at(name) && shown) differing.push_back(name);
+  }
+  std::vector<std::string> told = log.changes;
+  std::sort(told.begin(), told.end());
+  EXPECT_EQ(std::adjacent_find(told.begin(), told.end()), told.end()) << "a property was told twice";
+  EXPECT_EQ(told, differing);
+  EXPECT_GT(told.size(), 10u);
+  EXPECT_EQ(view()->widget_of(window.lst_standards), nullptr);
   for (const Control* control : window.controls()) {
     EXPECT_EQ(view()->widget_of(*control), widgets_before.value(control)) << control->name() << " was rebuilt";
   }

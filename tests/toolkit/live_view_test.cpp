@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/errors.h"
+#include "tests/support/view_log.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
@@ -15,14 +17,6 @@
 
 namespace tarvex {
 namespace {
-
-struct ViewLog : PropertyObserver {
-  std::vector<std::string> changes;
-  void property_changed(const PropertyChange& change) override {
-    changes.push_back(change.control.name() + "." + std::string(change.property.name()) +
-                      (change.made_in_widget ? " (in widget)" : ""));
-  }
-};
 
 // A headless platform that also notes what a view would be told about windows and focus.
 struct WatchedPlatform : HeadlessPlatform {
@@ -83,25 +77,18 @@ struct LiveViewTest : testing::Test {
 TEST_F(LiveViewTest, AKeystrokeEditKeepsTheCaretWhereTheUserLeftItAndIsMarkedAsTheUsers) {
   window.entry.Text = u"12";
   view.changes.clear();
-  ASSERT_FALSE(input.edit(window.entry, u"152", 2, 0));
+  ASSERT_FALSE(input.perform(action::Edit{window.entry, u"152", 2, 0}));
   EXPECT_EQ(window.entry.Text.get(), u"152");
   EXPECT_EQ(window.entry.SelStart.get(), 2);
   EXPECT_EQ(view.changes, (std::vector<std::string>{"entry.Text (in widget)", "entry.SelStart (in widget)"}));
   // A caret beyond the text is brought back within it; a write by code is never marked.
-  ASSERT_FALSE(input.select(window.entry, 9, 4));
+  ASSERT_FALSE(input.perform(action::Select{window.entry, 9, 4}));
   EXPECT_EQ(window.entry.SelStart.get(), 3);
   EXPECT_EQ(window.entry.SelLength.get(), 0);
   view.changes.clear();
   window.entry.Text = u"7";
   EXPECT_EQ(view.changes.front(), "entry.Text");
-  EXPECT_TRUE(input.edit(window.count, u"9", 1, 0)) << "a read-only box refuses typing";
-}
-
-TEST_F(LiveViewTest, OnlyTheToolkitShowsAndHidesAWindow) {
-  EXPECT_FALSE(window.Visible.writable());
-  EXPECT_THROW(window.Visible = false, Error);
-  EXPECT_TRUE(window.Visible);
-  EXPECT_EQ(toolkit.active_window(), &window);
+  EXPECT_TRUE(input.perform(action::Edit{window.count, u"9", 1, 0})) << "a read-only box refuses typing";
 }
 
 TEST_F(LiveViewTest, TheViewLearnsWhoOwnsAModalWindowAndOfARecordThatGoesWhileLoaded) {
@@ -124,85 +111,195 @@ TEST_F(LiveViewTest, TheViewLearnsWhoOwnsAModalWindowAndOfARecordThatGoesWhileLo
 }
 
 TEST_F(LiveViewTest, SpaceAndEnterPressOnlyAButtonThatCanBePressed) {
-  input.focus(window.compute);
+  input.perform(action::Focus{window.compute});
   EXPECT_TRUE(input.takes_key({KeyName::Space}));
-  input.key({KeyName::Space});
-  input.key({KeyName::Enter});
+  input.perform(action::Key{{KeyName::Space}});
+  input.perform(action::Key{{KeyName::Enter}});
   EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute"}));
   // A focused button that code has disabled or hidden leaves Enter to the default button.
   window.compute.Enabled = false;
-  input.key({KeyName::Enter});
+  input.perform(action::Key{{KeyName::Enter}});
   window.compute.Enabled = true;
   window.compute.Visible = false;
-  input.key({KeyName::Enter});
+  input.perform(action::Key{{KeyName::Enter}});
   EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute", "ok", "ok"}));
   EXPECT_EQ(window.focused(), &window.ok) << "a pressed button takes the focus";
-  input.focus(window.entry);
+  input.perform(action::Focus{window.entry});
   EXPECT_FALSE(input.takes_key({KeyName::Space})) << "a space in a text box is typed";
 }
 
 TEST_F(LiveViewTest, AccessKeysWorkWithEitherCaseAndAMenuTitleOpensItsMenu) {
-  input.key({KeyName::Alt, u'c'});
-  input.key({KeyName::Alt, u'C'});
+  input.perform(action::Key{{KeyName::Alt, u'c'}});
+  input.perform(action::Key{{KeyName::Alt, u'C'}});
   EXPECT_EQ(events, (std::vector<std::string>{"compute", "compute"}));
   EXPECT_EQ(window.focused(), &window.compute);
   EXPECT_FALSE(input.takes_key({KeyName::Alt, u'f'})) << "the menu bar opens the menu";
-  EXPECT_EQ(input.key({KeyName::Alt, u'f'}), "Alt+F opens the menu file: click one of its items");
-  EXPECT_FALSE(input.key({KeyName::Alt, u'x'})) << "an item's key works only in its open menu";
+  EXPECT_EQ(input.perform(action::Key{{KeyName::Alt, u'f'}}), "Alt+F opens the menu file: click one of its items");
+  EXPECT_FALSE(input.perform(action::Key{{KeyName::Alt, u'x'}})) << "an item's key works only in its open menu";
   window.compute.Enabled = false;
-  input.key({KeyName::Alt, u'c'});
+  input.perform(action::Key{{KeyName::Alt, u'c'}});
   EXPECT_EQ(events.size(), 2u) << "a disabled button's access key does nothing";
 }
 
 TEST_F(LiveViewTest, ArrowsAndTheWheelStepAListAndStopAtItsEnds) {
-  input.focus(window.list);
-  input.key({KeyName::Down});
-  input.key({KeyName::Down});
-  input.key({KeyName::Down});
-  input.key({KeyName::Down});
-  input.key({KeyName::Up});
+  input.perform(action::Focus{window.list});
+  input.perform(action::Key{{KeyName::Down}});
+  input.perform(action::Key{{KeyName::Down}});
+  input.perform(action::Key{{KeyName::Down}});
+  input.perform(action::Key{{KeyName::Down}});
+  input.perform(action::Key{{KeyName::Up}});
   EXPECT_EQ(events, (std::vector<std::string>{"list 0", "list 1", "list 2", "list 1"}));
-  input.wheel(window.list, 5);
+  input.perform(action::Wheel{window.list, 5});
   EXPECT_EQ(window.list.ListIndex.get(), 0);
-  input.wheel(window.list, -1);
+  input.perform(action::Wheel{window.list, -1});
   EXPECT_EQ(window.list.ListIndex.get(), 1);
 }
 
 TEST_F(LiveViewTest, ArrowsInTheSpinControlsBoxStepItWithinItsBounds) {
-  input.focus(window.count);
-  input.key({KeyName::Up});
-  input.key({KeyName::Up});
+  input.perform(action::Focus{window.count});
+  input.perform(action::Key{{KeyName::Up}});
+  input.perform(action::Key{{KeyName::Up}});
   EXPECT_EQ(window.count.Text.get(), u"3");
-  input.key({KeyName::Down});
+  input.perform(action::Key{{KeyName::Down}});
   EXPECT_EQ(window.count.Text.get(), u"2");
   window.spin.Enabled = false;
   EXPECT_FALSE(input.takes_key({KeyName::Up}));
 }
 
 TEST_F(LiveViewTest, ADisabledLabelTakesNoClick) {
-  input.click(window.label);
+  input.perform(action::Click{window.label});
   window.label.Enabled = false;
-  EXPECT_EQ(input.click(window.label), "label is disabled");
+  EXPECT_EQ(input.perform(action::Click{window.label}), "label is disabled");
   EXPECT_EQ(events, std::vector<std::string>{"label"});
 }
 
 TEST_F(LiveViewTest, AFocusTheViewMovedRunsTheHandlersOrIsPutBack) {
   int lost = 0;
   window.entry.LostFocus = [&] { ++lost; };
-  EXPECT_FALSE(input.focus_moved_by_view(window.compute));
+  EXPECT_FALSE(input.perform(action::Focus{window.compute, true}));
   EXPECT_EQ(lost, 1);
   EXPECT_EQ(window.focused(), &window.compute);
   window.ok.Enabled = false;
-  EXPECT_TRUE(input.focus_moved_by_view(window.ok));
+  EXPECT_TRUE(input.perform(action::Focus{window.ok, true}));
   EXPECT_EQ(window.focused(), &window.compute);
   EXPECT_EQ(platform.told.back(), "focus compute") << "the view is told where the focus stays";
 }
 
 TEST_F(LiveViewTest, NothingAHandlerThrowsEscapesTheDispatch) {
   window.compute.Click = [] { throw 42; };
-  EXPECT_NO_THROW(input.click(window.compute));
+  EXPECT_NO_THROW(input.perform(action::Click{window.compute}));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: an unexpected error.");
+}
+
+// --- What a dispatch hands to the view ---
+
+TEST_F(LiveViewTest, ADispatchTellsTheViewAtItsEndOncePerPropertyInTheOrderOfFirstChange) {
+  std::vector<std::string> seen_during;
+  toolkit.dispatch([&] {
+    window.label.Caption = u"a";
+    window.entry.Text = u"1";
+    window.label.Caption = u"b";
+    window.entry.Text = u"12";
+    window.check.Value = 1;
+    window.check.Value = 0;  // back where it was: no news
+    seen_during = view.changes;
+  });
+  EXPECT_TRUE(seen_during.empty()) << "nothing reaches the view mid-dispatch";
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
+}
+
+TEST_F(LiveViewTest, TheViewIsToldBeforeAModalWindowWaits) {
+  Window dialog(toolkit, "frmDialog");
+  std::vector<std::string> seen_while_modal;
+  platform.pump = [&] {
+    seen_while_modal = view.changes;
+    toolkit.Unload(dialog);
+    return true;
+  };
+  toolkit.dispatch([&] {
+    window.label.Caption = u"opening";
+    toolkit.ShowModal(dialog, window);
+  });
+  EXPECT_EQ(seen_while_modal, std::vector<std::string>{"label.Caption"});
+}
+
+TEST_F(LiveViewTest, TheViewIsToldBeforeAMessageBoxWaits) {
+  struct Box : WatchedPlatform {
+    ViewLog* view = nullptr;
+    std::size_t told_before_box = 0;
+    void message_box(const Text& caption, const Text& prompt, int buttons) override {
+      told_before_box = view->changes.size();
+      WatchedPlatform::message_box(caption, prompt, buttons);
+    }
+  } box_platform;
+  Toolkit box_toolkit{box_platform};
+  Window shown(box_toolkit);
+  ViewLog log;
+  box_platform.view = &log;
+  shown.set_observer(&log);
+  box_toolkit.Load(shown);
+  box_toolkit.Show(shown);
+  log.changes.clear();
+  box_toolkit.dispatch([&] {
+    shown.label.Caption = u"before";
+    box_toolkit.MsgBox(u"wait");
+    shown.entry.Text = u"after";
+  });
+  EXPECT_EQ(box_platform.told_before_box, 1u);
+  EXPECT_EQ(log.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
+}
+
+TEST_F(LiveViewTest, AHiddenControlIsNoNewsUntilItIsShownAgain) {
+  window.label.Visible = false;
+  view.changes.clear();
+  window.label.Caption = u"unseen";
+  EXPECT_TRUE(view.changes.empty());
+  window.label.Visible = true;
+  EXPECT_EQ(view.changes, std::vector<std::string>{"label.Visible"}) << "the view shows all of it again";
+}
+
+TEST_F(LiveViewTest, AWindowNotYetShownIsNoNews) {
+  Window later(toolkit, "frmLater");
+  ViewLog log;
+  later.set_observer(&log);
+  toolkit.Load(later);
+  later.label.Caption = u"set by its Form_Load";
+  EXPECT_TRUE(log.changes.empty()) << "its view shows the record as it is when the window is shown";
+}
+
+// --- Properties that code only reads ---
+
+TEST_F(LiveViewTest, AWriteToAReadOnlyPropertyFailsAndChangesNothing) {
+  static_assert(!std::is_assignable_v<decltype(window.list.Text)&, Text>, "a list's Text is the list's own");
+  static_assert(!std::is_assignable_v<decltype(window.list.ListCount)&, Integer>);
+  EXPECT_FALSE(window.list.ListCount.writable());
+  EXPECT_THROW(window.list.ListCount.write_value(Integer{7}), Error);
+  EXPECT_EQ(window.list.ListCount.get(), 3);
+  EXPECT_THROW(window.list.ListIndex.write_value(Text(u"1")), Error) << "a value of another type";
+  EXPECT_EQ(window.list.ListIndex.get(), -1);
+  EXPECT_FALSE(window.Visible.writable());
+  EXPECT_THROW(window.Visible = false, Error);
+  EXPECT_TRUE(window.Visible);
+  EXPECT_TRUE(view.changes.empty());
+}
+
+// --- The close box ---
+
+TEST_F(LiveViewTest, ACloseClosesItsOwnWindowAndOnlyWhileItTakesInput) {
+  Window dialog(toolkit, "frmDialog");
+  std::vector<std::string> answers;
+  platform.pump = [&] {
+    answers.push_back(input.perform(action::Close{window}).value_or("closed"));
+    answers.push_back(window.is_loaded() && dialog.is_loaded() ? "both open" : "one closed");
+    answers.push_back(input.perform(action::Close{dialog}).value_or("closed"));
+    return true;
+  };
+  toolkit.ShowModal(dialog, window);
+  EXPECT_EQ(answers, (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "both open", "closed"}));
+  EXPECT_TRUE(window.is_loaded()) << "the owner stays";
+  EXPECT_EQ(toolkit.active_window(), &window);
+  EXPECT_EQ(input.perform(action::Close{dialog}), "frmDialog is not loaded");
 }
 
 TEST(MenuTree, TitlesHoldTheirItemsInOrderWithSeparatorsAndAccessKeys) {
@@ -237,7 +334,9 @@ TEST(SymbolLabel, IsDrawnAndMeasuredInTheWindowsTypefaceAsTheCharactersItStandsF
   window.label.design({.caption = u"W", .font = {u"Symbol", 12, true}, .auto_size = true});
   EXPECT_EQ(window.label.shown_caption(), u"Ω");
   EXPECT_EQ(window.label.shown_font().face, u"Verdana");
-  EXPECT_GT(window.label.Width.get(), 0);
+  const Font drawn{u"Verdana", 12, true};
+  EXPECT_NE(toolkit.text_width(drawn, u"Ω"), toolkit.text_width(drawn, u"W"));
+  EXPECT_EQ(window.label.Width.get(), toolkit.text_width(drawn, u"Ω")) << "sized to the text drawn";
 }
 
 struct WebAddressRow {

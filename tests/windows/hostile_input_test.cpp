@@ -6,8 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "core/notation.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
+#include "tests/support/shown_main_window.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
@@ -15,18 +17,14 @@
 namespace tarvex {
 namespace {
 
-struct HostileInputTest : testing::Test {
-  HostileInputTest() {
-    toolkit.Load(window);
-    toolkit.Show(window);
-  }
+struct HostileInputTest : testing::Test, ShownMainWindow {
 
   void compute(const Text& supply, const Text& led, const Text& current) {
-    input.type(window.txt_supply_v, supply);
-    input.type(window.txt_led_v, led);
-    input.type(window.txt_led_a, current);
-    input.click(window.op_ma);
-    input.click(window.btn_compute);
+    input.perform(action::Type{window.txt_supply_v, supply});
+    input.perform(action::Type{window.txt_led_v, led});
+    input.perform(action::Type{window.txt_led_a, current});
+    input.perform(action::Click{window.op_ma});
+    input.perform(action::Click{window.btn_compute});
   }
 
   void expect_a_good_compute_works() {
@@ -39,11 +37,6 @@ struct HostileInputTest : testing::Test {
 
   // Writes from code go through the toolkit's dispatch, as a handler's errors would.
   void write(const std::function<void()>& code) { toolkit.dispatch(code); }
-
-  HeadlessPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
 };
 
 const std::u16string kMegabyteOfDigits(1 << 20, u'9');
@@ -68,8 +61,8 @@ TEST_F(HostileInputTest, TheArrowsBringAnUnreadableCountBackWithinTheirBounds) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     window.txt_leds.Text = row.written;
-    input.click(window.btn_compute);
-    input.spin(window.UpDown1, row.direction);
+    input.perform(action::Click{window.btn_compute});
+    input.perform(action::Spin{window.UpDown1, row.direction});
     EXPECT_EQ(to_utf8(window.txt_leds.Text), row.stepped_to);
     EXPECT_EQ(window.UpDown1.Value, std::stol(row.stepped_to));
     expect_a_good_compute_works();
@@ -95,10 +88,10 @@ TEST_F(HostileInputTest, NoEntryStopsTheWindowFromComputingAgain) {
   for (const auto& entry : entries) {
     SCOPED_TRACE(to_utf8(entry.substr(0, 40)));
     for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {
-      input.type(*box, entry);
-      input.click(window.btn_compute);
-      input.click(window.op_a);
-      input.click(window.btn_compute);
+      input.perform(action::Type{*box, entry});
+      input.perform(action::Click{window.btn_compute});
+      input.perform(action::Click{window.op_a});
+      input.perform(action::Click{window.btn_compute});
       expect_a_good_compute_works();
     }
   }
@@ -119,8 +112,8 @@ TEST_F(HostileInputTest, WritesFromCodeBeyondTheirRangeLeaveTheWindowComputing) 
   };
   for (const auto& code : writes) {
     write(code);
-    input.click(window.btn_compute);
-    input.spin(window.UpDown1, +1);
+    input.perform(action::Click{window.btn_compute});
+    input.perform(action::Spin{window.UpDown1, +1});
     expect_a_good_compute_works();
   }
 }

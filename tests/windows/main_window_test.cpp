@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "about_window/frm_about.h"
+#include "core/number_text.h"
 #include "core/standard_values.h"
 #include "main_window/frm_main.h"
+#include "tests/support/shown_main_window.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
@@ -18,23 +20,7 @@
 namespace tarvex {
 namespace {
 
-struct MainWindowTest : testing::Test {
-  MainWindowTest() {
-    toolkit.Load(window);
-    toolkit.Show(window);
-  }
-  HeadlessPlatform platform;
-  Toolkit toolkit{platform};
-  UserInput input{toolkit};
-  frmMain window{toolkit};
-};
-
-TEST_F(MainWindowTest, TheHiddenListHoldsTheStandardTableInOrder) {
-  ASSERT_EQ(window.lst_standards.ListCount, static_cast<Integer>(kStandardValueCount));
-  for (std::size_t i = 0; i < kStandardValueCount; ++i) {
-    EXPECT_EQ(window.lst_standards.items()[i], kStandardValues[i]) << "position " << i;
-  }
-}
+struct MainWindowTest : testing::Test, ShownMainWindow {};
 
 // The window walks its list; the core searches its table. They must agree on every whole number the
 // Compute command can pass, and refuse the same ones, with one message box each.
@@ -97,7 +83,7 @@ TEST_F(MainWindowTest, ResistorizeSwitchesTheReadingBeforeItSelectsTheBands) {
 }
 
 TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigitWas) {
-  input.pick(window.cmb_band5, 7);
+  input.perform(action::Pick{window.cmb_band5, 7});
   window.txt_standard_val.Text = u"4700";
   Variant unused;
   window.Resistorize(unused);
@@ -110,12 +96,12 @@ TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigit
 
 TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
   platform.refuse_program_starts = true;
-  EXPECT_FALSE(input.click(window.Image1));
+  EXPECT_FALSE(input.perform(action::Click{window.Image1}));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].prompt, u"Tarvex could not finish this action: the program could not be started.");
   EXPECT_TRUE(toolkit.running());
   platform.refuse_program_starts = false;
-  input.click(window.Image1);
+  input.perform(action::Click{window.Image1});
   EXPECT_EQ(platform.started_programs, std::deque<Text>{u"explorer https://tarvex.example.org/"});
 }
 
@@ -128,80 +114,80 @@ TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
       "txt_opto_standard_val", "txt_standard_val", "chk_5band"};
   std::vector<std::string> forward, backward;
   for (std::size_t i = 0; i < order.size(); ++i) {
-    input.key({KeyName::Tab});
+    input.perform(action::Key{{KeyName::Tab}});
     forward.push_back(window.focused()->name());
   }
   for (std::size_t i = 0; i < order.size(); ++i) {
     backward.insert(backward.begin(), window.focused()->name());
-    input.key({KeyName::ShiftTab});
+    input.perform(action::Key{{KeyName::ShiftTab}});
   }
   std::vector<std::string> expected_forward(order.begin() + 1, order.end());
   expected_forward.push_back(order.front());
   EXPECT_EQ(forward, expected_forward);
   EXPECT_EQ(backward, expected_forward);
 
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2");
-  input.key({KeyName::Alt, u'c'});
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2"});
+  input.perform(action::Key{{KeyName::Alt, u'c'}});
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "500");
-  input.type(window.txt_led_v, u"7");
-  input.focus(window.btn_compute);
-  input.key({KeyName::Enter});
+  input.perform(action::Type{window.txt_led_v, u"7"});
+  input.perform(action::Focus{window.btn_compute});
+  input.perform(action::Key{{KeyName::Enter}});
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "250");
 }
 
 // Enter in each entry box computes from what it holds, and the box keeps the focus; in a read-only
 // box Enter does nothing.
 TEST_F(MainWindowTest, EnterInAnEntryBoxComputes) {
-  input.type(window.txt_led_v, u"2");
+  input.perform(action::Type{window.txt_led_v, u"2"});
   const struct {
     TextBox* entry;
     const char16_t* text;
     const char* expected;
   } rows[] = {{&window.txt_supply_v, u"12", "500"}, {&window.txt_led_v, u"7", "250"}, {&window.txt_led_a, u"10", "500"}};
   for (const auto& row : rows) {
-    input.type(*row.entry, row.text);
+    input.perform(action::Type{*row.entry, row.text});
     EXPECT_TRUE(input.takes_key({KeyName::Enter})) << row.entry->name();
-    input.key({KeyName::Enter});
+    input.perform(action::Key{{KeyName::Enter}});
     EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), row.expected) << row.entry->name();
     EXPECT_EQ(window.focused(), row.entry) << "the focus stays for the next value";
   }
-  input.focus(window.txt_resistor_val);
+  input.perform(action::Focus{window.txt_resistor_val});
   EXPECT_FALSE(input.takes_key({KeyName::Enter})) << "the window has no default button";
   window.btn_compute.Enabled = false;
-  input.focus(window.txt_led_a);
+  input.perform(action::Focus{window.txt_led_a});
   EXPECT_FALSE(input.takes_key({KeyName::Enter})) << "a disabled Compute is not pressed";
 }
 
 // In the option pair the arrows select as they move, round from one end to the other; the pair
 // stays one stop of the Tab key.
 TEST_F(MainWindowTest, ArrowKeysInTheOptionPairSelectAsTheyMove) {
-  input.focus(window.op_ma);
+  input.perform(action::Focus{window.op_ma});
   const struct {
     KeyName key;
     OptionButton* selected;
   } steps[] = {{KeyName::Down, &window.op_a}, {KeyName::Down, &window.op_ma}, {KeyName::Right, &window.op_a},
                {KeyName::Left, &window.op_ma}, {KeyName::Up, &window.op_a}};
   for (const auto& step : steps) {
-    input.key({step.key});
+    input.perform(action::Key{{step.key}});
     EXPECT_EQ(window.focused(), step.selected);
     EXPECT_TRUE(step.selected->Value) << step.selected->name();
     EXPECT_FALSE((step.selected == &window.op_a ? window.op_ma : window.op_a).Value);
   }
-  input.key({KeyName::Tab});
+  input.perform(action::Key{{KeyName::Tab}});
   EXPECT_EQ(window.focused(), &window.btn_compute);
-  input.key({KeyName::ShiftTab});
+  input.perform(action::Key{{KeyName::ShiftTab}});
   EXPECT_EQ(window.focused(), &window.op_a) << "the stop is at the selected button";
-  input.focus(window.txt_led_a);
+  input.perform(action::Focus{window.txt_led_a});
   EXPECT_FALSE(input.takes_key({KeyName::Left})) << "in a text box the arrows move the caret";
 }
 
 // No resistance of zero or less passes as a result: the run fails with its reason, and the last
 // good results stay where they were. In German notation "2,5" is two and a half volts.
 TEST_F(MainWindowTest, AResistanceOfZeroOrLessFailsTheRun) {
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2");
-  input.click(window.btn_compute);
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2"});
+  input.perform(action::Click{window.btn_compute});
   const struct {
     const char16_t *supply, *led, *current;
     const char* status;
@@ -212,10 +198,10 @@ TEST_F(MainWindowTest, AResistanceOfZeroOrLessFailsTheRun) {
       {u"2", u"3", u"-20", "Values are out of range: the LED current must be above zero"},
   };
   for (const auto& row : rows) {
-    input.type(window.txt_supply_v, row.supply);
-    input.type(window.txt_led_v, row.led);
-    input.type(window.txt_led_a, row.current);
-    input.click(window.btn_compute);
+    input.perform(action::Type{window.txt_supply_v, row.supply});
+    input.perform(action::Type{window.txt_led_v, row.led});
+    input.perform(action::Type{window.txt_led_a, row.current});
+    input.perform(action::Click{window.btn_compute});
     EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), row.status) << row.status;
     EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
     EXPECT_EQ(to_utf8(window.txt_opto_resistor_val.Text), "ERROR");
@@ -224,19 +210,19 @@ TEST_F(MainWindowTest, AResistanceOfZeroOrLessFailsTheRun) {
     EXPECT_EQ(window.m_opto_resistor, 70);
   }
   const ScopedNotation german({u',', u'.', u"€"});
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2,5");
-  input.type(window.txt_led_a, u"20");
-  input.click(window.btn_compute);
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2,5"});
+  input.perform(action::Type{window.txt_led_a, u"20"});
+  input.perform(action::Click{window.btn_compute});
   EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "475");
 }
 
 // Coming back to an entry selects all of its text again, wherever the caret was left.
 TEST_F(MainWindowTest, AnEntrySelectsAllOfItsTextWhenTheFocusComesBack) {
   for (TextBox* box : {&window.txt_supply_v, &window.txt_led_v, &window.txt_led_a}) {
-    input.type(*box, u"15.5");
-    input.key({KeyName::Tab});
-    input.key({KeyName::ShiftTab});
+    input.perform(action::Type{*box, u"15.5"});
+    input.perform(action::Key{{KeyName::Tab}});
+    input.perform(action::Key{{KeyName::ShiftTab}});
     EXPECT_EQ(window.focused(), box);
     EXPECT_EQ(box->SelStart, 0) << box->name();
     EXPECT_EQ(box->SelLength, 4) << box->name();
@@ -250,26 +236,26 @@ TEST_F(MainWindowTest, ComputeChecksEachEntryOnItsOwn) {
   Label* prompts[] = {&window.Label1, &window.Label2, &window.Label3};
   for (std::size_t zero = 0; zero < 3; ++zero) {
     const Text texts[] = {u"12", u"2", u"20"};
-    for (std::size_t i = 0; i < 3; ++i) input.type(*entries[i], i == zero ? u"0" : texts[i]);
-    input.click(window.btn_compute);
+    for (std::size_t i = 0; i < 3; ++i) input.perform(action::Type{*entries[i], i == zero ? u"0" : texts[i]});
+    input.perform(action::Click{window.btn_compute});
     for (std::size_t i = 0; i < 3; ++i) {
       EXPECT_EQ(prompts[i]->ForeColor, i == zero ? kRed : kBlack) << "entry " << zero << " is 0, caption " << i;
     }
     EXPECT_EQ(to_utf8(window.StatusBar1.SimpleText), "Values are invalid or are zeros");
     EXPECT_EQ(to_utf8(window.txt_resistor_val.Text), "ERROR");
   }
-  for (TextBox* entry : entries) input.type(*entry, u"abc");
-  input.spin(window.UpDown1, +1);
-  input.click(window.btn_compute);
+  for (TextBox* entry : entries) input.perform(action::Type{*entry, u"abc"});
+  input.perform(action::Spin{window.UpDown1, +1});
+  input.perform(action::Click{window.btn_compute});
   EXPECT_EQ(window.m_leds, Variant::Double(3));
 }
 
 // A success shows its result in black, whatever colour code gave the box before.
 TEST_F(MainWindowTest, ASuccessShowsTheResultInBlack) {
   window.txt_resistor_val.ForeColor = kRed;
-  input.type(window.txt_supply_v, u"12");
-  input.type(window.txt_led_v, u"2");
-  input.click(window.btn_compute);
+  input.perform(action::Type{window.txt_supply_v, u"12"});
+  input.perform(action::Type{window.txt_led_v, u"2"});
+  input.perform(action::Click{window.btn_compute});
   EXPECT_EQ(window.txt_resistor_val.ForeColor, kBlack);
 }
 
@@ -297,10 +283,10 @@ TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
       const std::uint32_t bands[] = {0x004080, 0x0000FF, 0x00FFFF, 0x3AAEC2};  // brown, red, yellow, gold
       const Line* lines[] = {&about.Line21, &about.Line22, &about.Line23, &about.Line24};
       for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i]->BorderColor, color_bgr(bands[i])) << lines[i]->name();
-      input.key({key});
+      input.perform(action::Key{{key}});
       return true;
     };
-    input.click(window.mnu_about);
+    input.perform(action::Click{window.mnu_about});
     EXPECT_TRUE(opened);
     EXPECT_EQ(toolkit.active_window(), &window) << "closed by the key";
   }

@@ -88,7 +88,7 @@ LinkArea::LinkArea(Control& control, UserInput& input, QWidget* parent)
   setGeometry(pixel_rect(static_cast<const Placed&>(control)));
 }
 
-void LinkArea::press() { input_.click(control_); }
+void LinkArea::press() { input_.perform(action::Click{control_}); }
 
 ReadOutText::ReadOutText(const ReadOut& read_out, QWidget* parent) : QLabel(parent), read_out_(read_out) {
   setAttribute(Qt::WA_TransparentForMouseEvents);

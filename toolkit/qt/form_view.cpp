@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "toolkit/qt/accessibility.h"
@@ -44,29 +45,36 @@ QIcon window_icon(const std::string& name) {
 FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), input_link_(new QObject(this)) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowFlags(window_flags(form));
-  setWindowTitle(to_qstring(form.Caption.get()));
-  setFont(to_qfont(form.font));
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, to_qcolor(form.back_color));
-  setPalette(colours);
   installEventFilter(this);
+  form.set_observer(this);
+}
+
+// The record as its Form_Load has left it; the toolkit tells nothing of a window before it is shown.
+void FormView::build() {
+  built_ = true;
+  setWindowTitle(to_qstring(form_->Caption.get()));
+  setFont(to_qfont(form_->font));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, to_qcolor(form_->back_color));
+  setPalette(colours);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  if (!form.menu_bar().empty()) {
+  if (!form_->menu_bar().empty()) {
     menu_bar_ = new QMenuBar(this);
     layout->setMenuBar(menu_bar_);
     build_menus();
   }
-  surface_ = new Surface(form, input, this);
+  surface_ = new Surface(*form_, input_, this);
   surface_->installEventFilter(this);
   layout->addWidget(surface_);
   install_accessibility();
-  build_widgets();
+  for (Control* control : form_->controls()) {
+    if (control->traits().windowed && control->Visible) add_widget(*control);
+  }
   build_accessible_areas();
-  form.set_observer(this);
 }
 
 FormView::~FormView() {
@@ -82,7 +90,7 @@ void FormView::build_menus() {
       QAction* action = item->is_separator() ? menu->addSeparator() : menu->addAction(to_qstring(item->Caption.get()));
       actions_.insert(item, action);
       show_menu_property(*action, *item);
-      connect(action, &QAction::triggered, input_link_, [this, item] { input_.click(*item); });
+      connect(action, &QAction::triggered, input_link_, [this, item] { input_.perform(action::Click{*item}); });
     }
   }
 }
@@ -93,18 +101,24 @@ void FormView::show_menu_property(QAction& action, const Menu& menu) {
   action.setVisible(menu.Visible);
 }
 
-// Built in the windows' stacking order: a later control lies above an earlier one.
-void FormView::build_widgets() {
-  for (Control* control : form_->controls()) {
-    if (!is_windowed(control->kind())) continue;
-    QWidget* widget = create_widget(*control, surface_, input_, input_link_);
-    if (widget == nullptr) continue;
-    widget->raise();
-    widgets_.insert(control, widget);
-    watch(widget, control);
-    // A list's items, and the wheel over them, live in its viewport.
-    if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget)) watch(scrolled->viewport(), control);
+// In the windows' stacking order: a later control lies above an earlier one, also when the earlier
+// one gets its widget only later.
+void FormView::add_widget(Control& control) {
+  QWidget* widget = create_widget(control, surface_, input_, input_link_);
+  if (widget == nullptr) return;
+  widget->raise();
+  const auto& controls = form_->controls();
+  for (auto later = std::find(controls.begin(), controls.end(), &control); later != controls.end(); ++later) {
+    if (QWidget* above = widget_of(**later)) {
+      widget->stackUnder(above);
+      break;
+    }
   }
+  widgets_.insert(&control, widget);
+  watch(widget, &control);
+  // A list's items, and the wheel over them, live in its viewport.
+  if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget)) watch(scrolled->viewport(), &control);
+  widget->show();
 }
 
 // What the surface paints is announced through widgets that paint nothing themselves: each link,
@@ -124,6 +138,7 @@ void FormView::watch(QWidget* widget, Control* control) {
 Control* FormView::control_of(const QObject* widget) const { return controls_.value(widget); }
 
 void FormView::show_window(FormView* owner, bool modal) {
+  if (!built_) build();
   if (owner != nullptr) setParent(owner, windowFlags());
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   adjustSize();
@@ -154,7 +169,7 @@ void FormView::close_for_toolkit() {
   if (form_) form_->set_observer(nullptr);
   form_ = nullptr;
   delete std::exchange(input_link_, nullptr);
-  surface_->detach();
+  if (surface_) surface_->detach();
   closing_for_toolkit_ = true;
   hide();
   deleteLater();
@@ -171,6 +186,10 @@ void FormView::give_focus_to(const Control* control) {
 }
 
 void FormView::property_changed(const PropertyChange& change) {
+  if (built_) show_change(change);
+}
+
+void FormView::show_change(const PropertyChange& change) {
   Control& control = change.control;
   if (&control == form_) {
     if (change.property.id() == PropertyId::Caption) setWindowTitle(to_qstring(form_->Caption.get()));
@@ -180,18 +199,29 @@ void FormView::property_changed(const PropertyChange& change) {
     show_menu_property(*action, static_cast<const Menu&>(control));
     return;
   }
-  if (QWidget* widget = widget_of(control)) {
-    // The user's own edit is already in the widget: writing it back would move the caret.
-    if (!change.made_in_widget && show_property(*widget, control, change.property.id())) ++widget_updates_;
+  if (control.traits().painted) {
+    // A painted control's tooltip is read from the record when the pointer comes to rest on it, and
+    // changes nothing that is drawn.
+    if (change.property.id() == PropertyId::ToolTipText) return;
+    surface_->repaint_control(control);
+    for (ReadOutText* read_out : read_outs_) {
+      if (read_out->read_out().reads(control)) read_out->refresh();
+    }
     return;
   }
-  // A painted control's tooltip is read from the record when the pointer comes to rest on it, and
-  // changes nothing that is drawn.
-  if (change.property.id() == PropertyId::ToolTipText) return;
-  surface_->repaint_control(control);
-  ++control_repaints_;
-  for (ReadOutText* read_out : read_outs_) {
-    if (read_out->read_out().reads(control)) read_out->refresh();
+  if (!control.traits().windowed) return;
+  QWidget* widget = widget_of(control);
+  if (widget == nullptr) {
+    if (control.Visible) add_widget(control);
+    return;
+  }
+  // The user's own edit is already in the widget: writing it back would move the caret.
+  if (change.made_in_widget) return;
+  // The toolkit tells nothing of a hidden control: once it is visible again, all of it is shown.
+  if (change.property.id() == PropertyId::Visible && control.Visible) {
+    show_all_properties(*widget, control);
+  } else {
+    show_property(*widget, control, change.property.id());
   }
 }
 
@@ -202,7 +232,7 @@ void FormView::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  input_.close();
+  input_.perform(action::Close{*form_});
 }
 
 }  // namespace tarvex::qt

@@ -1,8 +1,9 @@
 #pragma once
 // A window on the screen: its menu bar, its client area with the painted controls, the widgets of
-// its windowed controls, all built once from the window's record when it is loaded. Each property
-// that changes afterwards updates its one widget or repaints its one control; what the user does
-// becomes UserInput calls. It decides nothing.
+// its windowed controls, all built once from the window's record when it is first shown (a control
+// that is hidden then gets its widget when it first becomes visible). Each change that the toolkit
+// tells afterwards updates its one widget property or repaints its one control; what the user does
+// becomes UserActions. It decides nothing.
 #include <QAction>
 #include <QHash>
 #include <QMenuBar>
@@ -38,18 +39,15 @@ class FormView : public QWidget, public PropertyObserver {
 
   void property_changed(const PropertyChange& change) override;
 
-  // How many widget properties and painted controls the view has updated since it was built: one
-  // for each record property that changed, never the whole window.
-  long widget_updates() const { return widget_updates_; }
-  long control_repaints() const { return control_repaints_; }
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void build();
   void build_menus();
-  void build_widgets();
+  void add_widget(Control& control);
+  void show_change(const PropertyChange& change);
   void build_accessible_areas();
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);
@@ -65,13 +63,12 @@ class FormView : public QWidget, public PropertyObserver {
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
   QList<ReadOutText*> read_outs_;
-  long widget_updates_ = 0;
-  long control_repaints_ = 0;
   bool giving_focus_ = false;
   bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
   bool closing_for_toolkit_ = false;
   bool icon_set_ = false;
+  bool built_ = false;
 };
 
 }  // namespace tarvex::qt

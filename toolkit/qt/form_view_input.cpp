@@ -1,4 +1,4 @@
-// What the user does to a window's widgets, turned into UserInput calls: the focus that Qt moves on
+// What the user does to a window's widgets, turned into UserActions: the focus that Qt moves on
 // a click, the keys that the window acts on (Tab, Enter, Esc, Space, arrows, access keys) and the
 // wheel over a list. Qt's own focus chain and shortcuts never decide: the toolkit does.
 #include <QFocusEvent>
@@ -51,7 +51,7 @@ bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
       return true;
     case QEvent::KeyPress: {
       const bool outer = std::exchange(delivering_key_, true);
-      input_.key(*press);
+      input_.perform(action::Key{*press});
       delivering_key_ = outer;
       return true;
     }
@@ -73,7 +73,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (Control* control = control_of(watched); control && !giving_focus_) {
         focus_taken_by_press_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason ? watched : nullptr;
-        input_.focus_moved_by_view(*control);
+        input_.perform(action::Focus{*control, true});
       }
       return false;
     case QEvent::MouseButtonPress:
@@ -82,10 +82,9 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       if (std::exchange(focus_taken_by_press_, nullptr) == watched && qobject_cast<QLineEdit*>(watched)) return true;
       return false;
     case QEvent::Wheel:
-      if (Control* control = control_of(watched);
-          control && (control->kind() == ControlKind::ComboBox || control->kind() == ControlKind::ListBox)) {
+      if (Control* control = control_of(watched); control && control->traits().list) {
         const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
-        if (notches != 0) input_.wheel(*control, notches);
+        if (notches != 0) input_.perform(action::Wheel{*control, notches});
         return true;
       }
       return false;

@@ -105,24 +105,18 @@ void paint_label(QPainter& painter, const Label& label) {
 }  // namespace
 
 QRect painted_extent(const Control& control) {
-  switch (control.kind()) {
-    case ControlKind::Line: {
-      const auto& line = static_cast<const Line&>(control);
-      const int margin = line.border_width + 1;
-      return line_bounds(line).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    }
-    case ControlKind::Label:
-    case ControlKind::Shape:
-    case ControlKind::Image:
-      // A label's text may reach a little past its box (an italic overhang, a descender).
-      return to_pixels(static_cast<const Placed&>(control)).toAlignedRect().adjusted(-2, -2, 2, 2);
-    default:
-      return {};
+  if (!control.traits().painted) return {};
+  if (control.kind() == ControlKind::Line) {
+    const auto& line = static_cast<const Line&>(control);
+    const int margin = line.border_width + 1;
+    return line_bounds(line).toAlignedRect().adjusted(-margin, -margin, margin, margin);
   }
+  // A label's text may reach a little past its box (an italic overhang, a descender).
+  return to_pixels(static_cast<const Placed&>(control)).toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 bool hit(const Control& control, QPointF point) {
-  if (control.kind() != ControlKind::Label && control.kind() != ControlKind::Image) return false;
+  if (!control.traits().painted || !control.traits().clickable) return false;
   return to_pixels(static_cast<const Placed&>(control)).contains(point);
 }
 

@@ -78,7 +78,7 @@ void Surface::mousePressEvent(QMouseEvent* event) {
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
   Control* released = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
   Control* pressed = std::exchange(pressed_, nullptr);
-  if (released != nullptr && released == pressed) input_.click(*released);
+  if (released != nullptr && released == pressed) input_.perform(action::Click{*released});
 }
 
 // A pointing hand where a click opens a link.

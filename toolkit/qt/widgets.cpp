@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
@@ -57,7 +59,7 @@ class SpinArrows : public QWidget {
       button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
       layout->addWidget(button);
       QObject::connect(button, &QToolButton::clicked, link, [&control, &input, direction = direction] {
-        input.spin(control, direction);
+        input.perform(action::Spin{control, direction});
       });
     }
   }
@@ -91,11 +93,11 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
   QObject::connect(edit, &QLineEdit::textEdited, link, [edit, &box, &input](const QString& text) {
     const auto [start, length] = selection_of(*edit);
-    input.edit(box, to_text(text), start, length);
+    input.perform(action::Edit{box, to_text(text), start, length});
   });
   const auto report_selection = [edit, &box, &input] {
     const auto [start, length] = selection_of(*edit);
-    input.select(box, start, length);
+    input.perform(action::Select{box, start, length});
   };
   QObject::connect(edit, &QLineEdit::cursorPositionChanged, link, report_selection);
   QObject::connect(edit, &QLineEdit::selectionChanged, link, report_selection);
@@ -158,7 +160,7 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   combo->setMaxVisibleItems(10);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
-  QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) { input.pick(list, index); });
+  QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) { input.perform(action::Pick{list, index}); });
   return combo;
 }
 
@@ -166,7 +168,7 @@ QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input, Q
   auto* widget = new QListWidget(parent);
   for (const Text& item : list.items()) widget->addItem(to_qstring(item));
   QObject::connect(widget, &QListWidget::currentRowChanged, link, [&list, &input](int row) {
-    if (row >= 0 && row != list.ListIndex) input.pick(list, row);
+    if (row >= 0 && row != list.ListIndex) input.perform(action::Pick{list, row});
   });
   return widget;
 }
@@ -174,7 +176,7 @@ QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input, Q
 template <class Button>
 Button* create_button(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   auto* button = new Button(parent);
-  QObject::connect(button, &QAbstractButton::clicked, link, [&control, &input] { input.click(control); });
+  QObject::connect(button, &QAbstractButton::clicked, link, [&control, &input] { input.perform(action::Click{control}); });
   return button;
 }
 
@@ -207,18 +209,6 @@ QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObjec
       return new SimpleStatusBar(parent);
     default:
       return nullptr;
-  }
-}
-
-const Font* font_of(const Control& control) {
-  switch (control.kind()) {
-    case ControlKind::TextBox: return &static_cast<const TextBox&>(control).font;
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox: return &static_cast<const ListControl&>(control).font;
-    case ControlKind::CheckBox: return &static_cast<const CheckBox&>(control).font;
-    case ControlKind::OptionButton: return &static_cast<const OptionButton&>(control).font;
-    case ControlKind::CommandButton: return &static_cast<const CommandButton&>(control).font;
-    default: return nullptr;
   }
 }
 
@@ -323,15 +313,13 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   QWidget* widget = create_bare(control, parent, input, link);
   if (widget == nullptr) return nullptr;
   widget->setObjectName(QString::fromStdString(control.name()));
-  if (const Font* font = font_of(control)) widget->setFont(to_qfont(*font));
+  if (const Font* font = control.own_font()) widget->setFont(to_qfont(*font));
   const Text name = accessible_name_of(control);
   if (!name.empty()) widget->setAccessibleName(to_qstring(name));
   if (!control.accessible_description.empty()) widget->setAccessibleDescription(to_qstring(control.accessible_description));
   show_all_properties(*widget, control);
   return widget;
 }
-
-bool shows_property(ControlKind kind, PropertyId property) { return binding_of(kind, property) != nullptr; }
 
 bool show_property(QWidget& widget, const Control& control, PropertyId property) {
   const Binding* binding = binding_of(control.kind(), property);
