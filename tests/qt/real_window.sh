@@ -17,15 +17,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 . "$(dirname "$0")/../programs.sh"
 require_programs Xvfb xdotool import convert
 
-# A display number that no other server holds.
-display=
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a display number that no other server holds and writes it once it serves it.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+for _ in $(seq 100); do grep -q '^[0-9]' "$work/display" 2>/dev/null && break; sleep 0.1; done
+display=:$(head -1 "$work/display" 2>/dev/null)
+[ "$display" != ":" ] || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
 export DISPLAY=$display
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 

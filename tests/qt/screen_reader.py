@@ -10,6 +10,7 @@ here is skipped: a missing tool fails the test and names the Debian package that
 Usage: screen_reader.py PATH/TO/tarvex
 """
 import os
+import select
 import shutil
 import subprocess
 import sys
@@ -50,11 +51,24 @@ def wait_for(what, probe, timeout=WAIT):
     fail(f"{what}: not so after {timeout:.0f} s (last seen: {last!r})")
 
 
-def free_display():
-    for n in range(150, 200):
-        if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-            return n
-    fail("no free X display number between :150 and :199")
+def start_xvfb(session, env):
+    """Starts Xvfb on a display number it picks itself (-displayfd), so that no other test or
+    server on the machine can take the number between the choice and the start."""
+    read_end, write_end = os.pipe()
+    session.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                  env, pass_fds=(write_end,))
+    os.close(write_end)
+    number = b""
+    deadline = time.monotonic() + WAIT
+    while not number.endswith(b"\n"):
+        ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+        chunk = os.read(read_end, 16) if ready else b""
+        if not chunk:
+            os.close(read_end)
+            fail(f"Xvfb did not report its display within {WAIT:.0f} s; it wrote:\n{session.log_of('Xvfb')}")
+        number += chunk
+    os.close(read_end)
+    return int(number)
 
 
 class Session:
@@ -64,9 +78,9 @@ class Session:
         self.work = tempfile.mkdtemp(prefix="tarvex-a11y-")
         self.processes = []
 
-    def start(self, name, argv, env):
+    def start(self, name, argv, env, pass_fds=()):
         log = open(os.path.join(self.work, name + ".log"), "wb")
-        process = subprocess.Popen(argv, env=env, stdout=log, stderr=subprocess.STDOUT)
+        process = subprocess.Popen(argv, env=env, stdout=log, stderr=subprocess.STDOUT, pass_fds=pass_fds)
         self.processes.append((name, process))
         return process
 
@@ -230,8 +244,7 @@ def main():
                      "AT_SPI_BUS_ADDRESS"):
             env.pop(name, None)
         env["XDG_RUNTIME_DIR"] = session.work
-        display = free_display()
-        session.start("Xvfb", ["Xvfb", f":{display}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], env)
+        display = start_xvfb(session, env)
         env["DISPLAY"] = f":{display}"
         wait_for(f"Xvfb serves :{display}", lambda: subprocess.run(
             ["xdotool", "getdisplaygeometry"], env=env, capture_output=True, timeout=5).returncode == 0)
