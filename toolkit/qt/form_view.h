@@ -46,7 +46,6 @@ class FormView : public QWidget, public PropertyObserver {
   void build();
   void build_menus();
   void add_widget(Control& control);
-  void show_change(const PropertyChange& change);
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);
   bool route_key(QObject* watched, QEvent* event);
