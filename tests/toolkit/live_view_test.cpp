@@ -176,11 +176,11 @@ TEST_F(LiveViewTest, ADisabledLabelTakesNoClick) {
 TEST_F(LiveViewTest, AFocusTheViewMovedRunsTheHandlersOrIsPutBack) {
   int lost = 0;
   window.entry.LostFocus = [&] { ++lost; };
-  EXPECT_FALSE(input.perform(action::Focus{window.compute, true}));
+  EXPECT_FALSE(input.perform(action::Focus{.control = window.compute, .moved_by_view = true}));
   EXPECT_EQ(lost, 1);
   EXPECT_EQ(window.focused(), &window.compute);
   window.ok.Enabled = false;
-  EXPECT_TRUE(input.perform(action::Focus{window.ok, true}));
+  EXPECT_TRUE(input.perform(action::Focus{.control = window.ok, .moved_by_view = true}));
   EXPECT_EQ(window.focused(), &window.compute);
   EXPECT_EQ(platform.told.back(), "focus compute") << "the view is told where the focus stays";
 }

@@ -186,10 +186,7 @@ void FormView::give_focus_to(const Control* control) {
 }
 
 void FormView::property_changed(const PropertyChange& change) {
-  if (built_) show_change(change);
-}
-
-void FormView::show_change(const PropertyChange& change) {
+  if (!built_) return;
   Control& control = change.control;
   if (&control == form_) {
     if (change.property.id() == PropertyId::Caption) setWindowTitle(to_qstring(form_->Caption.get()));

@@ -47,7 +47,6 @@ class FormView : public QWidget, public PropertyObserver {
   void build();
   void build_menus();
   void add_widget(Control& control);
-  void show_change(const PropertyChange& change);
   void build_accessible_areas();
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);

@@ -73,7 +73,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (Control* control = control_of(watched); control && !giving_focus_) {
         focus_taken_by_press_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason ? watched : nullptr;
-        input_.perform(action::Focus{*control, true});
+        input_.perform(action::Focus{.control = *control, .moved_by_view = true});
       }
       return false;
     case QEvent::MouseButtonPress:
