@@ -28,9 +28,7 @@ function(tarvex_add_windows_resources target)
   configure_file(${TARVEX_WINDOWS_RESOURCE_DIR}/tarvex.manifest.in ${TARVEX_RC_MANIFEST} @ONLY)
   configure_file(${TARVEX_WINDOWS_RESOURCE_DIR}/tarvex.rc.in ${out}/${target}.rc @ONLY)
   target_sources(${target} PRIVATE ${out}/${target}.rc)
-  # windres finds resource_ids.h through the target's include path; the program can include it too.
-  target_include_directories(${target} PRIVATE ${TARVEX_WINDOWS_RESOURCE_DIR})
   # The .rc names the icon and the manifest by path, which CMake's scan does not see.
   set_source_files_properties(${out}/${target}.rc PROPERTIES
-    OBJECT_DEPENDS "${TARVEX_RC_ICON};${TARVEX_RC_MANIFEST};${TARVEX_WINDOWS_RESOURCE_DIR}/resource_ids.h")
+    OBJECT_DEPENDS "${TARVEX_RC_ICON};${TARVEX_RC_MANIFEST}")
 endfunction()

@@ -43,6 +43,7 @@ check_resources() {
   local group
   group=$(sed -n '/RT_GROUP_ICON/,/^END/p' <<<"$rc")
   [ -n "$group" ] || fail "$name has no icon"
+  grep -q '^"TARVEX" 14 ' <<<"$group" || fail "$name: its icon is not named TARVEX, the name its windows load it by"
   local size octal
   for size in 16 24 32 48 64 128 256; do
     octal=$(printf '\\%03o' $((size % 256)))
