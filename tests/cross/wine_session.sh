@@ -14,7 +14,12 @@ lay_out_prefix() {
   exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$wine" wineboot --init
+    # Wine tells of every part of the prefix it lays out: kept beside it, out of the tests' output.
+    if ! "$wine" wineboot --init >"$WINEPREFIX.log" 2>&1; then
+      cat "$WINEPREFIX.log" >&2
+      echo "wine_session.sh: Wine could not lay out $WINEPREFIX" >&2
+      exit 1
+    fi
     "$wineserver" --wait
   fi
   flock --unlock 9
