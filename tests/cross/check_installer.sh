@@ -64,7 +64,7 @@ start_menu_entries | grep -q '/Uninstall\.lnk$' || fail "the install made no Sta
 
 # The uninstaller copies itself away and runs from there, so the call returns before it is done.
 "$wine_run" "$target_dos\\Uninstall.exe" /S || fail "the uninstaller ended with status $?"
-for _ in $(seq 1 120); do
+for _ in $(seq 1 240); do
   [ ! -e "$target" ] && [ -z "$(start_menu_entries)" ] && break
   sleep 0.5
 done

@@ -7,8 +7,8 @@ set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the tests prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # A new prefix would offer to fetch Wine's .NET and browser engine, which nothing here uses, in a
-# dialog that no one answers.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# dialog that no one answers; and Wine would copy the prefix's Start menu to this machine's desktop.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
