@@ -36,6 +36,8 @@ case "${1:-}" in
     lay_out_prefix
     # Persistent: each test's program starts at once instead of waiting on a new server. The server
     # and Wine's own background programs, started here, hold none of CTest's output pipes open.
+    # A server that is still winding down after listing the suites would refuse to stay: it ends first.
+    "$wineserver" --wait
     "$wineserver" --persistent </dev/null >/dev/null 2>&1
     "$wine" cmd /c exit </dev/null >/dev/null 2>&1
     ;;
