@@ -17,7 +17,7 @@ scratch=tarvex-installer-test-$$
 target_dos="C:\\$scratch\\Tarvex"
 target=$drive_c/$scratch/Tarvex
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tarvex'
-cleanup() { rm -rf "$work" "$drive_c/$scratch"; }
+cleanup() { rm -rf "${work:?}" "${drive_c:?}/${scratch:?}"; }
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -35,7 +35,7 @@ zip=$work/$package.zip
 if [ -f "$zip" ]; then
   listing=$(unzip -Z1 "$zip")
   for file in tarvex.exe licence.txt; do
-    grep -qx "$package/$file" <<<"$listing" || fail "the zip has no $package/$file (it has: $(echo $listing))"
+    grep -qx "$package/$file" <<<"$listing" || fail "the zip has no $package/$file (it has: ${listing//$'\n'/ })"
   done
 else
   fail "no $package.zip"

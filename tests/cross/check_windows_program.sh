@@ -21,7 +21,7 @@ check_imports() {
   for program in "$@"; do
     [ -f "$program" ] || { fail "$program is missing"; continue; }
     local dlls
-    dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+    dlls=$("$triplet-objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
     [ -n "$dlls" ] || fail "$(basename "$program"): objdump lists no imported DLL at all"
     for dll in $dlls; do
       case "$dll" in
@@ -29,7 +29,7 @@ check_imports() {
       esac
       [[ "$windows_dlls" == *" $dll "* ]] || fail "$(basename "$program") needs $dll, which Windows does not ship"
     done
-    echo "$(basename "$program"): $(echo $dlls)"
+    echo "$(basename "$program"): ${dlls//$'\n'/ }"
   done
 }
 
