@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <iostream>
 #include <string_view>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include "drive/headless_drive.h"
 #include "drive/run_result.h"
@@ -10,6 +14,11 @@
 #endif
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Lines end in a line feed alone on every system: no CR added on the way out.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   bool with_qt = false;
   for (int i = 1; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--qt") {
