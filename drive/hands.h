@@ -27,8 +27,8 @@ class Hands {
   virtual Refusal close() = 0;
 
   // Only the real windows can be photographed.
-  virtual void shot(const std::string& /*file*/) { throw ScriptError{"shot needs the Qt windows (--qt)"}; }
-  virtual std::string pixel(float /*x*/, float /*y*/) { throw ScriptError{"pixel needs the Qt windows (--qt)"}; }
+  virtual void shot(const std::string& /*file*/) { throw ScriptError{"shot needs the real windows (--qt or --win32)"}; }
+  virtual std::string pixel(float /*x*/, float /*y*/) { throw ScriptError{"pixel needs the real windows (--qt or --win32)"}; }
 };
 
 class HeadlessHands : public Hands {
