@@ -1,5 +1,7 @@
 # Runs one driver script and compares what it prints with the expected lines.
-#   cmake -DDRIVE=<tarvex-drive> -DSCRIPT=<x.txt> -DEXPECTED=<x.expected> [-DMODE=--qt] -P run_drive_script.cmake
+#   cmake -DDRIVE=<tarvex-drive> -DSCRIPT=<x.txt> -DEXPECTED=<x.expected> [-DMODE=--qt] [-DEMULATOR=wine]
+#         -P run_drive_script.cmake
+# EMULATOR runs a driver built for another system (tarvex-drive.exe under Wine).
 # The expected file may start with a line "# exit N" when the run must end with status N.
 file(READ "${EXPECTED}" expected)
 set(want_exit 0)
@@ -8,7 +10,7 @@ if(expected MATCHES "^# exit ([0-9]+)\n")
   string(REGEX REPLACE "^# exit [0-9]+\n" "" expected "${expected}")
 endif()
 execute_process(
-  COMMAND "${DRIVE}" ${MODE}
+  COMMAND ${EMULATOR} "${DRIVE}" ${MODE}
   INPUT_FILE "${SCRIPT}"
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors

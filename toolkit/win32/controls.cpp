@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "toolkit/form.h"
@@ -55,12 +56,15 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
 
 // A closed drop-down list is as tall as its selection field makes it; the field is sized so that
 // the closed list is as tall as the record says, and the open list shows ten items below it.
+// The frame around the field grows with the DPI, and what CB_GETITEMHEIGHT reports back differs
+// between systems, so the frame is measured: one trial height, then the one that fits.
 void fit_drop_down(HWND combo, int height) {
+  const int trial = std::max(1, height / 2);
+  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), trial);
   RECT closed{};
   GetWindowRect(combo, &closed);
-  const int field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  const int wanted = field + height - (closed.bottom - closed.top);
-  if (wanted > 0 && wanted != field) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+  const int frame = (closed.bottom - closed.top) - trial;
+  if (height - frame > 0) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
 }
 
 void show_geometry(HWND w, const Control& c, UINT dpi) {
