@@ -175,6 +175,15 @@ TEST_F(Win32Window, WritesFromCodeReachTheirControls) {
   EXPECT_EQ(SendMessageW(window_of("chk_5band"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
 }
 
+TEST_F(Win32Window, AHiddenControlCatchesUpWhenItIsShown) {
+  auto& list = static_cast<ListControl&>(control("lst_standards"));
+  ASSERT_FALSE(list.Visible.get());
+  form_->toolkit().dispatch([&] { list.ListIndex = 7; });
+  form_->toolkit().dispatch([&] { list.Visible = true; });
+  EXPECT_TRUE(IsWindowVisible(window_of("lst_standards")));
+  EXPECT_EQ(SendMessageW(window_of("lst_standards"), LB_GETCURSEL, 0, 0), 7);
+}
+
 TEST_F(Win32Window, TypingReachesTheRecordAndIsNotWrittenBack) {
   HWND edit = window_of("txt_supply_v");
   ASSERT_EQ(GetFocus(), edit);

@@ -246,7 +246,16 @@ void FormView::property_changed(const PropertyChange& change) {
     // The user's own edit is already in the control: writing it back would move the caret.
     if (change.made_in_widget) return;
     ++showing_;
-    if (show_property(child, control, change.property.id(), dpi_)) ++widget_updates_;
+    if (!control.Visible && change.property.id() != PropertyId::Visible) {
+      // Nobody sees a hidden control: it catches up when it is shown. (The standard-value search
+      // walks the hidden list through dozens of items in every Compute.)
+      hidden_and_stale_.insert(&control);
+    } else if (change.property.id() == PropertyId::Visible && control.Visible && hidden_and_stale_.erase(&control)) {
+      show_all_properties(child, control, dpi_);
+      ++widget_updates_;
+    } else if (show_property(child, control, change.property.id(), dpi_)) {
+      ++widget_updates_;
+    }
     --showing_;
     return;
   }

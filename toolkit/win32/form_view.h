@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -87,6 +88,7 @@ class FormView : public PropertyObserver {
   std::map<HWND, Control*> controls_;
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
+  std::set<const Control*> hidden_and_stale_;  // hidden controls whose records changed meanwhile
   Control* pressed_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
   bool giving_focus_ = false;
