@@ -233,9 +233,13 @@ Hands::Refusal Win32Hands::pick(Control& control, long index) {
   active_view();
   HWND list = window_of(control);
   if (control.kind() == ControlKind::ComboBox) {
-    // Opened with the mouse, and the item clicked in the open list.
-    click_centre(list);
-    settle();
+    // Opened with the mouse, and the item clicked in the open list. A list that closes again at
+    // once (the window manager moved the activation as the list appeared) is clicked again, as a
+    // person would.
+    for (int attempt = 0; attempt < 3 && !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0); ++attempt) {
+      click_centre(list);
+      settle();
+    }
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     if (!SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) || !GetComboBoxInfo(list, &parts) || parts.hwndList == nullptr) {

@@ -9,18 +9,16 @@ drive=$2
 emulator=${WINE:-wine}
 work=$(mktemp -d)
 xvfb_pid=
-wm_pid=
 app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in Xvfb openbox xdotool import convert identify "$emulator"; do
+for tool in Xvfb xdotool import convert identify "$emulator"; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup installs it)"
 done
 
@@ -34,10 +32,6 @@ Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$work/xvfb.log" 
 xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 export DISPLAY=$display
-# A window manager, as every desktop has: Wine waits for one to take a hidden window away.
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-sleep 0.5
 
 "$emulator" "$tarvex" >"$work/tarvex.log" 2>&1 &
 app_pid=$!
@@ -49,7 +43,8 @@ import -window "$window" "$work/shot.png" || fail "could not take a picture of t
 colours=$(convert "$work/shot.png" -format '%k' info:)
 [ "${colours:-0}" -gt 20 ] || fail "the picture of the window is blank ($colours colours)"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window" 2>/dev/null
+# Without a window manager the X focus is given by hand.
+xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key --clearmodifiers alt+f
 sleep 0.5
 xdotool key x
