@@ -98,3 +98,53 @@ TEST(PngFile, PixelsThatDoNotFillThePictureAreRefused) {
 
 }  // namespace
 }  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// The message box as the system shows it, looked at from within its own loop and closed with OK.
+struct BoxSeen {
+  std::wstring caption;
+  std::wstring prompt;
+  bool has_ok = false;
+  bool has_icon = false;
+};
+
+BOOL CALLBACK look_at_child(HWND child, LPARAM seen_as) {
+  auto& seen = *reinterpret_cast<BoxSeen*>(seen_as);
+  wchar_t name[16] = {};
+  GetClassNameW(child, name, 16);
+  if (std::wstring_view(name) != L"Static") return TRUE;
+  const auto style = GetWindowLongPtrW(child, GWL_STYLE);
+  if ((style & SS_TYPEMASK) == SS_ICON) {
+    seen.has_icon = seen.has_icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+  } else {
+    wchar_t text[128] = {};
+    GetWindowTextW(child, text, 128);
+    if (text[0] != L'\0') seen.prompt = text;
+  }
+  return TRUE;
+}
+
+TEST(Win32Services, TheMessageBoxIsTheSystemsWithTheCaptionThePromptAndOkOnly) {
+  win32::prepare_process();
+  win32::Win32Platform platform;
+  BoxSeen seen;
+  platform.message_box_shown = [&](HWND box) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(box, caption, 64);
+    seen.caption = caption;
+    EnumChildWindows(box, look_at_child, reinterpret_cast<LPARAM>(&seen));
+    seen.has_ok = GetDlgItem(box, IDOK) != nullptr;
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  };
+  platform.message_box(u"Tarvex", u"Value is beyond the table", 0);
+  EXPECT_EQ(seen.caption, L"Tarvex");
+  EXPECT_EQ(seen.prompt, L"Value is beyond the table");
+  EXPECT_TRUE(seen.has_ok);
+  EXPECT_FALSE(seen.has_icon);
+}
+
+}  // namespace
+}  // namespace tarvex
