@@ -147,6 +147,18 @@ TEST_F(Win32Window, ControlsAreTheWindowsOwnKindsAsTheLayoutSays) {
   EXPECT_EQ(std::wstring(caption), L"&Compute");
 }
 
+TEST_F(Win32Window, AControlsTooltipIsTheSystemsOwn) {
+  ASSERT_NE(view_->tooltips(), nullptr);
+  wchar_t text[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = view_->window();
+  tool.uId = reinterpret_cast<UINT_PTR>(window_of("cmb_tolerance"));
+  tool.lpszText = text;
+  SendMessageW(view_->tooltips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(text), L"Choose resistor Tolerance");
+}
+
 TEST_F(Win32Window, TheMenuBarFollowsTheMenuTree) {
   HMENU bar = view_->menu_bar();
   ASSERT_NE(bar, nullptr);

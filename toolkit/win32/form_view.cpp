@@ -138,6 +138,22 @@ void FormView::build_controls() {
     controls_[child] = control;
     SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
   }
+  // The tooltips of the controls that have one, shown by one tooltip window of the system's.
+  for (const auto& [control, child] : windows_) {
+    if (control->ToolTipText.empty()) continue;
+    if (tooltips_ == nullptr) {
+      tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    tool.lpszText = const_cast<wchar_t*>(wide(control->ToolTipText));
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   // The arrows keep their buddy: the text box they stand against.
   for (const auto& [control, child] : windows_) {
     if (control->kind() != ControlKind::UpDown) continue;

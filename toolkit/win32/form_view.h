@@ -25,6 +25,8 @@ class FormView : public PropertyObserver {
   Form* form() const { return form_; }
   HWND window() const { return window_; }
   HMENU menu_bar() const { return menu_bar_; }
+  // The system's tooltip window of the controls that have a tooltip, nullptr when none has one.
+  HWND tooltips() const { return tooltips_; }
   HWND control_window(const Control& control) const;
   Control* control_of(HWND child) const;
   // The menu command of an item of the menu bar, 0 for none.
@@ -82,6 +84,7 @@ class FormView : public PropertyObserver {
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HMENU menu_bar_ = nullptr;
+  HWND tooltips_ = nullptr;
   HBRUSH background_ = nullptr;
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
