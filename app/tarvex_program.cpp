@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "app/start_up.h"
 #include "core/notation.h"
 
 namespace tarvex {
@@ -19,10 +20,7 @@ void use_system_notation() {
 
 TarvexProgram::TarvexProgram() {
   platform_.attach(input_);
-  start_failure_ = toolkit_.dispatch([this] {
-    toolkit_.Load(main_window_);
-    toolkit_.Show(main_window_);
-  });
+  start_failure_ = load_and_show(toolkit_, main_window_);
 }
 
 qt::FormView* TarvexProgram::main_window() const { return platform_.view_of(main_window_); }

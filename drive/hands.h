@@ -22,8 +22,8 @@ class Hands {
   virtual void perform(const UserAction& action) = 0;
 
   // Only the real windows can be photographed.
-  virtual void shot(const std::string& /*file*/) { throw ScriptError{"shot needs the Qt windows (--qt)"}; }
-  virtual std::string pixel(float /*x*/, float /*y*/) { throw ScriptError{"pixel needs the Qt windows (--qt)"}; }
+  virtual void shot(const std::string& /*file*/) { throw ScriptError{"shot needs the real windows (--qt or --win32)"}; }
+  virtual std::string pixel(float /*x*/, float /*y*/) { throw ScriptError{"pixel needs the real windows (--qt or --win32)"}; }
 };
 
 class HeadlessHands : public Hands {

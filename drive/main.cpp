@@ -12,27 +12,42 @@
 #ifdef TARVEX_DRIVE_WITH_QT
 #include "drive/qt_drive.h"
 #endif
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include "drive/win32_drive.h"
+#endif
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-  // Lines end in a line feed alone on every system: no CR added on the way out.
+  // Lines end in a line feed alone here too.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 #endif
-  bool with_qt = false;
+  std::string_view mode;
   for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--qt") {
-      with_qt = true;
+    const std::string_view option(argv[i]);
+    if (mode.empty() && (option == "--qt" || option == "--win32")) {
+      mode = option;
       continue;
     }
-    std::cerr << "tarvex-drive: unknown option " << argv[i] << " (the only option is --qt)\n";
+    std::cerr << "tarvex-drive: unknown option " << argv[i] << " (the options are --qt and --win32)\n";
     return 2;
   }
-  if (!with_qt) return tarvex::finish(tarvex::drive_headless(std::cin, std::cout));
+  if (mode.empty()) return tarvex::finish(tarvex::drive_headless(std::cin, std::cout));
+  if (mode == "--qt") {
 #ifdef TARVEX_DRIVE_WITH_QT
-  return tarvex::finish(tarvex::drive_with_qt(argc, argv, std::cin, std::cout));
+    return tarvex::finish(tarvex::drive_with_qt(argc, argv, std::cin, std::cout));
 #else
-  std::cerr << "tarvex-drive: this build has no Qt windows; run without --qt\n";
+    std::cerr << "tarvex-drive: this build has no Qt windows; run without --qt\n";
+    return 2;
+#endif
+  }
+#ifdef _WIN32
+  return tarvex::finish(tarvex::drive_with_win32(std::cin, std::cout));
+#else
+  std::cerr << "tarvex-drive: --win32 needs the Windows build (tarvex-drive.exe)\n";
   return 2;
 #endif
 }

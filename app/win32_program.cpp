@@ -1,0 +1,12 @@
+#include "app/win32_program.h"
+
+#include "app/start_up.h"
+
+namespace tarvex {
+
+Win32Program::Win32Program() {
+  platform_.attach(input_);
+  load_and_show(toolkit_, main_window_);
+}
+
+}  // namespace tarvex

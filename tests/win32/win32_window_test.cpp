@@ -1,0 +1,281 @@
+// The main and About windows as Windows shows them: every windowed control where its twips put it,
+// at 96 DPI and after a move to a 144 DPI monitor; the frame, the controls' kinds and their binding
+// to the records; the focus and the keyboard through the toolkit; the About window owned and modal.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/win32_program.h"
+#include "main_window/frm_main.h"
+#include "toolkit/win32/conversions.h"
+#include "toolkit/win32/form_view.h"
+
+namespace tarvex {
+namespace {
+
+class Win32Window : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { win32::prepare_process(); }
+
+  void SetUp() override {
+    program_ = std::make_unique<Win32Program>();
+    view_ = program_->main_window();
+    ASSERT_NE(view_, nullptr);
+    form_ = view_->form();
+    pump();
+  }
+  void TearDown() override { program_.reset(); }
+
+  void pump() { program_->platform().pump_waiting(); }
+
+  Control& control(const char* name) {
+    Control* found = form_->find(name);
+    EXPECT_NE(found, nullptr) << name;
+    return *found;
+  }
+  HWND window_of(const char* name) { return view_->control_window(control(name)); }
+
+  // A control's rectangle in its window's client area.
+  static RECT client_rect_of(HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+
+  static long scaled(float twips, UINT dpi) { return std::lround(static_cast<double>(twips) * dpi / 1440.0); }
+
+  void expect_every_control_at(UINT dpi) {
+    int checked = 0;
+    for (Control* c : form_->controls()) {
+      if (!c->traits().windowed) continue;
+      HWND child = view_->control_window(*c);
+      ASSERT_NE(child, nullptr) << c->name();
+      const auto& placed = static_cast<const Placed&>(*c);
+      const RECT r = client_rect_of(child);
+      const long left = scaled(placed.Left, dpi), top = scaled(placed.Top, dpi);
+      EXPECT_EQ(r.left, left) << c->name();
+      EXPECT_EQ(r.top, top) << c->name();
+      EXPECT_EQ(r.right - r.left, scaled(placed.Width, dpi)) << c->name();
+      EXPECT_EQ(r.bottom - r.top, scaled(placed.Height, dpi)) << c->name();
+      ++checked;
+    }
+    EXPECT_GT(checked, 0);
+  }
+
+  static LONG font_height(HWND child) {
+    LOGFONTW look{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof look, &look);
+    return look.lfHeight;
+  }
+
+  std::unique_ptr<Win32Program> program_;
+  win32::FormView* view_ = nullptr;
+  Form* form_ = nullptr;
+};
+
+TEST_F(Win32Window, EveryWindowedControlStandsAtItsTwipsOver15At96Dpi) {
+  ASSERT_EQ(view_->dpi(), 96u) << "the test display runs at 96 DPI";
+  expect_every_control_at(96);
+  RECT client{};
+  GetClientRect(view_->window(), &client);
+  EXPECT_EQ(client.right, 790);
+  EXPECT_EQ(client.bottom, 398);
+}
+
+TEST_F(Win32Window, AMoveTo144DpiScalesControlsFontsAndTheClientArea) {
+  const LONG body_at_96 = font_height(window_of("txt_supply_v"));
+  RECT suggested{};
+  GetWindowRect(view_->window(), &suggested);
+  SendMessageW(view_->window(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  pump();
+  EXPECT_EQ(view_->dpi(), 144u);
+  expect_every_control_at(144);
+  RECT client{};
+  GetClientRect(view_->window(), &client);
+  EXPECT_EQ(client.right, 1185);
+  EXPECT_EQ(client.bottom, 597);
+  EXPECT_EQ(body_at_96, -11);  // 8.25 points
+  EXPECT_EQ(font_height(window_of("txt_supply_v")), -17);
+}
+
+TEST_F(Win32Window, TheMainWindowHasAFixedBorderAMinimizeBoxAndStaysOnItsMonitor) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(view_->window(), GWL_STYLE));
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(IsWindowVisible(view_->window()));
+  wchar_t title[64] = {};
+  GetWindowTextW(view_->window(), title, 64);
+  EXPECT_EQ(std::wstring(title), L"Tarvex v1.5.4");
+
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(view_->window(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT frame{};
+  GetWindowRect(view_->window(), &frame);
+  EXPECT_GE(frame.left, monitor.rcWork.left);
+  EXPECT_GE(frame.top, monitor.rcWork.top);
+  EXPECT_LE(frame.right, monitor.rcWork.right);
+  EXPECT_LE(frame.bottom, monitor.rcWork.bottom);
+  EXPECT_LE(std::abs((frame.left + frame.right) - (monitor.rcWork.left + monitor.rcWork.right)), 1);
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - (monitor.rcWork.top + monitor.rcWork.bottom)), 1);
+}
+
+TEST_F(Win32Window, ControlsAreTheWindowsOwnKindsAsTheLayoutSays) {
+  const auto style = [&](const char* name) { return static_cast<DWORD>(GetWindowLongPtrW(window_of(name), GWL_STYLE)); };
+  EXPECT_TRUE(style("txt_supply_v") & ES_RIGHT);
+  EXPECT_FALSE(style("txt_supply_v") & ES_READONLY);
+  EXPECT_TRUE(style("txt_resistor_val") & ES_READONLY);
+  EXPECT_TRUE(style("txt_resistor_val") & ES_RIGHT);
+  EXPECT_TRUE(style("txt_standard_val") & ES_READONLY);
+  EXPECT_FALSE(style("txt_standard_val") & ES_RIGHT);
+  EXPECT_TRUE(style("txt_leds") & ES_READONLY);
+  EXPECT_EQ(style("cmb_band1") & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
+  EXPECT_EQ(SendMessageW(window_of("cmb_band1"), CB_GETCOUNT, 0, 0), 10);
+  EXPECT_FALSE(IsWindowVisible(window_of("lst_standards")));
+  EXPECT_EQ(style("chk_5band") & BS_TYPEMASK, static_cast<DWORD>(BS_3STATE));
+  EXPECT_EQ(style("op_ma") & BS_TYPEMASK, static_cast<DWORD>(BS_RADIOBUTTON));
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(window_of("UpDown1"), UDM_GETBUDDY, 0, 0)), window_of("txt_leds"));
+  wchar_t caption[32] = {};
+  GetWindowTextW(window_of("btn_compute"), caption, 32);
+  EXPECT_EQ(std::wstring(caption), L"&Compute");
+}
+
+TEST_F(Win32Window, AControlsTooltipIsTheSystemsOwn) {
+  ASSERT_NE(view_->tooltips(), nullptr);
+  wchar_t text[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = view_->window();
+  tool.uId = reinterpret_cast<UINT_PTR>(window_of("cmb_tolerance"));
+  tool.lpszText = text;
+  SendMessageW(view_->tooltips(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(text), L"Choose resistor Tolerance");
+}
+
+TEST_F(Win32Window, TheMenuBarFollowsTheMenuTree) {
+  HMENU bar = view_->menu_bar();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  wchar_t text[32] = {};
+  GetMenuStringW(bar, 0, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&File");
+  GetMenuStringW(bar, 1, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&Help");
+  HMENU file = GetSubMenu(bar, 0);
+  ASSERT_EQ(GetMenuItemCount(file), 2);
+  EXPECT_TRUE(GetMenuState(file, 0, MF_BYPOSITION) & MF_SEPARATOR);
+  GetMenuStringW(file, 1, text, 32, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"E&xit");
+}
+
+TEST_F(Win32Window, WritesFromCodeReachTheirControls) {
+  form_->toolkit().dispatch([&] {
+    static_cast<TextBox&>(control("txt_supply_v")).Text = u"42";
+    static_cast<ListControl&>(control("cmb_band1")).ListIndex = 3;
+    static_cast<CheckBox&>(control("chk_5band")).Value = 2;
+  });
+  wchar_t text[32] = {};
+  GetWindowTextW(window_of("txt_supply_v"), text, 32);
+  EXPECT_EQ(std::wstring(text), L"42");
+  EXPECT_EQ(SendMessageW(window_of("cmb_band1"), CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(window_of("chk_5band"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+}
+
+TEST_F(Win32Window, AHiddenControlCatchesUpWhenItIsShown) {
+  auto& list = static_cast<ListControl&>(control("lst_standards"));
+  ASSERT_FALSE(list.Visible.get());
+  form_->toolkit().dispatch([&] { list.ListIndex = 7; });
+  form_->toolkit().dispatch([&] { list.Visible = true; });
+  EXPECT_TRUE(IsWindowVisible(window_of("lst_standards")));
+  EXPECT_EQ(SendMessageW(window_of("lst_standards"), LB_GETCURSEL, 0, 0), 7);
+}
+
+TEST_F(Win32Window, TypingReachesTheRecordAndIsNotWrittenBack) {
+  HWND edit = window_of("txt_supply_v");
+  ASSERT_EQ(GetFocus(), edit);
+  const long updates = view_->widget_updates();
+  PostMessageW(edit, WM_CHAR, L'7', 1);
+  pump();
+  auto& box = static_cast<TextBox&>(control("txt_supply_v"));
+  EXPECT_EQ(box.Text.get(), u"7");  // the selected "0" was typed over
+  EXPECT_EQ(box.SelStart.get(), 1);
+  EXPECT_EQ(view_->widget_updates(), updates);
+}
+
+TEST_F(Win32Window, TabMovesTheToolkitsFocusAndShowsIt) {
+  ASSERT_EQ(GetFocus(), window_of("txt_supply_v"));
+  PostMessageW(window_of("txt_supply_v"), WM_KEYDOWN, VK_TAB, 1);
+  PostMessageW(window_of("txt_supply_v"), WM_KEYUP, VK_TAB, 1 | (3 << 30));
+  pump();
+  EXPECT_EQ(form_->focused(), &control("txt_led_v"));
+  EXPECT_EQ(GetFocus(), window_of("txt_led_v"));
+  const auto ui_state = SendMessageW(window_of("txt_led_v"), WM_QUERYUISTATE, 0, 0);
+  EXPECT_FALSE(ui_state & UISF_HIDEFOCUS);
+}
+
+// Looked at from within the About window's own loop, then closed with its close box.
+struct AboutSeen {
+  HWND main = nullptr;
+  HWND about = nullptr;
+  HWND owner = nullptr;
+  bool main_enabled = true;
+  DWORD style = 0;
+  DWORD extended_style = 0;
+};
+AboutSeen g_seen;
+
+void CALLBACK look_at_about(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND active = GetActiveWindow();
+  if (active == nullptr || active == g_seen.main) return;
+  KillTimer(nullptr, timer);
+  g_seen.about = active;
+  g_seen.owner = GetWindow(active, GW_OWNER);
+  g_seen.main_enabled = IsWindowEnabled(g_seen.main) != FALSE;
+  g_seen.style = static_cast<DWORD>(GetWindowLongPtrW(active, GWL_STYLE));
+  g_seen.extended_style = static_cast<DWORD>(GetWindowLongPtrW(active, GWL_EXSTYLE));
+  PostMessageW(active, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Clicks on painted controls go to the topmost one under the pointer: the caption that lies over the
+// lower edge of the picture takes its own click (and does nothing), the picture elsewhere opens the
+// home page.
+TEST_F(Win32Window, AClickOnPaintedControlsGoesToTheTopmost) {
+  int clicks_on_picture = 0;
+  control("Image1").Click = [&] { ++clicks_on_picture; };
+  const auto click_at = [&](const char* name) {
+    const RECT box = win32::to_pixels(static_cast<const Placed&>(control(name)), view_->dpi());
+    const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    PostMessageW(view_->window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(view_->window(), WM_LBUTTONUP, 0, at);
+    pump();
+  };
+  click_at("Label19");
+  EXPECT_EQ(clicks_on_picture, 0);
+  click_at("Image1");
+  EXPECT_EQ(clicks_on_picture, 1);
+}
+
+TEST_F(Win32Window, TheAboutWindowIsOwnedModalAndFixed) {
+  g_seen = {};
+  g_seen.main = view_->window();
+  SetTimer(nullptr, 0, 20, look_at_about);
+  UserInput input(form_->toolkit());
+  EXPECT_EQ(input.perform(action::Click{control("mnu_about")}), std::nullopt);
+  ASSERT_NE(g_seen.about, nullptr) << "the About window was not seen";
+  EXPECT_EQ(g_seen.owner, g_seen.main);
+  EXPECT_FALSE(g_seen.main_enabled);
+  EXPECT_TRUE(g_seen.extended_style & WS_EX_DLGMODALFRAME);
+  EXPECT_FALSE(g_seen.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_FALSE(IsWindow(g_seen.about));
+  EXPECT_TRUE(IsWindowEnabled(g_seen.main));
+}
+
+}  // namespace
+}  // namespace tarvex

@@ -1,0 +1,205 @@
+#include "toolkit/win32/controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "toolkit/form.h"
+#include "toolkit/win32/conversions.h"
+
+namespace tarvex::win32 {
+
+namespace {
+
+constexpr int kVisibleListItems = 10;
+
+DWORD edit_style(const TextBox& box) {
+  DWORD style = ES_AUTOHSCROLL;
+  if (box.alignment == Alignment::Right) style |= ES_RIGHT;
+  if (box.alignment == Alignment::Center) style |= ES_CENTER;
+  if (box.read_only) style |= ES_READONLY;
+  return style;
+}
+
+struct Blueprint {
+  const wchar_t* window_class;
+  DWORD style;
+  DWORD extended_style = 0;
+};
+
+std::optional<Blueprint> blueprint_of(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::TextBox:
+      return Blueprint{L"EDIT", edit_style(static_cast<const TextBox&>(control)), WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+      return Blueprint{L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL};
+    case ControlKind::ListBox:
+      return Blueprint{L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
+    // The toolkit decides every state of these buttons: a click only reports itself.
+    case ControlKind::CheckBox:
+      return Blueprint{L"BUTTON", BS_3STATE};
+    case ControlKind::OptionButton:
+      return Blueprint{L"BUTTON", BS_RADIOBUTTON};
+    case ControlKind::CommandButton:
+      return Blueprint{L"BUTTON", static_cast<const CommandButton&>(control).is_default ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}};
+    case ControlKind::UpDown:
+      return Blueprint{UPDOWN_CLASSW, 0};
+    case ControlKind::StatusBar:
+      return Blueprint{STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER};
+    default:
+      return std::nullopt;
+  }
+}
+
+// --- The binding: which part of a Windows control shows which record property ---
+
+// A closed drop-down list is as tall as its selection field makes it; the field is sized so that
+// the closed list is as tall as the record says, and the open list shows ten items below it.
+// The frame around the field grows with the DPI, and what CB_GETITEMHEIGHT reports back differs
+// between systems, so the frame is measured: one trial height, then the one that fits.
+void fit_drop_down(HWND combo, int height) {
+  const int trial = std::max(1, height / 2);
+  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), trial);
+  RECT closed{};
+  GetWindowRect(combo, &closed);
+  const int frame = (closed.bottom - closed.top) - trial;
+  if (height - frame > 0) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
+}
+
+void show_geometry(HWND w, const Control& c, UINT dpi) {
+  const RECT r = control_rect(c, dpi);
+  int height = r.bottom - r.top;
+  if (c.kind() == ControlKind::ComboBox) {
+    const int item = static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0));
+    SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height + item * kVisibleListItems + 2,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    fit_drop_down(w, height);
+    return;
+  }
+  SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+void show_visible(HWND w, const Control& c, UINT) { ShowWindow(w, c.Visible ? SW_SHOWNA : SW_HIDE); }
+void show_enabled(HWND w, const Control& c, UINT) { EnableWindow(w, c.enabled()); }
+void show_caption(HWND w, const Control& c, UINT) { SetWindowTextW(w, wide(*c.caption())); }
+void show_selection(HWND w, const Control& c, UINT) {
+  const auto& box = static_cast<const TextBox&>(c);
+  const auto start = static_cast<WPARAM>(box.SelStart.get());
+  SendMessageW(w, EM_SETSEL, start, static_cast<LPARAM>(start + box.SelLength.get()));
+}
+// A new text leaves the caret where the record says (WM_SETTEXT alone would put it at the start).
+void show_text(HWND w, const Control& c, UINT dpi) {
+  SetWindowTextW(w, wide(static_cast<const TextBox&>(c).Text.get()));
+  show_selection(w, c, dpi);
+}
+// The colour is read when the box is drawn (WM_CTLCOLOREDIT): it only has to be drawn again.
+void show_text_colour(HWND w, const Control&, UINT) { InvalidateRect(w, nullptr, TRUE); }
+void show_drop_down_index(HWND w, const Control& c, UINT) {
+  SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get()), 0);
+}
+void show_list_index(HWND w, const Control& c, UINT) {
+  SendMessageW(w, LB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get()), 0);
+}
+void show_check(HWND w, const Control& c, UINT) {
+  const Integer value = static_cast<const CheckBox&>(c).Value;
+  SendMessageW(w, BM_SETCHECK, value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
+}
+void show_option(HWND w, const Control& c, UINT) {
+  SendMessageW(w, BM_SETCHECK, static_cast<const OptionButton&>(c).Value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+void show_spin_range(HWND w, const Control& c, UINT) {
+  const auto& spin = static_cast<const UpDown&>(c);
+  SendMessageW(w, UDM_SETRANGE32, static_cast<WPARAM>(spin.Min.get()), static_cast<LPARAM>(spin.Max.get()));
+  SendMessageW(w, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.Value.get()));
+}
+void show_status(HWND w, const Control& c, UINT) {
+  SendMessageW(w, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide(static_cast<const StatusBar&>(c).SimpleText.get())));
+}
+
+struct Binding {
+  std::optional<ControlKind> kind;  // none: every windowed kind
+  PropertyId property;
+  void (*show)(HWND, const Control&, UINT dpi);
+};
+
+const Binding kBindings[] = {
+    {{}, PropertyId::Left, show_geometry},
+    {{}, PropertyId::Top, show_geometry},
+    {{}, PropertyId::Width, show_geometry},
+    {{}, PropertyId::Height, show_geometry},
+    {{}, PropertyId::Visible, show_visible},
+    {{}, PropertyId::Enabled, show_enabled},
+    {ControlKind::TextBox, PropertyId::Text, show_text},
+    {ControlKind::TextBox, PropertyId::SelStart, show_selection},
+    {ControlKind::TextBox, PropertyId::SelLength, show_selection},
+    {ControlKind::TextBox, PropertyId::ForeColor, show_text_colour},
+    {ControlKind::ComboBox, PropertyId::ListIndex, show_drop_down_index},
+    {ControlKind::ListBox, PropertyId::ListIndex, show_list_index},
+    {ControlKind::CheckBox, PropertyId::Caption, show_caption},
+    {ControlKind::CheckBox, PropertyId::Value, show_check},
+    {ControlKind::OptionButton, PropertyId::Caption, show_caption},
+    {ControlKind::OptionButton, PropertyId::Value, show_option},
+    {ControlKind::CommandButton, PropertyId::Caption, show_caption},
+    {ControlKind::UpDown, PropertyId::Value, show_spin_range},
+    {ControlKind::UpDown, PropertyId::Min, show_spin_range},
+    {ControlKind::UpDown, PropertyId::Max, show_spin_range},
+    {ControlKind::StatusBar, PropertyId::SimpleText, show_status},
+};
+
+const Binding* binding_of(ControlKind kind, PropertyId property) {
+  for (const Binding& binding : kBindings) {
+    if (binding.property == property && (!binding.kind || *binding.kind == kind)) return &binding;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const Font* font_of(const Control& control) {
+  switch (control.kind()) {
+    case ControlKind::TextBox: return &static_cast<const TextBox&>(control).font;
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox: return &static_cast<const ListControl&>(control).font;
+    case ControlKind::CheckBox: return &static_cast<const CheckBox&>(control).font;
+    case ControlKind::OptionButton: return &static_cast<const OptionButton&>(control).font;
+    case ControlKind::CommandButton: return &static_cast<const CommandButton&>(control).font;
+    case ControlKind::StatusBar: return &control.form().font;
+    default: return nullptr;
+  }
+}
+
+RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }
+
+HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi) {
+  const auto blueprint = blueprint_of(control);
+  if (!blueprint) return nullptr;
+  HWND window = CreateWindowExW(blueprint->extended_style, blueprint->window_class, L"",
+                                WS_CHILD | WS_CLIPSIBLINGS | blueprint->style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) return nullptr;
+  // A later control lies above an earlier one, as the windows stack them.
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
+    const bool drop_down = control.kind() == ControlKind::ComboBox;
+    for (const Text& item : static_cast<const ListControl&>(control).items()) {
+      SendMessageW(window, drop_down ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
+    }
+  }
+  if (control.kind() == ControlKind::StatusBar) SendMessageW(window, SB_SIMPLE, TRUE, 0);
+  show_all_properties(window, control, dpi);
+  return window;
+}
+
+bool show_property(HWND window, const Control& control, PropertyId property, UINT dpi) {
+  const Binding* binding = binding_of(control.kind(), property);
+  if (binding == nullptr) return false;
+  binding->show(window, control, dpi);
+  return true;
+}
+
+void show_all_properties(HWND window, const Control& control, UINT dpi) {
+  if (const Font* font = font_of(control)) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
+  for (const PropertyBase* property : control.properties()) show_property(window, control, property->id(), dpi);
+}
+
+}  // namespace tarvex::win32

@@ -1,0 +1,71 @@
+#include "toolkit/win32/conversions.h"
+
+#include <map>
+#include <tuple>
+
+namespace tarvex::win32 {
+
+COLORREF to_colorref(Color color) {
+  if (color == kButtonFace) return GetSysColor(COLOR_BTNFACE);
+  if (color == kShadow3D) return GetSysColor(COLOR_3DSHADOW);
+  return static_cast<COLORREF>(bgr_of(color));
+}
+
+namespace {
+
+int CALLBACK note_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;
+}
+
+bool system_has(const std::wstring& face) {
+  if (face.size() >= LF_FACESIZE) return false;
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(screen, &wanted, note_face, reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+}  // namespace
+
+std::wstring resolved_face(std::u16string_view face) {
+  static std::map<std::u16string, std::wstring> resolved;
+  const std::u16string key(face);
+  if (auto found = resolved.find(key); found != resolved.end()) return found->second;
+  std::wstring family = to_wstring(face);
+  if (!system_has(family)) {
+    // The sans serifs closest to Verdana and MS Sans Serif, in order; the dialogs' own face last.
+    family = L"MS Shell Dlg 2";
+    for (const wchar_t* candidate : {L"Tahoma", L"DejaVu Sans", L"Arial"}) {
+      if (system_has(candidate)) {
+        family = candidate;
+        break;
+      }
+    }
+  }
+  resolved.emplace(key, family);
+  return family;
+}
+
+HFONT font_at_pixels(const Font& font, int pixels) {
+  static std::map<std::tuple<std::u16string, int, bool>, HFONT> fonts;
+  const auto key = std::make_tuple(font.face, pixels, font.bold);
+  if (auto found = fonts.find(key); found != fonts.end()) return found->second;
+  LOGFONTW look{};
+  look.lfHeight = -pixels;  // the em, not the cell, as type sizes are given
+  look.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  look.lfCharSet = DEFAULT_CHARSET;
+  look.lfQuality = CLEARTYPE_QUALITY;
+  resolved_face(font.face).copy(look.lfFaceName, LF_FACESIZE - 1);
+  HFONT made = CreateFontIndirectW(&look);
+  fonts.emplace(key, made);
+  return made;
+}
+
+HFONT font_for(const Font& font, UINT dpi) { return font_at_pixels(font, font_pixels_at(font.size, dpi)); }
+
+}  // namespace tarvex::win32

@@ -1,0 +1,49 @@
+#pragma once
+// The records' values as Windows takes them: texts, colours, twips at a window's DPI and typefaces.
+#include <windows.h>
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "core/color.h"
+#include "core/variant.h"
+#include "toolkit/control.h"
+#include "toolkit/units.h"
+
+namespace tarvex::win32 {
+
+// Windows' wide characters are UTF-16 code units, as the records keep their texts.
+inline const wchar_t* wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline std::wstring to_wstring(std::u16string_view text) { return {text.begin(), text.end()}; }
+inline Text to_text(std::wstring_view text) { return {text.begin(), text.end()}; }
+
+// The records' colours are 0x00BBGGRR, which is a COLORREF already. The system colours that the
+// windows name are drawn in the colours the system has for them now.
+COLORREF to_colorref(Color color);
+
+// Twips to pixels at a DPI: 1440 / DPI twips a pixel (15 at 96 DPI), rounded to the nearest pixel.
+inline int to_pixels(float twips, UINT dpi) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
+}
+inline double to_pixels_exact(float twips, UINT dpi) { return static_cast<double>(twips) * dpi / 1440.0; }
+inline RECT to_pixels(const Placed& c, UINT dpi) {
+  const int left = to_pixels(c.Left, dpi);
+  const int top = to_pixels(c.Top, dpi);
+  return {left, top, left + to_pixels(c.Width, dpi), top + to_pixels(c.Height, dpi)};
+}
+// The pixel height of a type size at a DPI, as font_pixels() gives it at 96.
+inline int font_pixels_at(float points, UINT dpi) {
+  return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
+}
+
+// The face that a typeface of the windows is drawn in: the face itself where the system has it,
+// else the closest sans serif it has.
+std::wstring resolved_face(std::u16string_view face);
+
+// The fonts of the windows, made once for each face, size, weight and DPI and kept for the run.
+HFONT font_for(const Font& font, UINT dpi);
+// A font at a given pixel height (for measuring at a large size).
+HFONT font_at_pixels(const Font& font, int pixels);
+
+}  // namespace tarvex::win32

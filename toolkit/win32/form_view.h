@@ -1,0 +1,107 @@
+#pragma once
+// A window on the screen: its menu bar, its client area with the painted controls, the Windows
+// controls of its windowed controls, built when the window is loaded and brought to its record when
+// it is shown. Each property that changes afterwards updates its one control or repaints its one
+// painted control; what the user does becomes user actions. It decides nothing.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <vector>
+
+#include "toolkit/form.h"
+#include "toolkit/user_input.h"
+
+namespace tarvex::win32 {
+
+class FormView : public PropertyObserver {
+ public:
+  // A window other than the start-up window is owned by the window that loads it.
+  FormView(Form& form, UserInput& input, HWND owner);
+  ~FormView() override;
+  FormView(const FormView&) = delete;
+  FormView& operator=(const FormView&) = delete;
+
+  Form* form() const { return form_; }
+  HWND window() const { return window_; }
+  HMENU menu_bar() const { return menu_bar_; }
+  // The system's tooltip window of the controls that have a tooltip, nullptr when none has one.
+  HWND tooltips() const { return tooltips_; }
+  HWND control_window(const Control& control) const;
+  Control* control_of(HWND child) const;
+  // The menu command of an item of the menu bar, 0 for none.
+  UINT menu_command_of(const Menu& item) const;
+  UINT dpi() const { return dpi_; }
+
+  // Shown centred on its monitor and never off it; a modal window disables its owner meanwhile.
+  void show_window(FormView* owner, bool modal);
+  // The toolkit has unloaded the window (or its record is going away): the view lets go of the
+  // record and its window. The object itself is deleted later, outside its window's messages.
+  void close_for_toolkit();
+  // The toolkit's focus, given to a control without reporting it back.
+  void give_focus_to(const Control* control);
+
+  void property_changed(const PropertyChange& change) override;
+
+  // The keys that the window acts on, taken from the message loop before Windows' own handling
+  // (Tab, Enter, Esc, Space, the arrows, access keys). True when the message was taken.
+  bool route_key(const MSG& message);
+  // The view whose window is, or holds, a window handle; nullptr for none.
+  static FormView* of(HWND window);
+
+  // Lays the window out again at a new DPI, as Windows asks when it moves to another monitor.
+  void apply_dpi(UINT dpi, const RECT* suggested);
+
+  // How many control properties and painted controls the view has updated since it was built, and
+  // how many frames it has painted.
+  long widget_updates() const { return widget_updates_; }
+  long control_repaints() const { return control_repaints_; }
+  long frames_painted() const { return frames_painted_; }
+
+ private:
+  static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                       DWORD_PTR view);
+  LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+  // What the user did to a control, seen by its own window procedure first.
+  LRESULT handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam);
+  // The notifications that controls send their window.
+  void on_command(WPARAM wparam, LPARAM lparam);
+  LRESULT on_notify(const NMHDR& header);
+  void show_record();
+  TTTOOLINFOW tool_of(HWND child) const;
+  void show_tooltip(const Control& control);
+  void on_mouse(UINT message, POINT at);
+  LRESULT colour_control(UINT message, HDC dc, HWND child);
+
+  void build_menus();
+  void build_controls();
+  void paint();
+  void repaint_control(const Control& control);
+  Control* painted_control_at(POINT at) const;
+  void report_selection(HWND child, TextBox& box);
+  void fit_to_client(bool centre);
+
+  Form* form_;
+  UserInput& input_;
+  HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  HMENU menu_bar_ = nullptr;
+  HWND tooltips_ = nullptr;
+  HBRUSH background_ = nullptr;
+  UINT dpi_ = 96;
+  std::map<const Control*, HWND> windows_;
+  std::map<HWND, Control*> controls_;
+  std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
+  std::map<const Control*, RECT> extents_;
+  Control* pressed_ = nullptr;
+  int showing_ = 0;  // > 0 while the program writes into a control
+  bool giving_focus_ = false;
+  bool disabled_owner_ = false;
+  std::vector<WPARAM> keys_taken_;  // keys whose press the window took: their release is taken too
+  long widget_updates_ = 0;
+  long control_repaints_ = 0;
+  long frames_painted_ = 0;
+};
+
+}  // namespace tarvex::win32

@@ -1,0 +1,217 @@
+// What the user does to a window's controls, turned into UserInput calls: the focus that Windows
+// moves on a click, the keys that the window acts on (Tab, Enter, Esc, Space, arrows, access keys),
+// the controls' notifications and the wheel over a list. Windows' own dialog navigation and focus
+// never decide: the toolkit does.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+#include <optional>
+
+#include "toolkit/win32/conversions.h"
+#include "toolkit/win32/form_view.h"
+
+namespace tarvex::win32 {
+
+namespace {
+
+bool held(int virtual_key) { return (GetKeyState(virtual_key) & 0x8000) != 0; }
+
+std::optional<KeyPress> key_press_of(const MSG& message) {
+  const auto key = static_cast<int>(message.wParam);
+  const bool alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
+  if (alt) {
+    if (held(VK_CONTROL) || held(VK_SHIFT)) return std::nullopt;
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return KeyPress{KeyName::Alt, static_cast<char16_t>(key)};
+    return std::nullopt;
+  }
+  if (message.message != WM_KEYDOWN || held(VK_CONTROL) || held(VK_MENU)) return std::nullopt;
+  if (key == VK_TAB) return KeyPress{held(VK_SHIFT) ? KeyName::ShiftTab : KeyName::Tab};
+  if (held(VK_SHIFT)) return std::nullopt;
+  switch (key) {
+    case VK_RETURN: return KeyPress{KeyName::Enter};
+    case VK_ESCAPE: return KeyPress{KeyName::Escape};
+    case VK_SPACE: return KeyPress{KeyName::Space};
+    case VK_UP: return KeyPress{KeyName::Up};
+    case VK_DOWN: return KeyPress{KeyName::Down};
+    default: return std::nullopt;
+  }
+}
+
+// An open drop-down list keeps its own keys: they move within it, pick and close it.
+bool is_open_drop_down(HWND focus) {
+  for (HWND window = focus; window != nullptr; window = GetParent(window)) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring_view(name) == L"ComboBox") return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  }
+  return false;
+}
+
+std::pair<Long, Long> selection_of(HWND edit) {
+  DWORD start = 0, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {static_cast<Long>(start), static_cast<Long>(end - start)};
+}
+
+Text text_of(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return to_text(text);
+}
+
+}  // namespace
+
+bool FormView::route_key(const MSG& message) {
+  if (form_ == nullptr) return false;
+  switch (message.message) {
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      // The release of a key whose press the window took is the window's too (a lone Alt release
+      // after an access key would otherwise open the menu bar).
+      auto taken = std::find(keys_taken_.begin(), keys_taken_.end(), message.wParam);
+      if (taken == keys_taken_.end()) return false;
+      keys_taken_.erase(taken);
+      return true;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      break;
+    default:
+      return false;
+  }
+  if (is_open_drop_down(GetFocus())) return false;
+  const auto press = key_press_of(message);
+  if (!press || !input_.takes_key(*press)) return false;
+  keys_taken_.push_back(message.wParam);
+  if (press->name == KeyName::Alt) keys_taken_.push_back(VK_MENU);
+  HWND window = window_;
+  input_.perform(action::Key{*press});
+  // The keyboard moved the focus or pressed a control: its focus mark and access keys show now.
+  if (IsWindow(window)) SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+  return true;
+}
+
+void FormView::report_selection(HWND child, TextBox& box) {
+  const auto [start, length] = selection_of(child);
+  if (start != box.SelStart.get() || length != box.SelLength.get()) input_.perform(action::Select{box, start, length});
+}
+
+LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR view) {
+  auto* self = reinterpret_cast<FormView*>(view);
+  Control* control = self->form_ ? self->control_of(child) : nullptr;
+  if (control == nullptr) return DefSubclassProc(child, message, wparam, lparam);
+  return self->handle_control(child, *control, message, wparam, lparam);
+}
+
+LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
+  const bool is_text_box = control.kind() == ControlKind::TextBox;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      // The press that moves the focus into a text box is spent on the focus: the box keeps the
+      // selection that its focus handler made, rather than a caret where the pointer fell.
+      if (is_text_box && GetFocus() != child) {
+        SetFocus(child);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS: {
+      const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+      if (!giving_focus_) input_.perform(action::Focus{control, true});
+      return result;
+    }
+    case WM_MOUSEWHEEL:
+      if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
+        const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
+        if (notches != 0) input_.perform(action::Wheel{control, notches});
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+  // Keys and the mouse move the caret and the selection of a text box without telling anyone.
+  if (is_text_box && form_ != nullptr && showing_ == 0 &&
+      (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_LBUTTONUP ||
+       (message == WM_MOUSEMOVE && (wparam & MK_LBUTTON)))) {
+    report_selection(child, static_cast<TextBox&>(control));
+  }
+  return result;
+}
+
+void FormView::on_command(WPARAM wparam, LPARAM lparam) {
+  if (form_ == nullptr) return;
+  const UINT code = HIWORD(wparam);
+  if (lparam == 0) {
+    // A menu item (code 0); accelerators (code 1) the window has none of.
+    const UINT command = LOWORD(wparam);
+    if (code == 0 && command >= 1 && command <= menu_items_.size()) input_.perform(action::Click{*menu_items_[command - 1]});
+    return;
+  }
+  HWND child = reinterpret_cast<HWND>(lparam);
+  Control* control = control_of(child);
+  if (control == nullptr || showing_ > 0) return;
+  switch (control->kind()) {
+    case ControlKind::TextBox:
+      if (code == EN_CHANGE) {
+        const auto [start, length] = selection_of(child);
+        input_.perform(action::Edit{*control, text_of(child), start, length});
+      }
+      break;
+    case ControlKind::ComboBox:
+      // Choosing an item, even the selected one again, is a pick; a list closed without a choice
+      // shows the record's item again.
+      if (code == CBN_SELENDOK) {
+        const auto index = static_cast<long>(SendMessageW(child, CB_GETCURSEL, 0, 0));
+        if (index >= 0) input_.perform(action::Pick{*control, index});
+      } else if (code == CBN_SELENDCANCEL) {
+        ++showing_;
+        SendMessageW(child, CB_SETCURSEL, static_cast<WPARAM>(static_cast<ListControl*>(control)->ListIndex.get()), 0);
+        --showing_;
+      }
+      break;
+    case ControlKind::ListBox:
+      if (code == LBN_SELCHANGE) {
+        const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
+        if (index >= 0 && index != static_cast<ListControl*>(control)->ListIndex) input_.perform(action::Pick{*control, index});
+      }
+      break;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+      if (code == BN_CLICKED) input_.perform(action::Click{*control});
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT FormView::on_notify(const NMHDR& header) {
+  Control* control = form_ ? control_of(header.hwndFrom) : nullptr;
+  if (control == nullptr || control->kind() != ControlKind::UpDown) return 0;
+  if (header.code == UDN_DELTAPOS) {
+    // The arrows only report the click: the toolkit keeps the value and the buddy's text.
+    const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
+    if (delta != 0) input_.perform(action::Spin{*control, delta > 0 ? +1 : -1});
+    return 1;
+  }
+  return 0;
+}
+
+// A click is a press and a release on the same painted control, as the windows count it.
+void FormView::on_mouse(UINT message, POINT at) {
+  if (message == WM_LBUTTONDOWN) {
+    pressed_ = painted_control_at(at);
+    if (pressed_) SetCapture(window_);
+    return;
+  }
+  Control* pressed = std::exchange(pressed_, nullptr);
+  if (GetCapture() == window_) ReleaseCapture();
+  Control* released = painted_control_at(at);
+  if (released != nullptr && released == pressed) input_.perform(action::Click{*released});
+}
+
+}  // namespace tarvex::win32

@@ -1,0 +1,103 @@
+#include "toolkit/win32/picture.h"
+
+#include <cctype>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace tarvex::win32 {
+
+namespace {
+
+// The next number of the header, after blanks and comments; -1 when there is none.
+long header_number(std::string_view data, std::size_t& at) {
+  while (at < data.size()) {
+    const char c = data[at];
+    if (c == '#') {
+      while (at < data.size() && data[at] != '\n') ++at;
+    } else if (std::isspace(static_cast<unsigned char>(c))) {
+      ++at;
+    } else {
+      break;
+    }
+  }
+  long number = -1;
+  while (at < data.size() && std::isdigit(static_cast<unsigned char>(data[at])) && number < 100000) {
+    number = (number < 0 ? 0 : number * 10) + (data[at++] - '0');
+  }
+  return number;
+}
+
+}  // namespace
+
+std::optional<RawPixels> read_raw_pixels(std::string_view ppm) {
+  if (ppm.substr(0, 2) != "P6") return std::nullopt;
+  std::size_t at = 2;
+  const long width = header_number(ppm, at);
+  const long height = header_number(ppm, at);
+  const long max_value = header_number(ppm, at);
+  // One blank ends the header; the samples follow.
+  if (width <= 0 || height <= 0 || max_value != 255 || at >= ppm.size()) return std::nullopt;
+  const std::size_t start = at + 1;
+  const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
+  if (ppm.size() - start < size) return std::nullopt;
+  RawPixels pixels{static_cast<int>(width), static_cast<int>(height), {}};
+  pixels.rgb.assign(ppm.begin() + static_cast<std::ptrdiff_t>(start),
+                    ppm.begin() + static_cast<std::ptrdiff_t>(start + size));
+  return pixels;
+}
+
+Picture::Picture(const RawPixels& pixels) : width_(pixels.width), height_(pixels.height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap_ == nullptr) return;
+  auto* out = static_cast<std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width_) * height_; ++i) {
+    out[i * 4 + 0] = pixels.rgb[i * 3 + 2];
+    out[i * 4 + 1] = pixels.rgb[i * 3 + 1];
+    out[i * 4 + 2] = pixels.rgb[i * 3 + 0];
+    out[i * 4 + 3] = 0;
+  }
+}
+
+Picture::~Picture() {
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+void Picture::draw(HDC dc, const RECT& box) const {
+  if (bitmap_ == nullptr) return;
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ before = SelectObject(source, bitmap_);
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source, 0, 0, width_, height_, SRCCOPY);
+  SelectObject(source, before);
+  DeleteDC(source);
+}
+
+const Picture* program_picture(std::string_view name) {
+  static std::map<std::string, std::unique_ptr<Picture>> pictures;
+  const std::string key(name);
+  if (auto found = pictures.find(key); found != pictures.end()) return found->second.get();
+  std::unique_ptr<Picture> picture;
+  const std::wstring resource_name(key.begin(), key.end());
+  if (HRSRC found = FindResourceW(nullptr, resource_name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
+    HGLOBAL loaded = LoadResource(nullptr, found);
+    const auto* data = static_cast<const char*>(LockResource(loaded));
+    if (data != nullptr) {
+      if (auto pixels = read_raw_pixels(std::string_view(data, SizeofResource(nullptr, found)))) {
+        picture = std::make_unique<Picture>(*pixels);
+      }
+    }
+  }
+  return pictures.emplace(key, std::move(picture)).first->second.get();
+}
+
+}  // namespace tarvex::win32

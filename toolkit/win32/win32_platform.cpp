@@ -1,0 +1,214 @@
+#include "toolkit/win32/win32_platform.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+#include "core/notation.h"
+#include "toolkit/form.h"
+#include "toolkit/text_encoding.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/win32/conversions.h"
+#include "toolkit/win32/form_view.h"
+
+namespace tarvex::win32 {
+
+void prepare_process() {
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+namespace {
+
+std::u16string locale_text(LCTYPE what) {
+  wchar_t buffer[16] = {};
+  const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, what, buffer, 16);
+  return length > 1 ? std::u16string(buffer, buffer + length - 1) : std::u16string();
+}
+
+std::string last_error_text() {
+  const DWORD code = GetLastError();
+  wchar_t* words = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+  std::u16string text = words ? std::u16string(words, words + wcslen(words)) : u"error " + to_text(std::to_wstring(code));
+  if (words) LocalFree(words);
+  while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u'.')) text.pop_back();
+  return to_utf8(text);
+}
+
+// The message box on the screen, found among the windows of this thread.
+BOOL CALLBACK note_message_box(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+Win32Platform* g_waiting_for_box = nullptr;
+
+void CALLBACK look_for_message_box(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), note_message_box, reinterpret_cast<LPARAM>(&box));
+  if (box == nullptr || g_waiting_for_box == nullptr) return;
+  KillTimer(nullptr, timer);
+  Win32Platform* platform = std::exchange(g_waiting_for_box, nullptr);
+  platform->message_box_shown(box);
+}
+
+}  // namespace
+
+void use_system_notation() {
+  NumberNotation notation;
+  const std::u16string decimal = locale_text(LOCALE_SDECIMAL);
+  const std::u16string grouping = locale_text(LOCALE_STHOUSAND);
+  if (decimal.size() == 1) notation.decimal_separator = decimal.front();
+  if (grouping.size() == 1) notation.grouping_separator = grouping.front();
+  notation.currency_symbol = locale_text(LOCALE_SCURRENCY);
+  set_current_notation(notation);
+}
+
+Win32Platform::Win32Platform() = default;
+
+Win32Platform::~Win32Platform() {
+  views_.clear();
+  retired_.clear();
+}
+
+FormView* Win32Platform::view_of(const Form& window) const {
+  auto found = views_.find(&window);
+  return found == views_.end() ? nullptr : found->second.get();
+}
+
+void Win32Platform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
+  HWND owner = GetActiveWindow();
+  if (message_box_shown) {
+    g_waiting_for_box = this;
+    SetTimer(nullptr, 0, 10, look_for_message_box);
+  }
+  MessageBoxW(owner, wide(prompt), wide(caption), MB_OK | MB_APPLMODAL);
+  g_waiting_for_box = nullptr;
+}
+
+// The command line is started as the program it names, never through a shell, with the window
+// style the caller gives (2: minimized, with the focus); the program is not waited for.
+void Win32Platform::start_program(const Text& command_line, int window_style) {
+  std::wstring line = to_wstring(command_line);
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  start.dwFlags = STARTF_USESHOWWINDOW;
+  start.wShowWindow = static_cast<WORD>(window_style);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &started)) {
+    throw std::runtime_error("cannot start " + to_utf8(command_line) + ": " + last_error_text());
+  }
+  CloseHandle(started.hThread);
+  CloseHandle(started.hProcess);
+}
+
+// Measured at 64 times the size and scaled down, so that the advances are the design's, as at every
+// size, and not those rounded to whole pixels; then whole pixels, rounded up, as the other measures
+// give them: a self-sizing label never clips its text.
+float Win32Platform::text_width(const Font& font, std::u16string_view text) {
+  constexpr int kScale = 64;
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ before = SelectObject(screen, font_at_pixels(font, font_pixels(font.size) * kScale));
+  const std::wstring wide_text = to_wstring(text);
+  SIZE size{};
+  GetTextExtentPoint32W(screen, wide_text.c_str(), static_cast<int>(wide_text.size()), &size);
+  SelectObject(screen, before);
+  ReleaseDC(nullptr, screen);
+  const double pixels = static_cast<double>(size.cx) / kScale;
+  return static_cast<float>(std::ceil(pixels - 1e-9) * kTwipsPerPixel);
+}
+
+void Win32Platform::window_loaded(Form& window) {
+  if (input_ == nullptr) throw std::logic_error("the Windows platform has no user input attached");
+  // A window loaded while another takes the input belongs to that one (the About window to the main
+  // window); the first window has none.
+  Form* owner = window.toolkit().active_window();
+  HWND owner_window = nullptr;
+  if (owner != nullptr && owner != &window) {
+    if (FormView* view = view_of(*owner)) owner_window = view->window();
+  }
+  views_[&window] = std::make_unique<FormView>(window, *input_, owner_window);
+}
+
+void Win32Platform::window_shown(Form& window, Form* owner, bool modal) {
+  if (FormView* view = view_of(window)) view->show_window(owner ? view_of(*owner) : nullptr, modal);
+}
+
+void Win32Platform::remove_view(Form& window) {
+  auto found = views_.find(&window);
+  if (found == views_.end()) return;
+  found->second->close_for_toolkit();
+  retired_.push_back(std::move(found->second));
+  views_.erase(found);
+}
+
+// With no window left, the program ends.
+void Win32Platform::window_unloaded(Form& window) {
+  remove_view(window);
+  if (!window.toolkit().running()) PostQuitMessage(0);
+}
+
+void Win32Platform::window_destroyed(Form& window) { remove_view(window); }
+
+void Win32Platform::focus_moved(Form& window, Control* control) {
+  if (FormView* view = view_of(window)) view->give_focus_to(control);
+}
+
+void Win32Platform::dispatch(MSG& message) {
+  FormView* view = FormView::of(message.hwnd);
+  if (view == nullptr || !view->route_key(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  delete_retired_views();
+}
+
+void Win32Platform::delete_retired_views() { retired_.clear(); }
+
+bool Win32Platform::pump_one() {
+  if (quit_) return false;
+  MSG message{};
+  const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+  if (got <= 0) {
+    quit_ = true;
+    exit_code_ = got == 0 ? static_cast<int>(message.wParam) : 1;
+    return false;
+  }
+  dispatch(message);
+  return true;
+}
+
+void Win32Platform::pump_waiting() {
+  MSG message{};
+  while (!quit_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      quit_ = true;
+      exit_code_ = static_cast<int>(message.wParam);
+      break;
+    }
+    dispatch(message);
+  }
+}
+
+void Win32Platform::run_modal(Form& window) {
+  while (window.is_loaded() && pump_one()) {
+  }
+}
+
+int Win32Platform::run() {
+  while (pump_one()) {
+  }
+  return exit_code_;
+}
+
+}  // namespace tarvex::win32
