@@ -88,6 +88,8 @@ UINT virtual_key_of(KeyPress press) {
     case KeyName::Space: return VK_SPACE;
     case KeyName::Up: return VK_UP;
     case KeyName::Down: return VK_DOWN;
+    case KeyName::Left: return VK_LEFT;
+    case KeyName::Right: return VK_RIGHT;
     case KeyName::Alt: return press.letter >= u'a' && press.letter <= u'z' ? press.letter - u'a' + u'A' : press.letter;
   }
   return 0;

@@ -159,6 +159,35 @@ TEST_F(Win32Window, AControlsTooltipIsTheSystemsOwn) {
   EXPECT_EQ(std::wstring(text), L"Choose resistor Tolerance");
 }
 
+// The results' hints reach the system's tooltips: a windowed control's own, and the drawn
+// resistor's through the client area under a resting pointer (shapes take no clicks, but tell).
+TEST_F(Win32Window, TooltipsFollowTheRecordOnControlsAndPaintedShapes) {
+  const auto tip_of = [&](HWND tool_window) {
+    wchar_t text[120] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = view_->window();
+    tool.uId = reinterpret_cast<UINT_PTR>(tool_window);
+    tool.lpszText = text;
+    SendMessageW(view_->tooltips(), TTM_GETTEXTW, 120, reinterpret_cast<LPARAM>(&tool));
+    return std::wstring(text);
+  };
+  auto& resistor = control("shp_resistor");
+  form_->toolkit().dispatch([&] {
+    control("txt_standard_val").ToolTipText = u"510 \u03A9: 19.6 mA";
+    resistor.ToolTipText = u"5.1 \u03A9 in four bands";
+  });
+  EXPECT_EQ(tip_of(window_of("txt_standard_val")), L"510 \u03A9: 19.6 mA");
+  const RECT body = win32::to_pixels(static_cast<const Placed&>(resistor), view_->dpi());
+  const POINT centre{(body.left + body.right) / 2, (body.top + body.bottom) / 2};
+  SendMessageW(view_->window(), WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+  EXPECT_EQ(tip_of(view_->window()), L"5.1 \u03A9 in four bands");
+  form_->toolkit().dispatch([&] { resistor.ToolTipText = u""; });
+  EXPECT_EQ(tip_of(view_->window()), L"") << "a failed run takes the hint away under the resting pointer";
+  SendMessageW(view_->window(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+  EXPECT_EQ(tip_of(view_->window()), L"");
+}
+
 TEST_F(Win32Window, TheMenuBarFollowsTheMenuTree) {
   HMENU bar = view_->menu_bar();
   ASSERT_NE(bar, nullptr);

@@ -150,6 +150,10 @@ void FormView::build_controls() {
     SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   for (const auto& [control, child] : windows_) show_tooltip(*control);
+  TTTOOLINFOW client = tool_of(window_);
+  client.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  client.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&client));
   // The arrows keep their buddy: the text box they stand against.
   for (const auto& [control, child] : windows_) {
     if (control->kind() != ControlKind::UpDown) continue;
@@ -253,11 +257,31 @@ TTTOOLINFOW FormView::tool_of(HWND child) const {
 }
 
 void FormView::show_tooltip(const Control& control) {
-  HWND child = control_window(control);
-  if (child == nullptr || tooltips_ == nullptr) return;
-  TTTOOLINFOW tool = tool_of(child);
+  HWND tool_window = control_window(control);
+  if (tool_window == nullptr && &control == tooltip_owner_) tool_window = window_;
+  if (tool_window == nullptr || tooltips_ == nullptr) return;
+  TTTOOLINFOW tool = tool_of(tool_window);
   tool.lpszText = const_cast<wchar_t*>(wide(control.ToolTipText.get()));
   SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+const Control* FormView::tooltip_owner_at(POINT at) const {
+  if (form_ == nullptr) return nullptr;
+  const auto& order = form_->paint_order();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if ((*it)->Visible && covers(**it, at, dpi_)) return *it;
+  }
+  return nullptr;
+}
+
+void FormView::on_mouse_move(POINT at) {
+  const Control* owner = tooltip_owner_at(at);
+  if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
+  tooltip_owner_ = owner;
+  TTTOOLINFOW tool = tool_of(window_);
+  tool.lpszText = const_cast<wchar_t*>(owner ? wide(owner->ToolTipText.get()) : L"");
+  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (owner == nullptr || owner->ToolTipText.get().empty()) SendMessageW(tooltips_, TTM_POP, 0, 0);
 }
 
 // The toolkit tells nothing of a window before it is shown: its controls, menus and painted parts
@@ -403,6 +427,9 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NOTIFY:
       return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+    case WM_MOUSEMOVE:
+      on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
       on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});

@@ -79,6 +79,10 @@ class FormView : public PropertyObserver {
   void paint();
   void repaint_control(const Control& control);
   Control* painted_control_at(POINT at) const;
+  // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
+  // painted control under the pointer.
+  const Control* tooltip_owner_at(POINT at) const;
+  void on_mouse_move(POINT at);
   void report_selection(HWND child, TextBox& box);
   void fit_to_client(bool centre);
 
@@ -95,6 +99,7 @@ class FormView : public PropertyObserver {
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
   Control* pressed_ = nullptr;
+  const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
   bool giving_focus_ = false;
   bool disabled_owner_ = false;

@@ -35,6 +35,8 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
     case VK_SPACE: return KeyPress{KeyName::Space};
     case VK_UP: return KeyPress{KeyName::Up};
     case VK_DOWN: return KeyPress{KeyName::Down};
+    case VK_LEFT: return KeyPress{KeyName::Left};
+    case VK_RIGHT: return KeyPress{KeyName::Right};
     default: return std::nullopt;
   }
 }

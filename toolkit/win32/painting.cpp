@@ -181,6 +181,12 @@ bool hit(const Control& control, POINT point, UINT dpi) {
   return PtInRect(&box, point) != FALSE;
 }
 
+bool covers(const Control& control, POINT point, UINT dpi) {
+  if (control.kind() != ControlKind::Shape) return hit(control, point, dpi);
+  const RECT box = to_pixels(static_cast<const Placed&>(control), dpi);
+  return PtInRect(&box, point) != FALSE;
+}
+
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
   switch (control.kind()) {
     case ControlKind::Shape:

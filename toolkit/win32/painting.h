@@ -14,6 +14,8 @@ class Picture;
 RECT painted_extent(const Control& control, UINT dpi);
 // Where a click lands on the control (lines and shapes take none).
 bool hit(const Control& control, POINT point, UINT dpi);
+// Whether a resting pointer at the point is over the control: shapes too, which take no clicks.
+bool covers(const Control& control, POINT point, UINT dpi);
 
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture);
 
