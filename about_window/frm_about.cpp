@@ -19,8 +19,8 @@ frmAbout::frmAbout(Toolkit& toolkit) : Form(toolkit, "frmAbout") {
 
 void frmAbout::Form_Load() {
   Caption = u"About " + Text(kProgram.title);
-  lblVersion.Caption = u"Version " + number(kProgram.major) + u"." + number(kProgram.minor) + u"." +
-                       number(kProgram.revision);
+  lblVersion.Caption =
+      u"Version " + number(kProgram.major) + u"." + number(kProgram.minor) + u"." + number(kProgram.revision);
   lblTitle.Caption = Text(kProgram.title) + u" by Voq™";
 }
 
@@ -53,18 +53,18 @@ void frmAbout::design() {
   Line1[0].design({210, 2820, 5428, 2820, kHighlight3D, 2});
   Line1[1].design({195, 2790, 5413, 2790, kShadow3D, 1});
   Label2.design({.at = {240, 3000, 3855, 255}, .caption = u"Updates:", .font = font});
-  List1.design({.at = {240, 3240, 5175, 1035},
-                .items = {u"* 5 band resistor support added by Orvid",
-                          u"* Fixed 5 band resistor support computation error"}});
+  List1.design(
+      {.at = {240, 3240, 5175, 1035},
+       .items = {u"* 5 band resistor support added by Orvid", u"* Fixed 5 band resistor support computation error"}});
   cmdOK.design({.at = {4200, 4440, 1260, 345}, .caption = u"OK", .is_default = true, .is_cancel = true});
   design_led_drawing();
 
   List1.prompt = &Label2;
   set_tab_order({&cmdOK, &List1});
-  set_paint_order({&Line1[0], &Line1[1], &lblTitle, &lblVersion, &lblDescription, &Label1, &Label2,
-                   &Shape4, &Shape5, &Shape6, &Shape7, &Line11, &Line12, &Line13, &Line14, &Line15,
-                   &Line16, &Line17, &Line18, &Line19, &Line20, &Shape8, &Shape10, &Shape9,
-                   &Line21, &Line22, &Line23, &Line24, &Label11});
+  set_paint_order({&Line1[0], &Line1[1], &lblTitle, &lblVersion, &lblDescription, &Label1, &Label2,  &Shape4,
+                   &Shape5,   &Shape6,   &Shape7,   &Line11,     &Line12,         &Line13, &Line14,  &Line15,
+                   &Line16,   &Line17,   &Line18,   &Line19,     &Line20,         &Shape8, &Shape10, &Shape9,
+                   &Line21,   &Line22,   &Line23,   &Line24,     &Label11});
 }
 
 // The main window's LED in the corner, its resistor banded brown, red, yellow, gold; its long lead

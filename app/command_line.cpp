@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QtGlobal>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -49,8 +48,7 @@ std::optional<int> handle_command_line(const QStringList& arguments) {
   if (!parser.parse(arguments)) return usage_error(parser.errorText());
   // The window takes no file or value from the command line, so a stray word is a mistake.
   if (!parser.positionalArguments().isEmpty()) {
-    return usage_error(
-        QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().front()));
+    return usage_error(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().front()));
   }
   if (parser.isSet(help_option)) {
     print(stdout, parser.helpText());

@@ -3,7 +3,6 @@
 // that it accepts changes the window. Qt's own options (-platform, -style, ...) have already been
 // taken out of the arguments by QApplication by the time this runs.
 #include <QStringList>
-
 #include <optional>
 
 namespace tarvex {

@@ -1,6 +1,5 @@
 // Tarvex: the desktop program.
 #include <QApplication>
-
 #include <cstdio>
 #include <string>
 

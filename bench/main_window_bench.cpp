@@ -56,8 +56,7 @@ BENCHMARK(ComputeNewResult);
 // The same entries on every click. With numbers the search runs, but no property changes and no
 // band handler runs; with entries that are no numbers the run fails (red captions, "ERROR", and the
 // standard values of the last success).
-void ComputeUnchanged(benchmark::State& state, const char16_t* supply, const char16_t* led,
-                      const char16_t* current) {
+void ComputeUnchanged(benchmark::State& state, const char16_t* supply, const char16_t* led, const char16_t* current) {
   ShownMainWindow shown;
   frmMain& w = shown.window;
   w.txt_supply_v.Text = supply;

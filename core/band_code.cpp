@@ -19,9 +19,8 @@ const std::array<std::u16string_view, 5> kToleranceItems = {
 namespace {
 
 constexpr std::array<Color, 10> kBandColors = {
-    color_bgr(0x000000), color_bgr(0x004080), color_bgr(0x0000FF), color_bgr(0x0080FF),
-    color_bgr(0x00FFFF), color_bgr(0x008000), color_bgr(0xFF0000), color_bgr(0xFF00FF),
-    color_bgr(0xC0C0C0), color_bgr(0xFFFFFF),
+    color_bgr(0x000000), color_bgr(0x004080), color_bgr(0x0000FF), color_bgr(0x0080FF), color_bgr(0x00FFFF),
+    color_bgr(0x008000), color_bgr(0xFF0000), color_bgr(0xFF00FF), color_bgr(0xC0C0C0), color_bgr(0xFFFFFF),
 };
 
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }

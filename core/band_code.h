@@ -11,9 +11,9 @@
 namespace tarvex {
 
 // The items of the band lists; an item's index in its list is its digit.
-extern const std::array<std::u16string_view, 10> kDigitItems;       // "0 Black" .. "9 White"
-extern const std::array<std::u16string_view, 7> kMultiplierItems;   // "0 Black" .. "6 Blue"
-extern const std::array<std::u16string_view, 5> kToleranceItems;    // "Brown 1%" .. "None 20%"
+extern const std::array<std::u16string_view, 10> kDigitItems;      // "0 Black" .. "9 White"
+extern const std::array<std::u16string_view, 7> kMultiplierItems;  // "0 Black" .. "6 Blue"
+extern const std::array<std::u16string_view, 5> kToleranceItems;   // "Brown 1%" .. "None 20%"
 
 inline constexpr Color kGold = color_bgr(0x3AAEC2);
 inline constexpr Color kSilver = color_bgr(0xE0E0E0);
@@ -31,10 +31,10 @@ struct BandSplit {
   // gold band, so these lists cannot show them, and the window clears the value bands instead.
   bool encodable = true;
   BandMode mode = BandMode::Unchanged;
-  Integer first_digit = 0;              // index into the digit list
-  Integer second_digit = 0;             // index into the digit list
-  std::optional<Integer> third_digit;   // four-digit values only (five-band reading)
-  std::optional<Integer> multiplier;    // index into the multiplier list; nothing: leave it
+  Integer first_digit = 0;             // index into the digit list
+  Integer second_digit = 0;            // index into the digit list
+  std::optional<Integer> third_digit;  // four-digit values only (five-band reading)
+  std::optional<Integer> multiplier;   // index into the multiplier list; nothing: leave it
 };
 
 BandSplit band_split(std::u16string_view standard_value_text);

@@ -20,9 +20,7 @@ namespace {
 
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool is_octal_digit(char16_t c) { return c >= u'0' && c <= u'7'; }
-bool is_hex_digit(char16_t c) {
-  return is_digit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+bool is_hex_digit(char16_t c) { return is_digit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 bool is_sign(char16_t c) { return c == u'+' || c == u'-'; }
 bool is_exponent_mark(char16_t c) { return c == u'E' || c == u'e'; }
 // Blanks that may surround an entered number as a whole.
@@ -36,9 +34,7 @@ int radix_of(char16_t marker) {
   if (marker == u'O' || marker == u'o') return 8;
   return 0;
 }
-bool is_radix_digit(char16_t c, int radix) {
-  return radix == 16 ? is_hex_digit(c) : is_octal_digit(c);
-}
+bool is_radix_digit(char16_t c, int radix) { return radix == 16 ? is_hex_digit(c) : is_octal_digit(c); }
 
 // A number as it was written, reduced to ASCII digits, so that turning it into a Double needs no
 // knowledge of the notation it came in.
@@ -62,8 +58,7 @@ double zero_or_overflow(const WrittenNumber& n) {
     exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), 1'000'000'000);
   }
   if (n.exponent_negative) exponent = -exponent;
-  const auto magnitude =
-      static_cast<std::int64_t>(n.whole.size()) - 1 - static_cast<std::int64_t>(lead) + exponent;
+  const auto magnitude = static_cast<std::int64_t>(n.whole.size()) - 1 - static_cast<std::int64_t>(lead) + exponent;
   if (magnitude < 0) return 0.0;
   throw Error(ErrorKind::Overflow);
 }
@@ -81,8 +76,7 @@ std::string octal_as_hex(const std::string& octal) {
   bits.insert(0, (4 - bits.size() % 4) % 4, '0');
   std::string hex;
   for (std::size_t i = 0; i < bits.size(); i += 4) {
-    const int v = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
-                  (bits[i + 3] - '0');
+    const int v = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
     hex += "0123456789abcdef"[v];
   }
   return hex;
@@ -113,8 +107,7 @@ char ascii(char16_t c) { return static_cast<char>(c); }
 // each followed by exactly three digits, and either two of them or the locale's decimal separator.
 bool points_are_grouping(std::u16string_view number, char16_t decimal) {
   std::size_t end = 0;
-  while (end < number.size() &&
-         (is_digit(number[end]) || number[end] == u'.' || number[end] == decimal)) {
+  while (end < number.size() && (is_digit(number[end]) || number[end] == u'.' || number[end] == decimal)) {
     ++end;
   }
   const auto run = number.substr(0, end);
@@ -150,8 +143,7 @@ bool separates_thousands(std::u16string_view text, std::size_t at, int digits_be
 // exactly three digits, and either two points or the locale's own decimal separator after them.
 // Otherwise a point is a decimal point: "2.1" and "1.500" are read as plain numbers, not as 21 and
 // 1500, and "1.2.3" is no number at all.
-std::optional<WrittenNumber> scan_in_notation(std::u16string_view text,
-                                              const NumberNotation& notation) {
+std::optional<WrittenNumber> scan_in_notation(std::u16string_view text, const NumberNotation& notation) {
   while (!text.empty() && is_outer_blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && is_outer_blank(text.back())) text.remove_suffix(1);
   if (text.empty()) return std::nullopt;
@@ -202,8 +194,7 @@ std::optional<WrittenNumber> scan_in_notation(std::u16string_view text,
     if (is_digit(c)) {
       (in_fraction ? n.fraction : n.whole) += ascii(c);
       if (!in_fraction) ++group_digits;
-    } else if (grouping_allowed && c == grouping && !in_fraction &&
-               separates_thousands(text, i, group_digits)) {
+    } else if (grouping_allowed && c == grouping && !in_fraction && separates_thousands(text, i, group_digits)) {
       // a grouping separator of the whole part: skipped
       group_digits = 0;
     } else if (!in_fraction && (c == decimal || (point_is_decimal && c == u'.'))) {
@@ -257,8 +248,7 @@ Text double_text(double value) {
   constexpr double kLargest15Digits = 1.79769313486231e308;
   if (std::fabs(value) > kLargest15Digits) value = std::copysign(kLargest15Digits, value);
   char buffer[40];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   Text text;
   for (const char* p = buffer; p != result.ptr; ++p) {
     if (*p == '.') {
@@ -273,8 +263,8 @@ Text double_text(double value) {
 Text fixed_text(double value, int decimals) {
   if (!std::isfinite(value) || std::fabs(value) >= 1e15) return double_text(value);
   char buffer[40];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                    std::clamp(decimals, 0, 6));
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, std::clamp(decimals, 0, 6));
   const char* first = buffer;
   const char* const last = result.ptr;
   // A small negative value that rounds to nothing is written as nothing, not as "-0.0".

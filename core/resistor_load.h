@@ -28,7 +28,13 @@ struct PowerRating {
 
 // The common ratings of through-hole resistors, smallest first.
 inline constexpr std::array<PowerRating, 7> kPowerRatings = {{
-    {0.125, u"1/8"}, {0.25, u"1/4"}, {0.5, u"1/2"}, {1, u"1"}, {2, u"2"}, {3, u"3"}, {5, u"5"},
+    {0.125, u"1/8"},
+    {0.25, u"1/4"},
+    {0.5, u"1/2"},
+    {1, u"1"},
+    {2, u"2"},
+    {3, u"3"},
+    {5, u"5"},
 }};
 
 // The smallest common rating of at least twice the power; nothing when even 5 W is less than that.

@@ -74,8 +74,7 @@ std::partial_ordering compare(const Variant& left, const Variant& right) {
   const auto text_or_blank = [](const Variant& v) {
     return v.is_empty() ? std::u16string_view() : std::u16string_view(v.string());
   };
-  if ((is_text(left) || left.is_empty()) && (is_text(right) || right.is_empty()) &&
-      (is_text(left) || is_text(right))) {
+  if ((is_text(left) || left.is_empty()) && (is_text(right) || right.is_empty()) && (is_text(left) || is_text(right))) {
     return text_or_blank(left).compare(text_or_blank(right)) <=> 0;
   }
   // A number against a text reads the text as a number; one that is none is a Type mismatch.
@@ -165,8 +164,8 @@ Text Trim(std::u16string_view text) {
 // Mid("abc", 0, 2) is "a" and a negative length gives the empty text.
 Text Mid(std::u16string_view text, Long start, Long length) {
   const std::int64_t from = std::max<std::int64_t>(start, 1);
-  const std::int64_t to = std::min<std::int64_t>(std::int64_t{start} + length,
-                                                 static_cast<std::int64_t>(text.size()) + 1);
+  const std::int64_t to =
+      std::min<std::int64_t>(std::int64_t{start} + length, static_cast<std::int64_t>(text.size()) + 1);
   if (to <= from) return {};
   return Text(text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from)));
 }

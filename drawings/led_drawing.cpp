@@ -15,7 +15,9 @@ void design_led(const LedParts& led, float left, float top) {
   const auto line = [&](float x1, float y1, float x2, float y2) {
     return Line::Design{left + x1, top + y1, left + x2, top + y2, kWindowText, 1};
   };
-  const auto flat = [](Bounds b, Color c) { return Shape::Design{.at = b, .fill = c, .border = c, .has_border = false}; };
+  const auto flat = [](Bounds b, Color c) {
+    return Shape::Design{.at = b, .fill = c, .border = c, .has_border = false};
+  };
   const auto oval = [](Bounds b, Color c) {
     return Shape::Design{.at = b, .shape = ShapeKind::Oval, .fill = c, .border = c, .has_border = false};
   };
@@ -41,8 +43,11 @@ void design_led(const LedParts& led, float left, float top) {
   led.resistor_body.design(flat(at(195, 1080, 135, 345), kResistorBody));
   led.resistor_bottom.design(oval(at(165, 1320, 195, 135), kResistorBody));
 
-  led.polarity.design({.at = at(-240, 240, 915, 270), .caption = u"-        +", .font = {u"Verdana", 12, true},
-                       .auto_size = true, .transparent = true});
+  led.polarity.design({.at = at(-240, 240, 915, 270),
+                       .caption = u"-        +",
+                       .font = {u"Verdana", 12, true},
+                       .auto_size = true,
+                       .transparent = true});
 }
 
 }  // namespace tarvex

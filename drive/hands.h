@@ -23,7 +23,9 @@ class Hands {
 
   // Only the real windows can be photographed.
   virtual void shot(const std::string& /*file*/) { throw ScriptError{"shot needs the real windows (--qt or --win32)"}; }
-  virtual std::string pixel(float /*x*/, float /*y*/) { throw ScriptError{"pixel needs the real windows (--qt or --win32)"}; }
+  virtual std::string pixel(float /*x*/, float /*y*/) {
+    throw ScriptError{"pixel needs the real windows (--qt or --win32)"};
+  }
 };
 
 class HeadlessHands : public Hands {

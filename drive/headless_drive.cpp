@@ -15,7 +15,8 @@ RunResult drive_headless(std::istream& script, std::ostream& out) {
   return run_from_start_up(toolkit, platform, session, script);
 }
 
-RunResult run_from_start_up(Toolkit& toolkit, RecordingPlatform& platform, Session& session, const std::istream& script) {
+RunResult run_from_start_up(Toolkit& toolkit, RecordingPlatform& platform, Session& session,
+                            const std::istream& script) {
   platform.pump = [&session] { return session.step(); };
   frmMain main_window(toolkit);
   platform.start_up_window = &main_window;

@@ -86,10 +86,14 @@ PropertyValue parse_property(const PropertyBase& property, std::string_view text
 std::vector<WindowValue> window_values_of(const Form& window) {
   const auto* main = dynamic_cast<const frmMain*>(&window);
   if (main == nullptr) return {};
-  return {{"m_band_digit", main->m_band_digit}, {"m_leda", main->m_leda},
-          {"m_leds", main->m_leds},             {"m_ledv", main->m_ledv},
-          {"m_nonzero", main->m_nonzero},       {"m_opto_resistor", main->m_opto_resistor},
-          {"m_resistor", main->m_resistor},     {"m_supplyv", main->m_supplyv},
+  return {{"m_band_digit", main->m_band_digit},
+          {"m_leda", main->m_leda},
+          {"m_leds", main->m_leds},
+          {"m_ledv", main->m_ledv},
+          {"m_nonzero", main->m_nonzero},
+          {"m_opto_resistor", main->m_opto_resistor},
+          {"m_resistor", main->m_resistor},
+          {"m_supplyv", main->m_supplyv},
           {"m_valid", main->m_valid}};
 }
 

@@ -120,7 +120,8 @@ void QtHands::click_menu_item(const Menu& item) {
   if (bar == nullptr || title == nullptr || action == nullptr) throw ScriptError{item.name() + " is not on a menu bar"};
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
   QMenu* menu = title->menu();
-  if (menu == nullptr || !QTest::qWaitForWindowExposed(menu, 2000)) throw ScriptError{"the menu of " + item.name() + " did not open"};
+  if (menu == nullptr || !QTest::qWaitForWindowExposed(menu, 2000))
+    throw ScriptError{"the menu of " + item.name() + " did not open"};
   QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
 }
 
@@ -134,13 +135,9 @@ void QtHands::click_painted(const Control& control) {
 void QtHands::deliver(const action::Click& a) {
   Control& control = a.control;
   switch (control.kind()) {
-    case ControlKind::Menu:
-      click_menu_item(static_cast<const Menu&>(control));
-      break;
+    case ControlKind::Menu: click_menu_item(static_cast<const Menu&>(control)); break;
     case ControlKind::Label:
-    case ControlKind::Image:
-      click_painted(control);
-      break;
+    case ControlKind::Image: click_painted(control); break;
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
       // A click on a closed list opens it; what the user does next is a pick or nothing, so here

@@ -1,9 +1,8 @@
 #include "drive/win32_hands.h"
 
-#include <variant>
-
 #include <cstdio>
 #include <fstream>
+#include <variant>
 
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
@@ -198,9 +197,7 @@ void Win32Hands::click_menu_item(const Menu& item) {
 void Win32Hands::deliver(const action::Click& a) {
   Control& control = a.control;
   switch (control.kind()) {
-    case ControlKind::Menu:
-      click_menu_item(static_cast<const Menu&>(control));
-      break;
+    case ControlKind::Menu: click_menu_item(static_cast<const Menu&>(control)); break;
     case ControlKind::Label:
     case ControlKind::Image: {
       // Painted: the click lands on the window's client area, over the control.
@@ -365,10 +362,12 @@ std::string Win32Hands::pixel(float x, float y) {
   const RgbPicture client = capture(false);
   const int px = static_cast<int>(win32::to_pixels_exact(x, dpi));
   const int py = static_cast<int>(win32::to_pixels_exact(y, dpi));
-  if (px < 0 || py < 0 || px >= client.width || py >= client.height) throw ScriptError{"the point is outside the client area"};
+  if (px < 0 || py < 0 || px >= client.width || py >= client.height)
+    throw ScriptError{"the point is outside the client area"};
   const std::size_t at = (static_cast<std::size_t>(py) * client.width + px) * 3;
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%02X%02X%02X%02X", 0u, client.rgb[at + 2], client.rgb[at + 1], client.rgb[at]);
+  std::snprintf(buffer, sizeof buffer, "0x%02X%02X%02X%02X", 0u, client.rgb[at + 2], client.rgb[at + 1],
+                client.rgb[at]);
   return buffer;
 }
 

@@ -145,12 +145,9 @@ void frmMain::show_failure(const Text& status) {
 
 Text frmMain::failure_status(const Error& error) {
   switch (error.kind()) {
-    case ErrorKind::Overflow:
-      return u"Values are out of range: a number is too large";
-    case ErrorKind::DivisionByZero:
-      return u"Values are out of range: a division by zero";
-    default:
-      return u"Values are invalid or are zeros";
+    case ErrorKind::Overflow: return u"Values are out of range: a number is too large";
+    case ErrorKind::DivisionByZero: return u"Values are out of range: a division by zero";
+    default: return u"Values are invalid or are zeros";
   }
 }
 

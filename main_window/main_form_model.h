@@ -100,15 +100,15 @@ struct MainFormModel : Form {
   Menu mnu_about{*this, "mnu_about", &mnu_help};
 
   // --- Window-level values ---
-  Variant m_supplyv;        // supply voltage of the last accepted entries
-  Variant m_ledv;           // LED voltage
-  Variant m_leda;           // LED current; amperes after a successful run with mA chosen
-  Variant m_leds;           // number of LEDs
-  Variant m_resistor;       // last series resistor value
-  Long m_opto_resistor = 0; // last opto-isolator resistor value
-  Variant m_valid;          // outcome of the numeric test of the last run
-  bool m_nonzero = false;   // outcome of the zero test of the last run
-  Long m_band_digit = 0;    // digit of the band item just selected
+  Variant m_supplyv;         // supply voltage of the last accepted entries
+  Variant m_ledv;            // LED voltage
+  Variant m_leda;            // LED current; amperes after a successful run with mA chosen
+  Variant m_leds;            // number of LEDs
+  Variant m_resistor;        // last series resistor value
+  Long m_opto_resistor = 0;  // last opto-isolator resistor value
+  Variant m_valid;           // outcome of the numeric test of the last run
+  bool m_nonzero = false;    // outcome of the zero test of the last run
+  Long m_band_digit = 0;     // digit of the band item just selected
 
  private:
   void design_single_led_area();

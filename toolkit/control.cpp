@@ -19,13 +19,13 @@ namespace {
 // search's hundred list selections a Compute included.
 template <class Words>
 void require(bool ok, const Control& control, const PropertyBase& property, Words range) {
-  if (!ok) throw Error(ErrorKind::InvalidPropertyValue, control.name() + "." + std::string(property.name()) + " " + range());
+  if (!ok)
+    throw Error(ErrorKind::InvalidPropertyValue, control.name() + "." + std::string(property.name()) + " " + range());
 }
 
 }  // namespace
 
-Control::Control(Form& form, std::string name, ControlKind kind)
-    : form_(form), name_(std::move(name)), kind_(kind) {
+Control::Control(Form& form, std::string name, ControlKind kind) : form_(form), name_(std::move(name)), kind_(kind) {
   if (kind != ControlKind::Form) form.add_control(*this);
 }
 
@@ -123,13 +123,15 @@ TextBox::TextBox(Form& form, std::string name) : Focusable(form, std::move(name)
     SelStart.store(0);
     SelLength.store(0);
   });
-  SelStart.check_writes_with([this](Long start) { require(start >= 0, *this, SelStart, [] { return "cannot be negative"; }); });
+  SelStart.check_writes_with(
+      [this](Long start) { require(start >= 0, *this, SelStart, [] { return "cannot be negative"; }); });
   SelStart.react_to_changes_with([this] {
     const Long length = Len(Text.get());
     if (SelStart > length) SelStart.store(length);
     if (SelStart + SelLength > length) SelLength.store(length - SelStart);
   });
-  SelLength.check_writes_with([this](Long length) { require(length >= 0, *this, SelLength, [] { return "cannot be negative"; }); });
+  SelLength.check_writes_with(
+      [this](Long length) { require(length >= 0, *this, SelLength, [] { return "cannot be negative"; }); });
   SelLength.react_to_changes_with([this] {
     const Long room = Len(Text.get()) - SelStart;
     if (SelLength > room) SelLength.store(room);
@@ -259,8 +261,7 @@ StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name
 
 // --- UpDown ---
 
-UpDown::UpDown(Form& form, std::string name)
-    : Placed(form, std::move(name), ControlKind::UpDown), WithEnabled(this) {
+UpDown::UpDown(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::UpDown), WithEnabled(this) {
   Value.check_writes_with([this](Long value) {
     require(value >= Min && value <= Max, *this, Value, [&] {
       return "cannot be " + std::to_string(value) + ": it is outside " + std::to_string(Min.get()) + " to " +
@@ -296,9 +297,9 @@ void UpDown::step(int direction) {
     }
   }
   // min/max rather than clamp: bounds written the wrong way round by code must not be undefined.
-  const double next = std::min(std::max(std::round(shown) + direction * static_cast<double>(Increment),
-                                        static_cast<double>(Min)),
-                               static_cast<double>(Max));
+  const double next =
+      std::min(std::max(std::round(shown) + direction * static_cast<double>(Increment), static_cast<double>(Min)),
+               static_cast<double>(Max));
   Value = static_cast<Long>(next);
   if (buddy) buddy->Text = to_text(Variant::Long(Value));
 }

@@ -7,8 +7,20 @@
 namespace tarvex {
 
 enum class ControlKind {
-  Form, Label, TextBox, ComboBox, ListBox, CheckBox, OptionButton, CommandButton,
-  Shape, Line, Image, StatusBar, UpDown, Menu,
+  Form,
+  Label,
+  TextBox,
+  ComboBox,
+  ListBox,
+  CheckBox,
+  OptionButton,
+  CommandButton,
+  Shape,
+  Line,
+  Image,
+  StatusBar,
+  UpDown,
+  Menu,
 };
 
 struct KindTraits {
@@ -34,20 +46,20 @@ struct KindTraits {
 
 inline constexpr KindTraits kKindTraits[] = {
     //  kind                      windowed painted focus  click  press  list   font
-    {ControlKind::Form,          false,   false,  false, false, false, false, true},
-    {ControlKind::Label,         false,   true,   false, true,  false, false, true},
-    {ControlKind::TextBox,       true,    false,  true,  true,  false, false, true},
-    {ControlKind::ComboBox,      true,    false,  true,  true,  false, true,  true},
-    {ControlKind::ListBox,       true,    false,  true,  true,  false, true,  true},
-    {ControlKind::CheckBox,      true,    false,  true,  true,  true,  false, true},
-    {ControlKind::OptionButton,  true,    false,  true,  true,  true,  false, true},
-    {ControlKind::CommandButton, true,    false,  true,  true,  true,  false, true},
-    {ControlKind::Shape,         false,   true,   false, false, false, false, false},
-    {ControlKind::Line,          false,   true,   false, false, false, false, false},
-    {ControlKind::Image,         false,   true,   false, true,  false, false, false},
-    {ControlKind::StatusBar,     true,    false,  false, false, false, false, false},
-    {ControlKind::UpDown,        true,    false,  false, false, false, false, false},
-    {ControlKind::Menu,          false,   false,  false, true,  false, false, false},
+    {ControlKind::Form, false, false, false, false, false, false, true},
+    {ControlKind::Label, false, true, false, true, false, false, true},
+    {ControlKind::TextBox, true, false, true, true, false, false, true},
+    {ControlKind::ComboBox, true, false, true, true, false, true, true},
+    {ControlKind::ListBox, true, false, true, true, false, true, true},
+    {ControlKind::CheckBox, true, false, true, true, true, false, true},
+    {ControlKind::OptionButton, true, false, true, true, true, false, true},
+    {ControlKind::CommandButton, true, false, true, true, true, false, true},
+    {ControlKind::Shape, false, true, false, false, false, false, false},
+    {ControlKind::Line, false, true, false, false, false, false, false},
+    {ControlKind::Image, false, true, false, true, false, false, false},
+    {ControlKind::StatusBar, true, false, false, false, false, false, false},
+    {ControlKind::UpDown, true, false, false, false, false, false, false},
+    {ControlKind::Menu, false, false, false, true, false, false, false},
 };
 
 constexpr const KindTraits& traits_of(ControlKind kind) { return kKindTraits[static_cast<int>(kind)]; }

@@ -13,8 +13,9 @@ PropertyBase::PropertyBase(Control& owner, PropertyId id) : owner_(owner), id_(i
 void PropertyBase::tell_view() { owner_.form().tell_view(owner_, *this); }
 
 void refuse_property_write(const PropertyBase& property) {
-  throw Error(ErrorKind::InvalidPropertyValue, property.owner().name() + "." + std::string(property.name()) +
-                                           (property.writable() ? " takes no value of that type" : " is read-only"));
+  throw Error(ErrorKind::InvalidPropertyValue,
+              property.owner().name() + "." + std::string(property.name()) +
+                  (property.writable() ? " takes no value of that type" : " is read-only"));
 }
 
 }  // namespace tarvex

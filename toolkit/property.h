@@ -71,11 +71,7 @@ class StoredProperty : public PropertyBase {
   const T& get() const { return value_; }
   operator const T&() const { return value_; }
   // Lets a text property go straight to the value rules, which take texts as views.
-  operator std::u16string_view() const
-    requires std::same_as<T, Text>
-  {
-    return value_;
-  }
+  operator std::u16string_view() const requires std::same_as<T, Text> { return value_; }
 
   PropertyValue value() const override { return value_; }
   void set_initial(const T& value) { value_ = value; }

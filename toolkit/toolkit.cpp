@@ -156,14 +156,12 @@ std::optional<Text> Toolkit::dispatch(const std::function<void()>& event) {
 Text describe_for_user(const std::exception& error) {
   if (const auto* value_error = dynamic_cast<const Error*>(&error)) {
     switch (value_error->kind()) {
-      case ErrorKind::Overflow:
-        return u"a number is too large to work with (Overflow)";
-      case ErrorKind::DivisionByZero:
-        return u"a calculation would divide by zero (Division by zero)";
-      case ErrorKind::TypeMismatch:
-        return u"a value is not a number (Type mismatch)";
+      case ErrorKind::Overflow: return u"a number is too large to work with (Overflow)";
+      case ErrorKind::DivisionByZero: return u"a calculation would divide by zero (Division by zero)";
+      case ErrorKind::TypeMismatch: return u"a value is not a number (Type mismatch)";
       case ErrorKind::InvalidPropertyValue: {
-        const std::string what = value_error->detail().empty() ? "a property cannot take that value" : value_error->detail();
+        const std::string what =
+            value_error->detail().empty() ? "a property cannot take that value" : value_error->detail();
         return from_utf8(what) + u" (Invalid property value)";
       }
     }

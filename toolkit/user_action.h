@@ -76,7 +76,7 @@ struct Close {
 
 }  // namespace action
 
-using UserAction = std::variant<action::Type, action::Edit, action::Select, action::Focus, action::Click,
-                                action::Pick, action::Spin, action::Key, action::Wheel, action::Close>;
+using UserAction = std::variant<action::Type, action::Edit, action::Select, action::Focus, action::Click, action::Pick,
+                                action::Spin, action::Key, action::Wheel, action::Close>;
 
 }  // namespace tarvex

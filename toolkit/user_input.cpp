@@ -185,8 +185,7 @@ void UserInput::press(Control& control) {
       box.Value = box.Value == 1 ? 0 : 1;
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -281,8 +280,7 @@ Control* UserInput::key_target(KeyPress press_of) const {
   Control* focused = window->focused();
   switch (press_of.name) {
     case KeyName::Tab:
-    case KeyName::ShiftTab:
-      return window;
+    case KeyName::ShiftTab: return window;
     case KeyName::Enter:
       // A focused button takes Enter only while it can be pressed; then the button that the focused
       // entry box names, as a dialog's default button would; otherwise the window's default button.
@@ -292,10 +290,8 @@ Control* UserInput::key_target(KeyPress press_of) const {
         if (button && can_press(*button)) return button;
       }
       return button_where(*window, &CommandButton::is_default);
-    case KeyName::Escape:
-      return button_where(*window, &CommandButton::is_cancel);
-    case KeyName::Space:
-      return focused && is_pressable_kind(*focused) && can_press(*focused) ? focused : nullptr;
+    case KeyName::Escape: return button_where(*window, &CommandButton::is_cancel);
+    case KeyName::Space: return focused && is_pressable_kind(*focused) && can_press(*focused) ? focused : nullptr;
     case KeyName::Left:
     case KeyName::Right:
       return is_option(focused) ? neighbour_option(*focused, arrow_direction(press_of.name)) : nullptr;
@@ -324,8 +320,8 @@ UserInput::Refusal UserInput::refusal_of(const action::Key& a) const {
   if (a.press.name == KeyName::Alt) {
     Control* owner = access_key_owner(*window, a.press.letter);
     if (owner && owner->kind() == ControlKind::Menu) {
-      return "Alt+" + std::string(1, static_cast<char>(upper(a.press.letter))) + " opens the menu " +
-             owner->name() + ": click one of its items";
+      return "Alt+" + std::string(1, static_cast<char>(upper(a.press.letter))) + " opens the menu " + owner->name() +
+             ": click one of its items";
     }
   }
   return std::nullopt;
@@ -336,12 +332,8 @@ void UserInput::carry_out(const action::Key& a) {
   Control* target = key_target(a.press);
   if (target == nullptr) return;
   switch (a.press.name) {
-    case KeyName::Tab:
-      tab(+1);
-      break;
-    case KeyName::ShiftTab:
-      tab(-1);
-      break;
+    case KeyName::Tab: tab(+1); break;
+    case KeyName::ShiftTab: tab(-1); break;
     case KeyName::Enter: {
       // Enter in a text box presses its button and leaves the focus in the box, for the next
       // value to be typed over.
@@ -370,9 +362,7 @@ void UserInput::carry_out(const action::Key& a) {
       }
       break;
     }
-    default:
-      press(*target);
-      break;
+    default: press(*target); break;
   }
 }
 

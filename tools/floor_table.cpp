@@ -32,26 +32,28 @@ void print_painted(const Control& c) {
   switch (c.kind()) {
     case ControlKind::Line: {
       const auto& l = static_cast<const Line&>(c);
-      std::printf("    {.kind = Painted::Line, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .width = %d},\n",
-                  l.X1.get(), l.Y1.get(), l.X2.get(), l.Y2.get(), bgr(l.BorderColor), l.border_width);
+      std::printf("    {.kind = Painted::Line, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .width = %d},\n", l.X1.get(),
+                  l.Y1.get(), l.X2.get(), l.Y2.get(), bgr(l.BorderColor), l.border_width);
       break;
     }
     case ControlKind::Shape: {
       const auto& s = static_cast<const Shape&>(c);
-      std::printf("    {.kind = Painted::Shape, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .border = 0x%06X, "
-                  ".width = %d, .shape = %d},\n",
-                  s.Left.get(), s.Top.get(), s.Width.get(), s.Height.get(), bgr(s.FillColor), bgr(s.BorderColor),
-                  s.has_border ? s.border_width : 0, static_cast<int>(s.shape));
+      std::printf(
+          "    {.kind = Painted::Shape, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .border = 0x%06X, "
+          ".width = %d, .shape = %d},\n",
+          s.Left.get(), s.Top.get(), s.Width.get(), s.Height.get(), bgr(s.FillColor), bgr(s.BorderColor),
+          s.has_border ? s.border_width : 0, static_cast<int>(s.shape));
       break;
     }
     case ControlKind::Label: {
       const auto& l = static_cast<const Label&>(c);
       const Font f = l.shown_font();
-      std::printf("    {.kind = Painted::Label, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .text = %s, .points = %g, "
-                  ".bold = %s, .align = %d, .wrap = %s, .opaque = %s},\n",
-                  l.Left.get(), l.Top.get(), l.Width.get(), l.Height.get(), bgr(l.ForeColor),
-                  quoted(l.shown_caption()).c_str(), f.size, f.bold ? "true" : "false",
-                  static_cast<int>(l.alignment), l.word_wrap ? "true" : "false", l.paints_background() ? "true" : "false");
+      std::printf(
+          "    {.kind = Painted::Label, .at = {%g, %g, %g, %g}, .colour = 0x%06X, .text = %s, .points = %g, "
+          ".bold = %s, .align = %d, .wrap = %s, .opaque = %s},\n",
+          l.Left.get(), l.Top.get(), l.Width.get(), l.Height.get(), bgr(l.ForeColor), quoted(l.shown_caption()).c_str(),
+          f.size, f.bold ? "true" : "false", static_cast<int>(l.alignment), l.word_wrap ? "true" : "false",
+          l.paints_background() ? "true" : "false");
       break;
     }
     case ControlKind::Image: {
@@ -60,8 +62,7 @@ void print_painted(const Control& c) {
                   i.Height.get());
       break;
     }
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -82,23 +83,25 @@ int main(int argc, char** argv) {
     std::string text;
     if (c->kind() == tarvex::ControlKind::TextBox) text = quoted(static_cast<const tarvex::TextBox&>(*c).Text.get());
     if (const tarvex::Text* caption = c->caption()) text = quoted(*caption);
-    if (c->kind() == tarvex::ControlKind::StatusBar) text = quoted(static_cast<const tarvex::StatusBar&>(*c).SimpleText.get());
+    if (c->kind() == tarvex::ControlKind::StatusBar)
+      text = quoted(static_cast<const tarvex::StatusBar&>(*c).SimpleText.get());
     int state = 0;
     if (c->kind() == tarvex::ControlKind::ComboBox) state = static_cast<const tarvex::ListControl&>(*c).ListIndex;
     if (c->kind() == tarvex::ControlKind::CheckBox) state = static_cast<const tarvex::CheckBox&>(*c).Value;
     if (c->kind() == tarvex::ControlKind::OptionButton) state = static_cast<const tarvex::OptionButton&>(*c).Value;
     if (c->kind() == tarvex::ControlKind::TextBox) {
       const auto& box = static_cast<const tarvex::TextBox&>(*c);
-      state = (box.read_only ? 1 : 0) | (box.alignment == tarvex::Alignment::Right ? 2 : 0) | (c == window.focused() ? 4 : 0);
+      state = (box.read_only ? 1 : 0) | (box.alignment == tarvex::Alignment::Right ? 2 : 0) |
+              (c == window.focused() ? 4 : 0);
     }
     std::printf("    {.kind = Windowed::%s, .at = {%g, %g, %g, %g}, .text = %s, .state = %d},\n",
-                std::string(c->kind() == tarvex::ControlKind::TextBox        ? "TextBox"
-                            : c->kind() == tarvex::ControlKind::ComboBox     ? "DropDown"
-                            : c->kind() == tarvex::ControlKind::CheckBox     ? "CheckBox"
-                            : c->kind() == tarvex::ControlKind::OptionButton ? "Option"
+                std::string(c->kind() == tarvex::ControlKind::TextBox         ? "TextBox"
+                            : c->kind() == tarvex::ControlKind::ComboBox      ? "DropDown"
+                            : c->kind() == tarvex::ControlKind::CheckBox      ? "CheckBox"
+                            : c->kind() == tarvex::ControlKind::OptionButton  ? "Option"
                             : c->kind() == tarvex::ControlKind::CommandButton ? "Button"
-                            : c->kind() == tarvex::ControlKind::UpDown       ? "Spin"
-                                                                               : "StatusBar")
+                            : c->kind() == tarvex::ControlKind::UpDown        ? "Spin"
+                                                                              : "StatusBar")
                     .c_str(),
                 p.Left.get(), p.Top.get(), p.Width.get(), p.Height.get(), text.empty() ? "u\"\"" : text.c_str(), state);
   }

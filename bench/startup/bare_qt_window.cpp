@@ -2,8 +2,8 @@
 // widgets as the program's main window, at the same places, and nothing else: no records, no
 // handlers, nothing painted on the surface. Prints "first-frame" once its first frame is painted.
 #include <QApplication>
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,9 +21,7 @@
 namespace {
 
 // Positions in pixels: the designer's twips divided by 15.
-QRect pixels(int left, int top, int width, int height) {
-  return {left / 15, top / 15, width / 15, height / 15};
-}
+QRect pixels(int left, int top, int width, int height) { return {left / 15, top / 15, width / 15, height / 15}; }
 
 template <class Widget>
 Widget* placed(QWidget* surface, QRect at) {

@@ -87,7 +87,8 @@ QPixmap logo() {
   const qsizetype start = header[0].size() + header[1].size() + header[2].size() + 3;
   if (width <= 0 || height <= 0 || data.size() < start + qsizetype(width) * height * 3) return {};
   QImage image(width, height, QImage::Format_RGB888);
-  for (int y = 0; y < height; ++y) std::copy_n(data.constData() + start + qsizetype(y) * width * 3, width * 3, image.scanLine(y));
+  for (int y = 0; y < height; ++y)
+    std::copy_n(data.constData() + start + qsizetype(y) * width * 3, width * 3, image.scanLine(y));
   return QPixmap::fromImage(image);
 }
 
@@ -137,7 +138,10 @@ class Drawing : public QWidget {
           const QFont f = drawn_font(item.points, item.bold);
           p.setFont(f);
           p.setPen(colour(item.colour));
-          const int align = (item.align == 1 ? Qt::AlignRight : item.align == 2 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+          const int align = (item.align == 1   ? Qt::AlignRight
+                             : item.align == 2 ? Qt::AlignHCenter
+                                               : Qt::AlignLeft) |
+                            Qt::AlignTop;
           if (!item.wrap) {
             p.drawText(box, align, text(item.text));
             break;
@@ -206,9 +210,7 @@ void add_widget(const Windowed& w, QWidget* surface) {
       widget = option;
       break;
     }
-    case Windowed::Button:
-      widget = new QPushButton(text(w.text), surface);
-      break;
+    case Windowed::Button: widget = new QPushButton(text(w.text), surface); break;
     case Windowed::Spin: {
       widget = new QWidget(surface);
       auto* arrows = new QVBoxLayout(widget);

@@ -3,16 +3,15 @@
 // "<milliseconds> <peak resident KiB>", and exits 0; on any failure it says why and exits 1.
 //
 //   startup_timer PROBE [ARGUMENT...]
-#include <poll.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <poll.h>
+#include <signal.h>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,7 +28,8 @@ bool wait_for_first_frame(int from, std::chrono::steady_clock::time_point start)
   char buffer[256];
   for (;;) {
     const auto waited = std::chrono::steady_clock::now() - start;
-    const int left = kTimeoutMs - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count());
+    const int left =
+        kTimeoutMs - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count());
     if (left <= 0) return false;
     pollfd ready{from, POLLIN, 0};
     if (poll(&ready, 1, left) <= 0) continue;

@@ -2,8 +2,8 @@
 // kinds of controls as the program's main window, at the same places, with its menu bar, and
 // nothing else: no records, no handlers, nothing painted but the background.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <initializer_list>
 #include <utility>
 
@@ -57,14 +57,17 @@ int main() {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT outer{0, 0, 790, 398};
   AdjustWindowRectEx(&outer, style, TRUE, 0);
-  HWND window = CreateWindowExW(0, L"BareWindow", L"Bare window", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, outer.bottom - outer.top, nullptr, bar,
-                                GetModuleHandleW(nullptr), nullptr);
+  HWND window =
+      CreateWindowExW(0, L"BareWindow", L"Bare window", style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                      outer.bottom - outer.top, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Verdana");
-  const struct { int left, top, width, height; DWORD style; } edits[] = {
-      {1800, 600, 495, 285, ES_RIGHT},       {1800, 960, 495, 285, ES_RIGHT},       {1800, 1320, 495, 285, ES_RIGHT},
-      {1440, 1890, 975, 285, ES_READONLY},   {4320, 1890, 975, 285, ES_READONLY},   {7800, 840, 375, 285, ES_READONLY},
-      {10320, 930, 975, 285, ES_READONLY},   {10320, 1410, 975, 285, ES_READONLY},
+  const struct {
+    int left, top, width, height;
+    DWORD style;
+  } edits[] = {
+      {1800, 600, 495, 285, ES_RIGHT},     {1800, 960, 495, 285, ES_RIGHT},      {1800, 1320, 495, 285, ES_RIGHT},
+      {1440, 1890, 975, 285, ES_READONLY}, {4320, 1890, 975, 285, ES_READONLY},  {7800, 840, 375, 285, ES_READONLY},
+      {10320, 930, 975, 285, ES_READONLY}, {10320, 1410, 975, 285, ES_READONLY},
   };
   HWND leds = nullptr;
   for (const auto& e : edits) {
@@ -84,10 +87,13 @@ int main() {
   HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr, nullptr, nullptr);
   for (int i = 0; i < 90; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"510"));
   for (const auto& [top, text] : {std::pair<int, const wchar_t*>{1320, L"mA"}, {1560, L"A"}}) {
-    SendMessageW(placed(window, L"BUTTON", BS_RADIOBUTTON, 2400, top, 855, 255, text), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(placed(window, L"BUTTON", BS_RADIOBUTTON, 2400, top, 855, 255, text), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(font), FALSE);
   }
-  SendMessageW(placed(window, L"BUTTON", BS_3STATE, 2400, 2520, 1095, 255, L"Enable"), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(placed(window, L"BUTTON", BS_DEFPUSHBUTTON, 3120, 840, 2055, 615, L"&Compute"), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(placed(window, L"BUTTON", BS_3STATE, 2400, 2520, 1095, 255, L"Enable"), WM_SETFONT,
+               reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(placed(window, L"BUTTON", BS_DEFPUSHBUTTON, 3120, 840, 2055, 615, L"&Compute"), WM_SETFONT,
+               reinterpret_cast<WPARAM>(font), FALSE);
   HWND arrows = placed(window, UPDOWN_CLASSW, 0, 8160, 840, 195, 285);
   SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(leds), 0);
   HWND status = placed(window, STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0, 5595, 11850, 375);

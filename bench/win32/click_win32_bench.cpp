@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     if (run >= 10) micros.push_back(std::chrono::duration<double, std::micro>(took).count());  // after a warm-up
   }
   std::sort(micros.begin(), micros.end());
-  std::printf("ClickRoundTripWin32 median %.1f us, 10th %.1f us, 90th %.1f us over %d runs\n", micros[micros.size() / 2],
-              micros[micros.size() / 10], micros[micros.size() * 9 / 10], runs);
+  std::printf("ClickRoundTripWin32 median %.1f us, 10th %.1f us, 90th %.1f us over %d runs\n",
+              micros[micros.size() / 2], micros[micros.size() / 10], micros[micros.size() * 9 / 10], runs);
   return 0;
 }

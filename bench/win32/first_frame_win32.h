@@ -2,10 +2,9 @@
 // The Windows start-up probes' one signal: once the first frame of the main window has been painted
 // and the messages it brought have been handled, print "first-frame" on standard output and end
 // with 0. Both probes use this, so that the program and the bare window are timed to the same moment.
+#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
-
-#include <cstdio>
 
 namespace tarvex::startup {
 

@@ -95,8 +95,7 @@ TEST(BandItems, DigitsAndCaptions) {
   EXPECT_EQ(band_item_value(u""), 0);
   EXPECT_EQ(band_item_value(u"7 Violet"), 7);
   EXPECT_EQ(band_item_value(u"x"), 0);
-  for (auto bad : {u"", u"Gold"})
-    ExpectError(ErrorKind::TypeMismatch, [&] { band_item_digit(bad); });
+  for (auto bad : {u"", u"Gold"}) ExpectError(ErrorKind::TypeMismatch, [&] { band_item_digit(bad); });
   EXPECT_EQ(multiplier_caption(0), Text(u" "));
   EXPECT_EQ(multiplier_caption(6), Text(u"000000"));
   EXPECT_EQ(multiplier_caption(7), std::nullopt);

@@ -85,8 +85,7 @@ TEST(Quotients, KeepTheSignThatRoundingLoses) {
 
 TEST(OptoResistorValue, ErrorsReachTheCaller) {
   Variant supplyv = D(12), ledv = D(2), leda = D(0.02), no_leds = D(0), tiny = D(1e-12);
-  ExpectError(ErrorKind::DivisionByZero,
-              [&] { opto_resistor_value(supplyv, ledv, leda, no_leds); });
+  ExpectError(ErrorKind::DivisionByZero, [&] { opto_resistor_value(supplyv, ledv, leda, no_leds); });
   ExpectError(ErrorKind::Overflow, [&] { opto_resistor_value(supplyv, ledv, leda, tiny); });
 }
 

@@ -29,10 +29,9 @@ TEST(SafeRating, SmallestCommonRatingOfAtLeastTwiceThePower) {
     double power;
     const char16_t* rating;  // nullptr: above every common rating
   } rows[] = {
-      {0, u"1/8"},       {0.0625, u"1/8"}, {0.0626, u"1/4"}, {0.125, u"1/4"}, {0.196, u"1/2"},
-      {0.25, u"1/2"},    {0.2501, u"1"},   {0.5, u"1"},      {0.84, u"2"},    {1.0, u"2"},
-      {1.12, u"3"},      {1.5, u"3"},      {1.56, u"5"},     {2.5, u"5"},     {2.5001, nullptr},
-      {1e300, nullptr},
+      {0, u"1/8"},    {0.0625, u"1/8"}, {0.0626, u"1/4"},  {0.125, u"1/4"},  {0.196, u"1/2"}, {0.25, u"1/2"},
+      {0.2501, u"1"}, {0.5, u"1"},      {0.84, u"2"},      {1.0, u"2"},      {1.12, u"3"},    {1.5, u"3"},
+      {1.56, u"5"},   {2.5, u"5"},      {2.5001, nullptr}, {1e300, nullptr},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.power);

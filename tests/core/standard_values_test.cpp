@@ -1,5 +1,4 @@
 #include "core/standard_values.h"
-#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/number_text.h"
 #include "core/variant.h"
 
 namespace tarvex {

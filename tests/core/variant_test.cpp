@@ -1,17 +1,15 @@
 #include "core/variant.h"
-#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <random>
-#include <string>
-
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
+#include "core/number_text.h"
 #include "tests/core/expect_error.h"
 
 namespace tarvex {
@@ -79,7 +77,8 @@ TEST(EnteredNumber, PlainEntriesMeanTheSameOnTheShortPathInEveryNotation) {
   for (const NumberNotation& notation : {kPlain, kDecimalComma, blank_groups}) {
     const ScopedNotation in(notation);
     for (const char16_t* text : {u"12", u"0", u"2.1", u"1.500", u"12.", u".5", u"007", u"123456789012345"}) {
-      EXPECT_EQ(entered_number(text), IsNumeric(text) ? read_in_notation(text) : Val(text)) << std::u16string(text).size();
+      EXPECT_EQ(entered_number(text), IsNumeric(text) ? read_in_notation(text) : Val(text))
+          << std::u16string(text).size();
     }
   }
 }
@@ -175,8 +174,7 @@ TEST(Arithmetic, ResultKinds) {
       {"Integer times Integer stays Integer", V::Integer(100) * V::Integer(3), V::Integer(300)},
       {"Integer result too big widens to Long", V::Integer(200) * V::Integer(200), V::Long(40000)},
       {"Integer minus Long is Long", V::Integer(1) - V::Long(1), V::Long(0)},
-      {"Long result too big widens to Double", V::Long(-2147483647 - 1) * V::Integer(-1),
-       V::Double(2147483648.0)},
+      {"Long result too big widens to Double", V::Long(-2147483647 - 1) * V::Integer(-1), V::Double(2147483648.0)},
       {"Empty counts as Integer 0", V() - V::Integer(3), V::Integer(-3)},
       {"True counts as -1", V::Boolean(true) * V::Integer(3), V::Integer(-3)},
       {"a Double operand gives a Double", V::Double(0.5) - V::Integer(1), V::Double(-0.5)},
@@ -254,12 +252,11 @@ TEST(TextForm, InBothNotations) {
       {"sum with a stray last bit", V::Double(0.1 + 0.2), u"0.3", u"0,3"},
       {"leading zero below 1", V::Double(-0.25), u"-0.25", u"-0,25"},
       {"negative zero", V::Double(-0.0), u"0", u"0"},
-      {"largest plain whole number", V::Double(999999999999999), u"999999999999999",
-       u"999999999999999"},
+      {"largest plain whole number", V::Double(999999999999999), u"999999999999999", u"999999999999999"},
       {"exponent form from 1e15", V::Double(1e15), u"1E+15", u"1E+15"},
       {"exponent form below 0.0001", V::Double(1.5e-5), u"1.5E-05", u"1,5E-05"},
-      {"the largest Double, within the range", V::Double(std::numeric_limits<double>::max()),
-       u"1.79769313486231E+308", u"1,79769313486231E+308"},
+      {"the largest Double, within the range", V::Double(std::numeric_limits<double>::max()), u"1.79769313486231E+308",
+       u"1,79769313486231E+308"},
       {"the lowest Double, within the range", V::Double(std::numeric_limits<double>::lowest()),
        u"-1.79769313486231E+308", u"-1,79769313486231E+308"},
       {"Long", V::Long(-50), u"-50", u"-50"},

@@ -1,7 +1,8 @@
 // The driver reads back what it prints, and refuses a text that is no value of the property.
+#include "drive/property_text.h"
+
 #include <gtest/gtest.h>
 
-#include "drive/property_text.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/toolkit.h"
 

@@ -19,11 +19,8 @@ namespace tarvex {
 // a no-break space or a narrow no-break space for grouping, and an apostrophe-grouped one.
 inline const std::vector<NumberNotation>& supported_notations() {
   static const std::vector<NumberNotation> notations = {
-      {u'.', u',', u"$"},
-      {u',', u'.', u"€"},
-      {u',', u'\u202F', u"€"},
-      {u',', u'\u00A0', u"kr"},
-      {u'.', u'\u2019', u"CHF"},
+      {u'.', u',', u"$"},       {u',', u'.', u"€"},        {u',', u'\u202F', u"€"},
+      {u',', u'\u00A0', u"kr"}, {u'.', u'\u2019', u"CHF"},
   };
   return notations;
 }
@@ -44,11 +41,45 @@ inline std::string narrow(const Text& text) {
 
 inline Text awkward_entry(FuzzedDataProvider& data) {
   static const std::vector<Text> entries = {
-      u"1e309", u"-1e309", u"1e-400", u"1,000", u"2,1", u"1.000,5", u"12.5", u"12abc", u"&H", u"&HFFFFFFFFFFFFFFFFF",
-      u"&O777777777777777777777777", u"$-1e309", u"€ 12", u"12 kr", u"1\u00A0000", u"1\u202F000,5", u"1’000.5",
-      u"-", u".", u"e5", u"1e", u"1E+", u"(12)", u"0", u"-0", u"20", u"0.02", u"5100", u"5101", u"2147483647.5",
-      u"32767.5", u"-2147483648.5", u"4.8", u"1e10", std::u16string(5000, u'9'), std::u16string(400, u'0') + u"1",
-      u"0." + std::u16string(400, u'0') + u"1", std::u16string(1, u'\xD800'), std::u16string(2, u'\0'),
+      u"1e309",
+      u"-1e309",
+      u"1e-400",
+      u"1,000",
+      u"2,1",
+      u"1.000,5",
+      u"12.5",
+      u"12abc",
+      u"&H",
+      u"&HFFFFFFFFFFFFFFFFF",
+      u"&O777777777777777777777777",
+      u"$-1e309",
+      u"€ 12",
+      u"12 kr",
+      u"1\u00A0000",
+      u"1\u202F000,5",
+      u"1’000.5",
+      u"-",
+      u".",
+      u"e5",
+      u"1e",
+      u"1E+",
+      u"(12)",
+      u"0",
+      u"-0",
+      u"20",
+      u"0.02",
+      u"5100",
+      u"5101",
+      u"2147483647.5",
+      u"32767.5",
+      u"-2147483648.5",
+      u"4.8",
+      u"1e10",
+      std::u16string(5000, u'9'),
+      std::u16string(400, u'0') + u"1",
+      u"0." + std::u16string(400, u'0') + u"1",
+      std::u16string(1, u'\xD800'),
+      std::u16string(2, u'\0'),
   };
   return entries[data.ConsumeIntegralInRange<std::size_t>(0, entries.size() - 1)];
 }

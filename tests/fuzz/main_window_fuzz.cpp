@@ -25,7 +25,9 @@ void check_window(const frmMain& window) {
 
 class Session : ShownMainWindow {
  public:
-  explicit Session(FuzzedDataProvider& data) : data_(data) { platform.pump = [this] { return act(); }; }
+  explicit Session(FuzzedDataProvider& data) : data_(data) {
+    platform.pump = [this] { return act(); };
+  }
 
   void run() {
     while (act()) {
@@ -136,7 +138,8 @@ class Session : ShownMainWindow {
     input.perform(action::Type{window.txt_led_a, u"20"});
     input.perform(action::Click{window.op_ma});
     input.perform(action::Click{window.btn_compute});
-    expect(window.txt_resistor_val.Text.get() == u"500", "a good Compute gives 500, not " + narrow(window.txt_resistor_val.Text));
+    expect(window.txt_resistor_val.Text.get() == u"500",
+           "a good Compute gives 500, not " + narrow(window.txt_resistor_val.Text));
     expect(window.txt_standard_val.Text.get() == u"510", "a good Compute gives the standard value 510");
     check_window(window);
   }

@@ -136,7 +136,8 @@ Variant any_variant(FuzzedDataProvider& data) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   using namespace tarvex;
   FuzzedDataProvider data(bytes, size);
-  const NumberNotation& notation = supported_notations()[data.ConsumeIntegralInRange<std::size_t>(0, supported_notations().size() - 1)];
+  const NumberNotation& notation =
+      supported_notations()[data.ConsumeIntegralInRange<std::size_t>(0, supported_notations().size() - 1)];
   ScopedNotation users(notation);
   const double x = data.ConsumeFloatingPoint<double>();
   check_text_form(x, notation);

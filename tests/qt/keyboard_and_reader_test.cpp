@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QHash>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -196,10 +196,11 @@ TEST_F(WindowAsMetTest, AScreenReaderHearsEachControlForWhatItIs) {
   EXPECT_EQ(accessible(widget(window.op_a))->role(), QAccessible::RadioButton);
   EXPECT_TRUE(accessible(widget(window.op_ma))->state().checked);
 
-  const std::pair<const ListControl*, const char*> bands[] = {
-      {&window.cmb_band1, "First digit band"}, {&window.cmb_band2, "Second digit band"},
-      {&window.cmb_band5, "Third digit band"}, {&window.cmb_band3, "Multiplier band"},
-      {&window.cmb_tolerance, "Tolerance band"}};
+  const std::pair<const ListControl*, const char*> bands[] = {{&window.cmb_band1, "First digit band"},
+                                                              {&window.cmb_band2, "Second digit band"},
+                                                              {&window.cmb_band5, "Third digit band"},
+                                                              {&window.cmb_band3, "Multiplier band"},
+                                                              {&window.cmb_tolerance, "Tolerance band"}};
   for (const auto& [list, name] : bands) {
     QAccessibleInterface* band = accessible(widget(*list));
     EXPECT_EQ(band->role(), QAccessible::ComboBox);

@@ -11,14 +11,14 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QTest>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
-#include <cstdlib>
 
 #include "about_window/frm_about.h"
 #include "app/tarvex_program.h"
@@ -285,9 +285,12 @@ TEST_F(QtWindowTest, ComputedTooltipsAppearOnTheBoxesAndTheDrawnResistorAndGoAft
   window.txt_led_a.Text = u"100";
   QTest::mouseClick(widget(window.btn_compute), Qt::LeftButton);
   ASSERT_EQ(window.txt_standard_val.Text.get(), u"5.1");
-  EXPECT_EQ(widget(window.txt_standard_val)->toolTip(),
-            QStringLiteral("5.1 \u03A9: 98.0 mA through the LED, 0.05 W of heat in the resistor; use a 1/8 W resistor"));
-  EXPECT_TRUE(widget(window.txt_opto_standard_val)->toolTip().startsWith(QStringLiteral("15 \u03A9: 93.3 mA through each LED")));
+  EXPECT_EQ(
+      widget(window.txt_standard_val)->toolTip(),
+      QStringLiteral("5.1 \u03A9: 98.0 mA through the LED, 0.05 W of heat in the resistor; use a 1/8 W resistor"));
+  EXPECT_TRUE(widget(window.txt_opto_standard_val)
+                  ->toolTip()
+                  .startsWith(QStringLiteral("15 \u03A9: 93.3 mA through each LED")));
   const QString bands = QStringLiteral("5.1 \u03A9 in four bands: green, brown, gold multiplier, gold tolerance");
   EXPECT_EQ(tooltip_over(view()->surface(), window.shp_resistor), bands);
   EXPECT_EQ(tooltip_over(view()->surface(), window.shp_tolerance), bands);
@@ -310,7 +313,8 @@ TEST_F(QtWindowTest, LabelsThatSizeThemselvesAreAsWideAsTheTextDrawn) {
 
 TEST(RawPicture, ReadsEightBitPixelsRowByRowAndRefusesAnythingElse) {
   // Two by one: a red pixel, then a blue one, after a header with a comment in it.
-  const QByteArray two_pixels = QByteArray("P6\n# drawn by hand\n2 1\n255\n") + QByteArray("\xFF\x00\x00\x00\x00\xFF", 6);
+  const QByteArray two_pixels =
+      QByteArray("P6\n# drawn by hand\n2 1\n255\n") + QByteArray("\xFF\x00\x00\x00\x00\xFF", 6);
   const QImage picture = qt::read_raw_picture(two_pixels);
   ASSERT_EQ(picture.size(), QSize(2, 1));
   EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::red));

@@ -296,7 +296,8 @@ TEST_F(LiveViewTest, ACloseClosesItsOwnWindowAndOnlyWhileItTakesInput) {
     return true;
   };
   toolkit.ShowModal(dialog, window);
-  EXPECT_EQ(answers, (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "both open", "closed"}));
+  EXPECT_EQ(answers,
+            (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "both open", "closed"}));
   EXPECT_TRUE(window.is_loaded()) << "the owner stays";
   EXPECT_EQ(toolkit.active_window(), &window);
   EXPECT_EQ(input.perform(action::Close{dialog}), "frmDialog is not loaded");

@@ -1,6 +1,8 @@
 // The toolkit's records and events behave as the windows rely on: writes that raise events run
 // their handler before returning, equal writes do nothing, the view hears of each change once,
 // focus moves in order, and an error that escapes a handler is reported, not fatal.
+#include "toolkit/toolkit.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,7 +13,6 @@
 #include "tests/support/view_log.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/text_encoding.h"
-#include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
 #include "toolkit/window_placement.h"
 
@@ -221,7 +222,9 @@ TEST_F(ToolkitTest, AFailedDispatchGivesTheWordsTheUserWasShownAndASuccessGivesN
 // The words name the property and the value that it could not take, whatever kind of control.
 TEST_F(ToolkitTest, AnOutOfRangeWriteIsReportedByWhatWasOutOfRange) {
   struct Spin : Form {
-    explicit Spin(Toolkit& t) : Form(t, "frmSpin") { arrows.design({.at = {}, .buddy = &count, .value = 2, .min = 1, .max = 9}); }
+    explicit Spin(Toolkit& t) : Form(t, "frmSpin") {
+      arrows.design({.at = {}, .buddy = &count, .value = 2, .min = 1, .max = 9});
+    }
     TextBox count{*this, "count"};
     UpDown arrows{*this, "arrows"};
   } spin(toolkit);
@@ -270,7 +273,8 @@ TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
   toolkit.Load(dialog);
   toolkit.ShowModal(dialog, window);
   events.push_back(dialog.is_loaded() ? "returned while loaded" : "returned after unload");
-  EXPECT_EQ(events, (std::vector<std::string>{"frmTest takes no input while frmTest is open", "returned after unload"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"frmTest takes no input while frmTest is open", "returned after unload"}));
   EXPECT_EQ(toolkit.active_window(), &window);
 }
 
@@ -297,7 +301,9 @@ TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesBrokenBytes) {
   const std::u16string text = u"Tarvex by Voq™ Ω 😀";
   EXPECT_EQ(from_utf8(to_utf8(text)), text);
   EXPECT_EQ(to_utf8(u"Ω"), "\xCE\xA9");
-  EXPECT_EQ(from_utf8("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(from_utf8("a\xFF"
+                      "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // an overlong "/" is no character
   EXPECT_EQ(from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");  // cut short
 }

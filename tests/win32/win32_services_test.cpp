@@ -1,8 +1,8 @@
 // The Windows platform's services: starting a program, measuring text in the face actually drawn,
 // choosing a face the system has, the windows' raw pictures, and the driver's PNG pictures.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <stdexcept>
 #include <string>
@@ -35,11 +35,15 @@ TEST(Win32Services, AFaceTheSystemLacksIsDrawnInOneItHas) {
 // Where the windows are drawn in the sans serif that the headless measure was made from, both
 // measures agree to the pixel: self-sizing labels come out as wide in every mode.
 TEST(Win32Services, TextIsMeasuredInTheFaceDrawnAsTheHeadlessMeasureDoes) {
-  if (win32::resolved_face(u"Verdana") != L"DejaVu Sans") GTEST_SKIP() << "the windows are not drawn in DejaVu Sans here";
+  if (win32::resolved_face(u"Verdana") != L"DejaVu Sans")
+    GTEST_SKIP() << "the windows are not drawn in DejaVu Sans here";
   win32::Win32Platform windows;
   HeadlessPlatform headless;
-  const Font fonts[] = {{u"Verdana", 8.25f, false}, {u"Verdana", 8.25f, true}, {u"Verdana", 12, true},
-                        {u"Verdana", 24, false}, {u"Verdana", 27.75f, false}};
+  const Font fonts[] = {{u"Verdana", 8.25f, false},
+                        {u"Verdana", 8.25f, true},
+                        {u"Verdana", 12, true},
+                        {u"Verdana", 24, false},
+                        {u"Verdana", 27.75f, false}};
   for (const Font& font : fonts) {
     for (const char16_t* text : {u"Supply Voltage:", u"LED Current:", u"Resistor Value:", u"0", u"000", u"Ω"}) {
       EXPECT_EQ(windows.text_width(font, text), headless.text_width(font, text))
@@ -59,7 +63,7 @@ TEST(Win32Services, RawPicturesAreReadOnlyWhenWhole) {
   EXPECT_EQ(pixels->rgb[5], 6);
   EXPECT_FALSE(win32::read_raw_pixels(two_by_one.substr(0, two_by_one.size() - 1)));  // one sample short
   EXPECT_FALSE(win32::read_raw_pixels("P5\n2 1\n255\n\x01\x02"));                     // grey, not RGB
-  EXPECT_FALSE(win32::read_raw_pixels("P6\n2 1\n65535\n"));                            // 16-bit samples
+  EXPECT_FALSE(win32::read_raw_pixels("P6\n2 1\n65535\n"));                           // 16-bit samples
   EXPECT_FALSE(win32::read_raw_pixels("P6\n0 1\n255\n"));
 }
 

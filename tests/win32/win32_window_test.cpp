@@ -1,12 +1,12 @@
 // The main and About windows as Windows shows them: every windowed control where its twips put it,
 // at 96 DPI and after a move to a 144 DPI monitor; the frame, the controls' kinds and their binding
 // to the records; the focus and the keyboard through the toolkit; the About window owned and modal.
-#include <windows.h>
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cmath>
+#include <commctrl.h>
 #include <cstdio>
 #include <string>
 
@@ -128,7 +128,9 @@ TEST_F(Win32Window, TheMainWindowHasAFixedBorderAMinimizeBoxAndStaysOnItsMonitor
 }
 
 TEST_F(Win32Window, ControlsAreTheWindowsOwnKindsAsTheLayoutSays) {
-  const auto style = [&](const char* name) { return static_cast<DWORD>(GetWindowLongPtrW(window_of(name), GWL_STYLE)); };
+  const auto style = [&](const char* name) {
+    return static_cast<DWORD>(GetWindowLongPtrW(window_of(name), GWL_STYLE));
+  };
   EXPECT_TRUE(style("txt_supply_v") & ES_RIGHT);
   EXPECT_FALSE(style("txt_supply_v") & ES_READONLY);
   EXPECT_TRUE(style("txt_resistor_val") & ES_READONLY);

@@ -8,8 +8,8 @@
 
 #include "core/notation.h"
 #include "main_window/frm_main.h"
-#include "toolkit/headless/headless_platform.h"
 #include "tests/support/shown_main_window.h"
+#include "toolkit/headless/headless_platform.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
@@ -18,7 +18,6 @@ namespace tarvex {
 namespace {
 
 struct HostileInputTest : testing::Test, ShownMainWindow {
-
   void compute(const Text& supply, const Text& led, const Text& current) {
     input.perform(action::Type{window.txt_supply_v, supply});
     input.perform(action::Type{window.txt_led_v, led});
@@ -80,10 +79,30 @@ TEST_F(HostileInputTest, ACountTooLargeToReadFailsTheRunInWordsAndIsNotKept) {
 
 TEST_F(HostileInputTest, NoEntryStopsTheWindowFromComputingAgain) {
   const std::u16string entries[] = {
-      u"1e400", u"-1e400", kMegabyteOfDigits, u"1e10", u"-1e10", u"0.0000000001", u"&HFFFFFFFFFFFFFFFF",
-      from_utf8("\xFF\xFE\xC0\xAF"), std::u16string(1, u'\xD800'), std::u16string(1, u'\xDC00'),
-      std::u16string(3, u'\0'), u"\x01\x1B[2J\r\n\t", u"1\u00A0000", u"$", u"-", u".", u"e5", u"1e",
-      u"12abc", u"1.2.3", u"&H", u"&O9", u"(12)", std::u16string(100000, u' ') + u"5",
+      u"1e400",
+      u"-1e400",
+      kMegabyteOfDigits,
+      u"1e10",
+      u"-1e10",
+      u"0.0000000001",
+      u"&HFFFFFFFFFFFFFFFF",
+      from_utf8("\xFF\xFE\xC0\xAF"),
+      std::u16string(1, u'\xD800'),
+      std::u16string(1, u'\xDC00'),
+      std::u16string(3, u'\0'),
+      u"\x01\x1B[2J\r\n\t",
+      u"1\u00A0000",
+      u"$",
+      u"-",
+      u".",
+      u"e5",
+      u"1e",
+      u"12abc",
+      u"1.2.3",
+      u"&H",
+      u"&O9",
+      u"(12)",
+      std::u16string(100000, u' ') + u"5",
   };
   for (const auto& entry : entries) {
     SCOPED_TRACE(to_utf8(entry.substr(0, 40)));

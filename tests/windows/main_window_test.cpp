@@ -88,8 +88,8 @@ TEST_F(MainWindowTest, FourDigitValuesReadTheSameOnTheBandsWhateverTheThirdDigit
   Variant unused;
   window.Resistorize(unused);
   EXPECT_EQ(window.chk_5band.Value, 1);
-  EXPECT_EQ(to_utf8(window.lbl_band1.Caption.get() + window.lbl_band2.Caption.get() +
-                    window.lbl_band5.Caption.get() + window.lbl_band3.Caption.get()),
+  EXPECT_EQ(to_utf8(window.lbl_band1.Caption.get() + window.lbl_band2.Caption.get() + window.lbl_band5.Caption.get() +
+                    window.lbl_band3.Caption.get()),
             "4700");
   EXPECT_EQ(window.m_band_digit, 1) << "the multiplier is selected last";
 }
@@ -108,10 +108,22 @@ TEST_F(MainWindowTest, ABrowserThatFailsToStartIsReportedAndTheProgramGoesOn) {
 // Every command is in reach of the keyboard: Tab walks the whole tab order, with the option pair as
 // one stop, Shift+Tab walks it back, Alt+C and Enter on the button compute.
 TEST_F(MainWindowTest, TheKeyboardReachesEveryStopAndCommand) {
-  const std::vector<std::string> order = {
-      "txt_supply_v", "txt_led_v", "txt_led_a", "op_ma", "btn_compute", "txt_resistor_val", "cmb_band1",
-      "cmb_band2", "cmb_band5", "cmb_band3", "cmb_tolerance", "txt_leds", "txt_opto_resistor_val",
-      "txt_opto_standard_val", "txt_standard_val", "chk_5band"};
+  const std::vector<std::string> order = {"txt_supply_v",
+                                          "txt_led_v",
+                                          "txt_led_a",
+                                          "op_ma",
+                                          "btn_compute",
+                                          "txt_resistor_val",
+                                          "cmb_band1",
+                                          "cmb_band2",
+                                          "cmb_band5",
+                                          "cmb_band3",
+                                          "cmb_tolerance",
+                                          "txt_leds",
+                                          "txt_opto_resistor_val",
+                                          "txt_opto_standard_val",
+                                          "txt_standard_val",
+                                          "chk_5band"};
   std::vector<std::string> forward, backward;
   for (std::size_t i = 0; i < order.size(); ++i) {
     input.perform(action::Key{{KeyName::Tab}});
@@ -144,7 +156,8 @@ TEST_F(MainWindowTest, EnterInAnEntryBoxComputes) {
     TextBox* entry;
     const char16_t* text;
     const char* expected;
-  } rows[] = {{&window.txt_supply_v, u"12", "500"}, {&window.txt_led_v, u"7", "250"}, {&window.txt_led_a, u"10", "500"}};
+  } rows[] = {
+      {&window.txt_supply_v, u"12", "500"}, {&window.txt_led_v, u"7", "250"}, {&window.txt_led_a, u"10", "500"}};
   for (const auto& row : rows) {
     input.perform(action::Type{*row.entry, row.text});
     EXPECT_TRUE(input.takes_key({KeyName::Enter})) << row.entry->name();
@@ -166,8 +179,11 @@ TEST_F(MainWindowTest, ArrowKeysInTheOptionPairSelectAsTheyMove) {
   const struct {
     KeyName key;
     OptionButton* selected;
-  } steps[] = {{KeyName::Down, &window.op_a}, {KeyName::Down, &window.op_ma}, {KeyName::Right, &window.op_a},
-               {KeyName::Left, &window.op_ma}, {KeyName::Up, &window.op_a}};
+  } steps[] = {{KeyName::Down, &window.op_a},
+               {KeyName::Down, &window.op_ma},
+               {KeyName::Right, &window.op_a},
+               {KeyName::Left, &window.op_ma},
+               {KeyName::Up, &window.op_a}};
   for (const auto& step : steps) {
     input.perform(action::Key{{step.key}});
     EXPECT_EQ(window.focused(), step.selected);
@@ -279,7 +295,7 @@ TEST_F(MainWindowTest, TheAboutWindowOpensOnOKAndClosesByEitherKey) {
       EXPECT_EQ(about.focused(), &about.cmdOK);
       EXPECT_EQ(to_utf8(about.lblTitle.Caption), "Tarvex by Voq™");
       EXPECT_EQ(about.List1.items(), (std::vector<Text>{u"* 5 band resistor support added by Orvid",
-                                                         u"* Fixed 5 band resistor support computation error"}));
+                                                        u"* Fixed 5 band resistor support computation error"}));
       const std::uint32_t bands[] = {0x004080, 0x0000FF, 0x00FFFF, 0x3AAEC2};  // brown, red, yellow, gold
       const Line* lines[] = {&about.Line21, &about.Line22, &about.Line23, &about.Line24};
       for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(lines[i]->BorderColor, color_bgr(bands[i])) << lines[i]->name();

@@ -14,8 +14,8 @@
 namespace tarvex {
 namespace {
 
-const Text kEntries[] = {u"",   u"0",    u"12",  u"2",   u"20",   u"0.02", u"1e400", u"1e10", u"-5",  u"abc",
-                         u"4.5", u"3.5", u"4.8", u"2.1", u"96",   u"1",    u"7.4",   u"5100", u"1 0", u"&H1F"};
+const Text kEntries[] = {u"",    u"0",   u"12",  u"2",   u"20", u"0.02", u"1e400", u"1e10", u"-5",  u"abc",
+                         u"4.5", u"3.5", u"4.8", u"2.1", u"96", u"1",    u"7.4",   u"5100", u"1 0", u"&H1F"};
 
 struct Session : ShownMainWindow {
   explicit Session(unsigned seed) : random(seed) {}
@@ -36,9 +36,7 @@ struct Session : ShownMainWindow {
         return "type " + box.name() + " " + to_utf8(text);
       }
       case 1:
-      case 2:
-        input.perform(action::Click{window.btn_compute});
-        return "compute";
+      case 2: input.perform(action::Click{window.btn_compute}); return "compute";
       case 3: {
         ListControl& list = one_of<ListControl>(
             {&window.cmb_band1, &window.cmb_band2, &window.cmb_band5, &window.cmb_band3, &window.cmb_tolerance});
@@ -51,12 +49,8 @@ struct Session : ShownMainWindow {
         input.perform(action::Click{control});
         return "click " + control.name();
       }
-      case 5:
-        input.perform(action::Spin{window.UpDown1, number(0, 1) ? +1 : -1});
-        return "spin";
-      default:
-        input.perform(action::Key{{number(0, 1) ? KeyName::Tab : KeyName::ShiftTab}});
-        return "tab";
+      case 5: input.perform(action::Spin{window.UpDown1, number(0, 1) ? +1 : -1}); return "spin";
+      default: input.perform(action::Key{{number(0, 1) ? KeyName::Tab : KeyName::ShiftTab}}); return "tab";
     }
   }
 

@@ -19,7 +19,8 @@ inline Text to_text(const QString& text) { return text.toStdU16String(); }
 
 inline QColor to_qcolor(Color color) {
   const std::uint32_t bgr = bgr_of(color);
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
 }
 inline Color to_color(QColor color) {
   return color_bgr(static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |

@@ -22,9 +22,9 @@ namespace tarvex::qt {
 namespace {
 
 Qt::WindowFlags window_flags(const Form& form) {
-  Qt::WindowFlags flags = (form.border == FormBorder::FixedDialog ? Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint : Qt::Window) |
-                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags =
+      (form.border == FormBorder::FixedDialog ? Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint : Qt::Window) |
+      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (form.min_button) flags |= Qt::WindowMinimizeButtonHint;
   if (form.max_button) flags |= Qt::WindowMaximizeButtonHint;
   return flags;
@@ -146,8 +146,8 @@ void FormView::show_window(FormView* owner, bool modal) {
   if (screen != nullptr) {
     const QRect area = screen->availableGeometry();
     const QSize size = frameGeometry().size();
-    const ScreenPoint at = place_centred({0, 0, size.width(), size.height()},
-                                         {area.x(), area.y(), area.width(), area.height()});
+    const ScreenPoint at =
+        place_centred({0, 0, size.width(), size.height()}, {area.x(), area.y(), area.width(), area.height()});
     move(at.x, at.y);
   }
   show();

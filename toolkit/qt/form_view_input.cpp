@@ -19,11 +19,14 @@ std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
   const int key = event.key();
   if (modifiers == Qt::AltModifier) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return KeyPress{KeyName::Alt, static_cast<char16_t>(u'A' + (key - Qt::Key_A))};
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return KeyPress{KeyName::Alt, static_cast<char16_t>(u'0' + (key - Qt::Key_0))};
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+      return KeyPress{KeyName::Alt, static_cast<char16_t>(u'A' + (key - Qt::Key_A))};
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+      return KeyPress{KeyName::Alt, static_cast<char16_t>(u'0' + (key - Qt::Key_0))};
     return std::nullopt;
   }
-  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier)) return KeyPress{KeyName::ShiftTab};
+  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier))
+    return KeyPress{KeyName::ShiftTab};
   if (modifiers != Qt::NoModifier) return std::nullopt;
   switch (key) {
     case Qt::Key_Tab: return KeyPress{KeyName::Tab};
@@ -68,8 +71,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-      return route_key(watched, event);
+    case QEvent::KeyRelease: return route_key(watched, event);
     case QEvent::FocusIn:
       if (Control* control = control_of(watched); control && !giving_focus_) {
         focus_taken_by_press_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason ? watched : nullptr;
@@ -88,8 +90,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -29,8 +29,9 @@ void paint_shape(QPainter& painter, const Shape& shape) {
   // The border lies inside the box, as wide as it says.
   const qreal border = shape.has_border ? shape.border_width : 0;
   const QRectF inside = box.adjusted(border / 2, border / 2, -border / 2, -border / 2);
-  painter.setPen(shape.has_border ? QPen(to_qcolor(shape.BorderColor), border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
-                                  : QPen(Qt::NoPen));
+  painter.setPen(shape.has_border
+                     ? QPen(to_qcolor(shape.BorderColor), border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                     : QPen(Qt::NoPen));
   painter.setBrush(to_qcolor(shape.FillColor));
   switch (shape.shape) {
     case ShapeKind::Oval:
@@ -128,23 +129,16 @@ bool covers(const Control& control, QPointF point) {
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();
   switch (control.kind()) {
-    case ControlKind::Shape:
-      paint_shape(painter, static_cast<const Shape&>(control));
-      break;
-    case ControlKind::Line:
-      paint_line(painter, static_cast<const Line&>(control));
-      break;
-    case ControlKind::Label:
-      paint_label(painter, static_cast<const Label&>(control));
-      break;
+    case ControlKind::Shape: paint_shape(painter, static_cast<const Shape&>(control)); break;
+    case ControlKind::Line: paint_line(painter, static_cast<const Line&>(control)); break;
+    case ControlKind::Label: paint_label(painter, static_cast<const Label&>(control)); break;
     case ControlKind::Image:
       if (picture != nullptr && !picture->isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawPixmap(to_pixels(static_cast<const Placed&>(control)), *picture, picture->rect());
       }
       break;
-    default:
-      break;
+    default: break;
   }
   painter.restore();
 }

@@ -125,8 +125,7 @@ class ControlStyle : public QProxyStyle {
       case SC_ComboBoxEditField:
         return visualRect(option->direction, option->rect,
                           QRect(frame.left(), frame.top(), frame.width() - arrow, frame.height()));
-      default:
-        return QProxyStyle::subControlRect(control, option, part, widget);
+      default: return QProxyStyle::subControlRect(control, option, part, widget);
     }
   }
 
@@ -160,7 +159,9 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   combo->setMaxVisibleItems(10);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
-  QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) { input.perform(action::Pick{list, index}); });
+  QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) {
+    input.perform(action::Pick{list, index});
+  });
   return combo;
 }
 
@@ -176,18 +177,16 @@ QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input, Q
 template <class Button>
 Button* create_button(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   auto* button = new Button(parent);
-  QObject::connect(button, &QAbstractButton::clicked, link, [&control, &input] { input.perform(action::Click{control}); });
+  QObject::connect(button, &QAbstractButton::clicked, link,
+                   [&control, &input] { input.perform(action::Click{control}); });
   return button;
 }
 
 QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   switch (control.kind()) {
-    case ControlKind::TextBox:
-      return create_text_box(static_cast<TextBox&>(control), parent, input, link);
-    case ControlKind::ComboBox:
-      return create_drop_down(static_cast<ListControl&>(control), parent, input, link);
-    case ControlKind::ListBox:
-      return create_list(static_cast<ListControl&>(control), parent, input, link);
+    case ControlKind::TextBox: return create_text_box(static_cast<TextBox&>(control), parent, input, link);
+    case ControlKind::ComboBox: return create_drop_down(static_cast<ListControl&>(control), parent, input, link);
+    case ControlKind::ListBox: return create_list(static_cast<ListControl&>(control), parent, input, link);
     case ControlKind::CheckBox: {
       auto* box = create_button<RecordCheckBox>(control, parent, input, link);
       box->setTristate(true);
@@ -203,12 +202,9 @@ QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObjec
       button->setDefault(static_cast<CommandButton&>(control).is_default);
       return button;
     }
-    case ControlKind::UpDown:
-      return new SpinArrows(control, parent, input, link);
-    case ControlKind::StatusBar:
-      return new SimpleStatusBar(parent);
-    default:
-      return nullptr;
+    case ControlKind::UpDown: return new SpinArrows(control, parent, input, link);
+    case ControlKind::StatusBar: return new SimpleStatusBar(parent);
+    default: return nullptr;
   }
 }
 
@@ -254,7 +250,9 @@ void show_list_index(QWidget& w, const Control& c) {
 }
 void show_check(QWidget& w, const Control& c) {
   const Integer value = static_cast<const CheckBox&>(c).Value;
-  static_cast<QCheckBox&>(w).setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  static_cast<QCheckBox&>(w).setCheckState(value == 1   ? Qt::Checked
+                                           : value == 2 ? Qt::PartiallyChecked
+                                                        : Qt::Unchecked);
 }
 void show_option(QWidget& w, const Control& c) {
   auto& option = static_cast<QRadioButton&>(w);
@@ -316,7 +314,8 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   if (const Font* font = control.own_font()) widget->setFont(to_qfont(*font));
   const Text name = accessible_name_of(control);
   if (!name.empty()) widget->setAccessibleName(to_qstring(name));
-  if (!control.accessible_description.empty()) widget->setAccessibleDescription(to_qstring(control.accessible_description));
+  if (!control.accessible_description.empty())
+    widget->setAccessibleDescription(to_qstring(control.accessible_description));
   show_all_properties(*widget, control);
   return widget;
 }

@@ -1,8 +1,7 @@
 #include "toolkit/win32/controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 #include <optional>
 
 #include "toolkit/form.h"
@@ -32,23 +31,18 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
   switch (control.kind()) {
     case ControlKind::TextBox:
       return Blueprint{L"EDIT", edit_style(static_cast<const TextBox&>(control)), WS_EX_CLIENTEDGE};
-    case ControlKind::ComboBox:
-      return Blueprint{L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL};
+    case ControlKind::ComboBox: return Blueprint{L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL};
     case ControlKind::ListBox:
       return Blueprint{L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
     // The toolkit decides every state of these buttons: a click only reports itself.
-    case ControlKind::CheckBox:
-      return Blueprint{L"BUTTON", BS_3STATE};
-    case ControlKind::OptionButton:
-      return Blueprint{L"BUTTON", BS_RADIOBUTTON};
+    case ControlKind::CheckBox: return Blueprint{L"BUTTON", BS_3STATE};
+    case ControlKind::OptionButton: return Blueprint{L"BUTTON", BS_RADIOBUTTON};
     case ControlKind::CommandButton:
-      return Blueprint{L"BUTTON", static_cast<const CommandButton&>(control).is_default ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}};
-    case ControlKind::UpDown:
-      return Blueprint{UPDOWN_CLASSW, 0};
-    case ControlKind::StatusBar:
-      return Blueprint{STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER};
-    default:
-      return std::nullopt;
+      return Blueprint{L"BUTTON", static_cast<const CommandButton&>(control).is_default ? DWORD{BS_DEFPUSHBUTTON}
+                                                                                        : DWORD{BS_PUSHBUTTON}};
+    case ControlKind::UpDown: return Blueprint{UPDOWN_CLASSW, 0};
+    case ControlKind::StatusBar: return Blueprint{STATUSCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER};
+    default: return std::nullopt;
   }
 }
 
@@ -113,7 +107,8 @@ void show_spin_range(HWND w, const Control& c, UINT) {
   SendMessageW(w, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.Value.get()));
 }
 void show_status(HWND w, const Control& c, UINT) {
-  SendMessageW(w, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(wide(static_cast<const StatusBar&>(c).SimpleText.get())));
+  SendMessageW(w, SB_SETTEXTW, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(wide(static_cast<const StatusBar&>(c).SimpleText.get())));
 }
 
 struct Binding {
@@ -198,7 +193,8 @@ bool show_property(HWND window, const Control& control, PropertyId property, UIN
 }
 
 void show_all_properties(HWND window, const Control& control, UINT dpi) {
-  if (const Font* font = font_of(control)) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
+  if (const Font* font = font_of(control))
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
   for (const PropertyBase* property : control.properties()) show_property(window, control, property->id(), dpi);
 }
 

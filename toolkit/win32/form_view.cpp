@@ -1,8 +1,7 @@
 #include "toolkit/win32/form_view.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 #include <utility>
 
 #include "toolkit/win32/controls.h"
@@ -158,7 +157,8 @@ void FormView::build_controls() {
   for (const auto& [control, child] : windows_) {
     if (control->kind() != ControlKind::UpDown) continue;
     if (const TextBox* buddy = static_cast<const UpDown*>(control)->buddy) {
-      if (HWND buddy_window = control_window(*buddy)) SendMessageW(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy_window), 0);
+      if (HWND buddy_window = control_window(*buddy))
+        SendMessageW(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy_window), 0);
     }
   }
 }
@@ -368,8 +368,9 @@ void FormView::paint() {
         const RECT extent = painted_extent(*control, dpi_);
         RECT overlap{};
         if (!IntersectRect(&overlap, &extent, &area)) continue;
-        const Picture* picture =
-            control->kind() == ControlKind::Image ? program_picture(static_cast<const Image*>(control)->picture) : nullptr;
+        const Picture* picture = control->kind() == ControlKind::Image
+                                     ? program_picture(static_cast<const Image*>(control)->picture)
+                                     : nullptr;
         paint_control(buffer, *control, dpi_, picture);
       }
     }
@@ -386,7 +387,8 @@ void FormView::paint() {
 // Check boxes, option buttons and read-only boxes stand on the window's background; the text
 // boxes take their text colour from their records.
 LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
-  const LRESULT system = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+  const LRESULT system =
+      DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
   const Control* control = control_of(child);
   if (control == nullptr) return system;
   if (control->kind() == ControlKind::TextBox) {
@@ -413,20 +415,13 @@ LRESULT CALLBACK FormView::window_proc(HWND window, UINT message, WPARAM wparam,
 
 LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // the paint fills the background itself
-    case WM_PAINT:
-      paint();
-      return 0;
+    case WM_ERASEBKGND: return 1;  // the paint fills the background itself
+    case WM_PAINT: paint(); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_COMMAND:
-      on_command(wparam, lparam);
-      return 0;
-    case WM_NOTIFY:
-      return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+    case WM_CTLCOLORBTN: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_COMMAND: on_command(wparam, lparam); return 0;
+    case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE:
       on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
@@ -442,11 +437,8 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // The close box asks the toolkit, which unloads the window (or does not).
       if (form_) input_.perform(action::Close{*form_});
       return 0;
-    case WM_DPICHANGED:
-      apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
-      return 0;
-    default:
-      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
+    default: return DefWindowProcW(window_, message, wparam, lparam);
   }
 }
 

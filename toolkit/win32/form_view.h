@@ -4,8 +4,8 @@
 // it is shown. Each property that changes afterwards updates its one control or repaints its one
 // painted control; what the user does becomes user actions. It decides nothing.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <map>
 #include <vector>
 

@@ -3,11 +3,11 @@
 // the controls' notifications and the wheel over a list. Windows' own dialog navigation and focus
 // never decide: the toolkit does.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
-#include <utility>
+#include <commctrl.h>
 #include <optional>
+#include <utility>
 
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
@@ -23,7 +23,8 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
   const bool alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
   if (alt) {
     if (held(VK_CONTROL) || held(VK_SHIFT)) return std::nullopt;
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return KeyPress{KeyName::Alt, static_cast<char16_t>(key)};
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+      return KeyPress{KeyName::Alt, static_cast<char16_t>(key)};
     return std::nullopt;
   }
   if (message.message != WM_KEYDOWN || held(VK_CONTROL) || held(VK_MENU)) return std::nullopt;
@@ -79,10 +80,8 @@ bool FormView::route_key(const MSG& message) {
       return true;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      break;
-    default:
-      return false;
+    case WM_SYSKEYDOWN: break;
+    default: return false;
   }
   if (is_open_drop_down(GetFocus())) return false;
   const auto press = key_press_of(message);
@@ -92,7 +91,8 @@ bool FormView::route_key(const MSG& message) {
   HWND window = window_;
   input_.perform(action::Key{*press});
   // The keyboard moved the focus or pressed a control: its focus mark and access keys show now.
-  if (IsWindow(window)) SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+  if (IsWindow(window))
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
   return true;
 }
 
@@ -101,7 +101,8 @@ void FormView::report_selection(HWND child, TextBox& box) {
   if (start != box.SelStart.get() || length != box.SelLength.get()) input_.perform(action::Select{box, start, length});
 }
 
-LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR view) {
+LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR view) {
   auto* self = reinterpret_cast<FormView*>(view);
   Control* control = self->form_ ? self->control_of(child) : nullptr;
   if (control == nullptr) return DefSubclassProc(child, message, wparam, lparam);
@@ -131,8 +132,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
         return 0;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
   // Keys and the mouse move the caret and the selection of a text box without telling anyone.
@@ -150,7 +150,8 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
   if (lparam == 0) {
     // A menu item (code 0); accelerators (code 1) the window has none of.
     const UINT command = LOWORD(wparam);
-    if (code == 0 && command >= 1 && command <= menu_items_.size()) input_.perform(action::Click{*menu_items_[command - 1]});
+    if (code == 0 && command >= 1 && command <= menu_items_.size())
+      input_.perform(action::Click{*menu_items_[command - 1]});
     return;
   }
   HWND child = reinterpret_cast<HWND>(lparam);
@@ -178,7 +179,8 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
     case ControlKind::ListBox:
       if (code == LBN_SELCHANGE) {
         const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (index >= 0 && index != static_cast<ListControl*>(control)->ListIndex) input_.perform(action::Pick{*control, index});
+        if (index >= 0 && index != static_cast<ListControl*>(control)->ListIndex)
+          input_.perform(action::Pick{*control, index});
       }
       break;
     case ControlKind::CheckBox:
@@ -186,8 +188,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
     case ControlKind::CommandButton:
       if (code == BN_CLICKED) input_.perform(action::Click{*control});
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -14,7 +14,8 @@ namespace {
 // GDI objects made for one drawing and let go when it ends.
 class Selected {
  public:
-  Selected(HDC dc, HGDIOBJ object, bool owned = true) : dc_(dc), object_(object), owned_(owned), before_(SelectObject(dc, object)) {}
+  Selected(HDC dc, HGDIOBJ object, bool owned = true)
+      : dc_(dc), object_(object), owned_(owned), before_(SelectObject(dc, object)) {}
   ~Selected() {
     SelectObject(dc_, before_);
     if (owned_) DeleteObject(object_);
@@ -60,9 +61,10 @@ void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
   // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
   // right and bottom edges, so the box grows by that pixel.
   const LOGBRUSH border{BS_SOLID, to_colorref(shape.BorderColor), 0};
-  HGDIOBJ pen = shape.has_border ? static_cast<HGDIOBJ>(ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_SOLID | PS_JOIN_MITER,
-                                                                     scaled_width(shape.border_width, dpi), &border, 0, nullptr))
-                                 : GetStockObject(NULL_PEN);
+  HGDIOBJ pen = shape.has_border
+                    ? static_cast<HGDIOBJ>(ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_SOLID | PS_JOIN_MITER,
+                                                        scaled_width(shape.border_width, dpi), &border, 0, nullptr))
+                    : GetStockObject(NULL_PEN);
   Selected selected_pen(dc, pen, shape.has_border);
   if (!shape.has_border) {
     ++box.right;
@@ -70,18 +72,14 @@ void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
   }
   switch (shape.shape) {
     case ShapeKind::Oval:
-    case ShapeKind::Circle:
-      Ellipse(dc, box.left, box.top, box.right, box.bottom);
-      break;
+    case ShapeKind::Circle: Ellipse(dc, box.left, box.top, box.right, box.bottom); break;
     case ShapeKind::RoundedRectangle:
     case ShapeKind::RoundedSquare: {
       const int diameter = std::min(box.right - box.left, box.bottom - box.top) / 2;
       RoundRect(dc, box.left, box.top, box.right, box.bottom, diameter, diameter);
       break;
     }
-    default:
-      Rectangle(dc, box.left, box.top, box.right, box.bottom);
-      break;
+    default: Rectangle(dc, box.left, box.top, box.right, box.bottom); break;
   }
 }
 
@@ -170,8 +168,7 @@ RECT painted_extent(const Control& control, UINT dpi) {
     case ControlKind::Image:
       // A label's text may reach a little past its box (an overhang, a descender).
       return widened(to_pixels(static_cast<const Placed&>(control), dpi), scaled_width(2, dpi));
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -189,20 +186,13 @@ bool covers(const Control& control, POINT point, UINT dpi) {
 
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
   switch (control.kind()) {
-    case ControlKind::Shape:
-      paint_shape(dc, static_cast<const Shape&>(control), dpi);
-      break;
-    case ControlKind::Line:
-      paint_line(dc, static_cast<const Line&>(control), dpi);
-      break;
-    case ControlKind::Label:
-      paint_label(dc, static_cast<const Label&>(control), dpi);
-      break;
+    case ControlKind::Shape: paint_shape(dc, static_cast<const Shape&>(control), dpi); break;
+    case ControlKind::Line: paint_line(dc, static_cast<const Line&>(control), dpi); break;
+    case ControlKind::Label: paint_label(dc, static_cast<const Label&>(control), dpi); break;
     case ControlKind::Image:
       if (picture != nullptr) picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

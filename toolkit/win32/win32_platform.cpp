@@ -1,8 +1,7 @@
 #include "toolkit/win32/win32_platform.h"
 
-#include <commctrl.h>
-
 #include <cmath>
+#include <commctrl.h>
 #include <stdexcept>
 #include <utility>
 
@@ -34,7 +33,8 @@ std::string last_error_text() {
   wchar_t* words = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                  code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
-  std::u16string text = words ? std::u16string(words, words + wcslen(words)) : u"error " + to_text(std::to_wstring(code));
+  std::u16string text =
+      words ? std::u16string(words, words + wcslen(words)) : u"error " + to_text(std::to_wstring(code));
   if (words) LocalFree(words);
   while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u'.')) text.pop_back();
   return to_utf8(text);
