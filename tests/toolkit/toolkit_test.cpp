@@ -12,6 +12,7 @@
 #include "core/errors.h"
 #include "tests/support/view_log.h"
 #include "toolkit/headless/headless_platform.h"
+#include "toolkit/raw_pixels.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/user_input.h"
 #include "toolkit/window_placement.h"
@@ -351,6 +352,22 @@ TEST(ReadOut, ReadsTheVisibleCaptionsAsTheEyeDoes) {
   EXPECT_EQ(read_out_text(read_out), u"Value: W") << "an empty word leaves no doubled blank";
   EXPECT_TRUE(read_out.reads(zeros));
   EXPECT_FALSE(read_out.reads(window));
+}
+
+// Every front end draws the windows' pictures from these pixels.
+TEST(RawPixels, AreReadOnlyWhenWholeRgbWithEightBitSamples) {
+  const std::string header = "P6\n# a comment\n2 1\n255\n";
+  const std::string two_by_one = header + "\x01\x02\x03\x04\x05\x06";
+  const auto pixels = read_raw_pixels(two_by_one);
+  ASSERT_TRUE(pixels.has_value());
+  EXPECT_EQ(pixels->width, 2);
+  EXPECT_EQ(pixels->height, 1);
+  EXPECT_EQ(pixels->rgb.size(), 6u);
+  EXPECT_EQ(pixels->rgb[5], '\x06');
+  EXPECT_FALSE(read_raw_pixels(two_by_one.substr(0, two_by_one.size() - 1)));  // one sample short
+  EXPECT_FALSE(read_raw_pixels("P5\n2 1\n255\n\x01\x02"));                     // grey, not RGB
+  EXPECT_FALSE(read_raw_pixels("P6\n2 1\n65535\n"));                           // 16-bit samples
+  EXPECT_FALSE(read_raw_pixels("P6\n0 1\n255\n"));
 }
 
 }  // namespace

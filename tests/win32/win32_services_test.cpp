@@ -52,21 +52,6 @@ TEST(Win32Services, TextIsMeasuredInTheFaceDrawnAsTheHeadlessMeasureDoes) {
   }
 }
 
-TEST(Win32Services, RawPicturesAreReadOnlyWhenWhole) {
-  const std::string header = "P6\n# a comment\n2 1\n255\n";
-  const std::string two_by_one = header + "\x01\x02\x03\x04\x05\x06";
-  const auto pixels = win32::read_raw_pixels(two_by_one);
-  ASSERT_TRUE(pixels.has_value());
-  EXPECT_EQ(pixels->width, 2);
-  EXPECT_EQ(pixels->height, 1);
-  EXPECT_EQ(pixels->rgb.size(), 6u);
-  EXPECT_EQ(pixels->rgb[5], 6);
-  EXPECT_FALSE(win32::read_raw_pixels(two_by_one.substr(0, two_by_one.size() - 1)));  // one sample short
-  EXPECT_FALSE(win32::read_raw_pixels("P5\n2 1\n255\n\x01\x02"));                     // grey, not RGB
-  EXPECT_FALSE(win32::read_raw_pixels("P6\n2 1\n65535\n"));                           // 16-bit samples
-  EXPECT_FALSE(win32::read_raw_pixels("P6\n0 1\n255\n"));
-}
-
 TEST(Win32Services, TheProgramCarriesThePictureOfItsLink) { EXPECT_NE(win32::program_picture("logo"), nullptr); }
 
 TEST(PngFile, ChecksumsAreTheFormatsOwn) {

@@ -1,7 +1,5 @@
 #pragma once
-// The windows' pictures are kept as raw pixels (binary PPM, "P6"): drawing one then needs no image
-// decoder, and the image-format plugins that a decoder brings in would cost the window's first frame
-// about a millisecond.
+// A raw picture (toolkit/raw_pixels.h) as Qt draws it.
 #include <QByteArray>
 #include <QImage>
 

@@ -151,16 +151,9 @@ const Binding* binding_of(ControlKind kind, PropertyId property) {
 }  // namespace
 
 const Font* font_of(const Control& control) {
-  switch (control.kind()) {
-    case ControlKind::TextBox: return &static_cast<const TextBox&>(control).font;
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox: return &static_cast<const ListControl&>(control).font;
-    case ControlKind::CheckBox: return &static_cast<const CheckBox&>(control).font;
-    case ControlKind::OptionButton: return &static_cast<const OptionButton&>(control).font;
-    case ControlKind::CommandButton: return &static_cast<const CommandButton&>(control).font;
-    case ControlKind::StatusBar: return &control.form().font;
-    default: return nullptr;
-  }
+  if (const Font* own = control.own_font()) return own;
+  // The status bar writes in its window's font.
+  return control.kind() == ControlKind::StatusBar ? control.form().own_font() : nullptr;
 }
 
 RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }

@@ -1,51 +1,11 @@
 #include "toolkit/win32/picture.h"
 
-#include <cctype>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
 
 namespace tarvex::win32 {
-
-namespace {
-
-// The next number of the header, after blanks and comments; -1 when there is none.
-long header_number(std::string_view data, std::size_t& at) {
-  while (at < data.size()) {
-    const char c = data[at];
-    if (c == '#') {
-      while (at < data.size() && data[at] != '\n') ++at;
-    } else if (std::isspace(static_cast<unsigned char>(c))) {
-      ++at;
-    } else {
-      break;
-    }
-  }
-  long number = -1;
-  while (at < data.size() && std::isdigit(static_cast<unsigned char>(data[at])) && number < 100000) {
-    number = (number < 0 ? 0 : number * 10) + (data[at++] - '0');
-  }
-  return number;
-}
-
-}  // namespace
-
-std::optional<RawPixels> read_raw_pixels(std::string_view ppm) {
-  if (ppm.substr(0, 2) != "P6") return std::nullopt;
-  std::size_t at = 2;
-  const long width = header_number(ppm, at);
-  const long height = header_number(ppm, at);
-  const long max_value = header_number(ppm, at);
-  // One blank ends the header; the samples follow.
-  if (width <= 0 || height <= 0 || max_value != 255 || at >= ppm.size()) return std::nullopt;
-  const std::size_t start = at + 1;
-  const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
-  if (ppm.size() - start < size) return std::nullopt;
-  RawPixels pixels{static_cast<int>(width), static_cast<int>(height), {}};
-  pixels.rgb.assign(ppm.begin() + static_cast<std::ptrdiff_t>(start),
-                    ppm.begin() + static_cast<std::ptrdiff_t>(start + size));
-  return pixels;
-}
 
 Picture::Picture(const RawPixels& pixels) : width_(pixels.width), height_(pixels.height) {
   BITMAPINFO info{};
@@ -60,9 +20,9 @@ Picture::Picture(const RawPixels& pixels) : width_(pixels.width), height_(pixels
   if (bitmap_ == nullptr) return;
   auto* out = static_cast<std::uint8_t*>(bits);
   for (std::size_t i = 0; i < static_cast<std::size_t>(width_) * height_; ++i) {
-    out[i * 4 + 0] = pixels.rgb[i * 3 + 2];
-    out[i * 4 + 1] = pixels.rgb[i * 3 + 1];
-    out[i * 4 + 2] = pixels.rgb[i * 3 + 0];
+    out[i * 4 + 0] = static_cast<std::uint8_t>(pixels.rgb[i * 3 + 2]);
+    out[i * 4 + 1] = static_cast<std::uint8_t>(pixels.rgb[i * 3 + 1]);
+    out[i * 4 + 2] = static_cast<std::uint8_t>(pixels.rgb[i * 3 + 0]);
     out[i * 4 + 3] = 0;
   }
 }

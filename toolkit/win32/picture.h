@@ -1,23 +1,12 @@
 #pragma once
-// The windows' pictures, kept in the program as raw pixels (binary PPM, "P6"): drawing one needs no
-// image decoder.
+// The windows' pictures, kept in the program as raw pixels (toolkit/raw_pixels.h), as GDI draws them.
 #include <windows.h>
 
-#include <cstdint>
-#include <optional>
 #include <string_view>
-#include <vector>
+
+#include "toolkit/raw_pixels.h"
 
 namespace tarvex::win32 {
-
-struct RawPixels {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> rgb;  // three bytes a pixel, row by row from the top
-};
-
-// The pixels of a binary PPM with 8-bit samples; nothing for anything else or anything short.
-std::optional<RawPixels> read_raw_pixels(std::string_view ppm);
 
 // A picture ready for GDI to stretch into a box.
 class Picture {
