@@ -61,9 +61,6 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : form_(&form), inp
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = GetDpiForWindow(window_);
   if (dpi_ == 0) dpi_ = 96;
-  if (!form.menu_bar().empty()) build_menus();
-  build_controls();
-  for (const Control* control : form.paint_order()) extents_[control] = painted_extent(*control, dpi_);
   fit_to_client(true);
   form.set_observer(this);
 }
@@ -215,7 +212,7 @@ void FormView::show_window(FormView* owner, bool modal) {
     owner_ = owner->window();
     SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
   }
-  show_record();
+  if (!built_) build();
   fit_to_client(true);
   if (modal && owner_ != nullptr) {
     EnableWindow(owner_, FALSE);
@@ -284,22 +281,20 @@ void FormView::on_mouse_move(POINT at) {
   if (owner == nullptr || owner->ToolTipText.get().empty()) SendMessageW(tooltips_, TTM_POP, 0, 0);
 }
 
-// The toolkit tells nothing of a window before it is shown: its controls, menus and painted parts
-// are brought to what Form_Load left in the record when it first appears.
-void FormView::show_record() {
+// The toolkit tells nothing of a window before it is shown: its menus and controls are made when it
+// first appears, from what Form_Load left in the record (made once: each control's fonts and texts
+// cost Wine a font lookup).
+void FormView::build() {
+  built_ = true;
   SetWindowTextW(window_, wide(form_->Caption.get()));
   if (!form_->menu_bar().empty()) build_menus();
-  ++showing_;
-  for (const auto& [control, child] : windows_) {
-    show_all_properties(child, *control, dpi_);
-    show_tooltip(*control);
-  }
-  --showing_;
-  for (auto& [control, extent] : extents_) extent = painted_extent(*control, dpi_);
+  build_controls();
+  for (const Control* control : form_->paint_order()) extents_[control] = painted_extent(*control, dpi_);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
 void FormView::property_changed(const PropertyChange& change) {
+  if (!built_) return;  // built from the record when first shown
   Control& control = change.control;
   if (&control == form_) {
     if (change.property.id() == PropertyId::Caption) SetWindowTextW(window_, wide(form_->Caption.get()));

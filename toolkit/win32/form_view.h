@@ -68,7 +68,7 @@ class FormView : public PropertyObserver {
   // The notifications that controls send their window.
   void on_command(WPARAM wparam, LPARAM lparam);
   LRESULT on_notify(const NMHDR& header);
-  void show_record();
+  void build();
   TTTOOLINFOW tool_of(HWND child) const;
   void show_tooltip(const Control& control);
   void on_mouse(UINT message, POINT at);
@@ -99,6 +99,7 @@ class FormView : public PropertyObserver {
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
   Control* pressed_ = nullptr;
+  bool built_ = false;
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
   bool giving_focus_ = false;
