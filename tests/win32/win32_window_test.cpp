@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <commctrl.h>
 #include <cstdio>
@@ -53,7 +54,7 @@ class Win32Window : public ::testing::Test {
   void expect_every_control_at(UINT dpi) {
     int checked = 0;
     for (Control* c : form_->controls()) {
-      if (!c->traits().windowed) continue;
+      if (!c->traits().windowed || !c->Visible) continue;
       HWND child = view_->control_window(*c);
       ASSERT_NE(child, nullptr) << c->name();
       const auto& placed = static_cast<const Placed&>(*c);
@@ -73,6 +74,9 @@ class Win32Window : public ::testing::Test {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof look, &look);
     return look.lfHeight;
   }
+
+  // The pointer comes over the window's client area (the tooltips are made when it first does).
+  void move_pointer_to(POINT at) { SendMessageW(view_->window(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
 
   std::unique_ptr<Win32Program> program_;
   win32::FormView* view_ = nullptr;
@@ -140,7 +144,7 @@ TEST_F(Win32Window, ControlsAreTheWindowsOwnKindsAsTheLayoutSays) {
   EXPECT_TRUE(style("txt_leds") & ES_READONLY);
   EXPECT_EQ(style("cmb_band1") & 3, static_cast<DWORD>(CBS_DROPDOWNLIST));
   EXPECT_EQ(SendMessageW(window_of("cmb_band1"), CB_GETCOUNT, 0, 0), 10);
-  EXPECT_FALSE(IsWindowVisible(window_of("lst_standards")));
+  EXPECT_EQ(window_of("lst_standards"), nullptr) << "a control never visible gets no window";
   EXPECT_EQ(style("chk_5band") & BS_TYPEMASK, static_cast<DWORD>(BS_3STATE));
   EXPECT_EQ(style("op_ma") & BS_TYPEMASK, static_cast<DWORD>(BS_RADIOBUTTON));
   EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(window_of("UpDown1"), UDM_GETBUDDY, 0, 0)), window_of("txt_leds"));
@@ -150,6 +154,7 @@ TEST_F(Win32Window, ControlsAreTheWindowsOwnKindsAsTheLayoutSays) {
 }
 
 TEST_F(Win32Window, AControlsTooltipIsTheSystemsOwn) {
+  move_pointer_to({1, 1});
   ASSERT_NE(view_->tooltips(), nullptr);
   wchar_t text[80] = {};
   TTTOOLINFOW tool{};
@@ -175,6 +180,7 @@ TEST_F(Win32Window, TooltipsFollowTheRecordOnControlsAndPaintedShapes) {
     return std::wstring(text);
   };
   auto& resistor = control("shp_resistor");
+  move_pointer_to({1, 1});
   form_->toolkit().dispatch([&] {
     control("txt_standard_val").ToolTipText = u"510 \u03A9: 19.6 mA";
     resistor.ToolTipText = u"5.1 \u03A9 in four bands";
@@ -226,6 +232,34 @@ TEST_F(Win32Window, AHiddenControlCatchesUpWhenItIsShown) {
   form_->toolkit().dispatch([&] { list.Visible = true; });
   EXPECT_TRUE(IsWindowVisible(window_of("lst_standards")));
   EXPECT_EQ(SendMessageW(window_of("lst_standards"), LB_GETCURSEL, 0, 0), 7);
+  EXPECT_EQ(SendMessageW(window_of("lst_standards"), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(list.items().size()));
+}
+
+// The windows stack as the controls come in the record, a later one above an earlier one, also
+// for a control whose window is made only when it first shows.
+TEST_F(Win32Window, ControlWindowsStackInTheRecordsOrder) {
+  const auto index_of = [&](HWND child) {
+    const Control* c = view_->control_of(child);
+    const auto& all = form_->controls();
+    return c ? std::find(all.begin(), all.end(), c) - all.begin() : -1;
+  };
+  const auto expect_record_order = [&](const char* when) {
+    long above = static_cast<long>(form_->controls().size());
+    int seen = 0;
+    for (HWND child = GetWindow(view_->window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      const long index = static_cast<long>(index_of(child));
+      if (index < 0) continue;  // not one of the record's (a drop-down's own parts)
+      EXPECT_LT(index, above) << when;
+      above = index;
+      ++seen;
+    }
+    EXPECT_GT(seen, 10) << when;
+  };
+  expect_record_order("as the window is first shown");
+  form_->toolkit().dispatch([&] { control("Text2").Visible = true; });
+  ASSERT_NE(window_of("Text2"), nullptr);
+  EXPECT_TRUE(IsWindowVisible(window_of("Text2")));
+  expect_record_order("after a hidden control showed");
 }
 
 TEST_F(Win32Window, TypingReachesTheRecordAndIsNotWrittenBack) {

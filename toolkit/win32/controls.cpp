@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "toolkit/form.h"
 #include "toolkit/win32/conversions.h"
@@ -51,25 +53,31 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
 // A closed drop-down list is as tall as its selection field makes it; the field is sized so that
 // the closed list is as tall as the record says, and the open list shows ten items below it.
 // The frame around the field grows with the DPI, and what CB_GETITEMHEIGHT reports back differs
-// between systems, so the frame is measured: one trial height, then the one that fits.
-void fit_drop_down(HWND combo, int height) {
-  const int trial = std::max(1, height / 2);
+// between systems, so the frame is measured, once at each DPI: one trial height, and the closed
+// height it gives.
+int drop_down_frame(HWND combo, UINT dpi, int trial) {
+  static std::map<UINT, int> frames;
+  if (auto found = frames.find(dpi); found != frames.end()) return found->second;
   SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), trial);
   RECT closed{};
   GetWindowRect(combo, &closed);
   const int frame = (closed.bottom - closed.top) - trial;
-  if (height - frame > 0) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
+  frames.emplace(dpi, frame);
+  return frame;
+}
+
+void fit_drop_down(HWND combo, int height, UINT dpi) {
+  const int field = height - drop_down_frame(combo, dpi, std::max(1, height / 2));
+  if (field > 0 && field != SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0))
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
 }
 
 void show_geometry(HWND w, const Control& c, UINT dpi) {
   const RECT r = control_rect(c, dpi);
   int height = r.bottom - r.top;
   if (c.kind() == ControlKind::ComboBox) {
-    const int item = static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0));
-    SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height + item * kVisibleListItems + 2,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    fit_drop_down(w, height);
-    return;
+    fit_drop_down(w, height, dpi);
+    height += static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0)) * kVisibleListItems + 2;
   }
   SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -106,9 +114,14 @@ void show_spin_range(HWND w, const Control& c, UINT) {
   SendMessageW(w, UDM_SETRANGE32, static_cast<WPARAM>(spin.Min.get()), static_cast<LPARAM>(spin.Max.get()));
   SendMessageW(w, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.Value.get()));
 }
+// The status bar would draw a new text at once; like every other control, it waits for the
+// message loop to repaint it, after the window's own frame.
 void show_status(HWND w, const Control& c, UINT) {
+  SendMessageW(w, WM_SETREDRAW, FALSE, 0);
   SendMessageW(w, SB_SETTEXTW, SB_SIMPLEID,
                reinterpret_cast<LPARAM>(wide(static_cast<const StatusBar&>(c).SimpleText.get())));
+  SendMessageW(w, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(w, nullptr, FALSE);
 }
 
 struct Binding {
@@ -158,15 +171,36 @@ const Font* font_of(const Control& control) {
 
 RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }
 
+namespace {
+
+using Shower = void (*)(HWND, const Control&, UINT);
+
+// Every part once (the four properties of the geometry are one part), after the font; a part in
+// already_shown is left as it is.
+void show_parts(HWND window, const Control& control, UINT dpi, std::vector<Shower> already_shown) {
+  if (const Font* font = font_of(control))
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
+  for (const PropertyBase* property : control.properties()) {
+    const Binding* binding = binding_of(control.kind(), property->id());
+    if (binding == nullptr) continue;
+    if (std::find(already_shown.begin(), already_shown.end(), binding->show) != already_shown.end()) continue;
+    already_shown.push_back(binding->show);
+    binding->show(window, control, dpi);
+  }
+}
+
+}  // namespace
+
+// Made hidden at its place, with its items and then the rest of the record, and shown last.
 HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi) {
   const auto blueprint = blueprint_of(control);
   if (!blueprint) return nullptr;
+  const RECT at = control_rect(control, dpi);
   HWND window = CreateWindowExW(blueprint->extended_style, blueprint->window_class, L"",
-                                WS_CHILD | WS_CLIPSIBLINGS | blueprint->style, 0, 0, 0, 0, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+                                WS_CHILD | WS_CLIPSIBLINGS | blueprint->style, at.left, at.top, at.right - at.left,
+                                at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return nullptr;
-  // A later control lies above an earlier one, as the windows stack them.
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
     const bool drop_down = control.kind() == ControlKind::ComboBox;
     for (const Text& item : static_cast<const ListControl&>(control).items()) {
@@ -174,7 +208,12 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
     }
   }
   if (control.kind() == ControlKind::StatusBar) SendMessageW(window, SB_SIMPLE, TRUE, 0);
-  show_all_properties(window, control, dpi);
+  // A drop-down list is fitted once its items and font are in, and the arrows take a width of their
+  // own when they are made: both are placed again.
+  std::vector<Shower> placed{show_visible, show_text_colour};
+  if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::UpDown) placed.push_back(show_geometry);
+  show_parts(window, control, dpi, placed);
+  if (control.Visible) ShowWindow(window, SW_SHOWNA);
   return window;
 }
 
@@ -185,10 +224,6 @@ bool show_property(HWND window, const Control& control, PropertyId property, UIN
   return true;
 }
 
-void show_all_properties(HWND window, const Control& control, UINT dpi) {
-  if (const Font* font = font_of(control))
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
-  for (const PropertyBase* property : control.properties()) show_property(window, control, property->id(), dpi);
-}
+void show_all_properties(HWND window, const Control& control, UINT dpi) { show_parts(window, control, dpi, {}); }
 
 }  // namespace tarvex::win32

@@ -61,11 +61,11 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : form_(&form), inp
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = GetDpiForWindow(window_);
   if (dpi_ == 0) dpi_ = 96;
-  fit_to_client(true);
   form.set_observer(this);
 }
 
 FormView::~FormView() {
+  release_back_buffer();
   if (form_) form_->set_observer(nullptr);
   if (window_) DestroyWindow(window_);
   if (background_) DeleteObject(background_);
@@ -123,41 +123,71 @@ void FormView::build_menus() {
   if (before) DestroyMenu(before);
 }
 
-// Created in the windows' stacking order: a later control lies above an earlier one.
+// A control that has never been visible gets no window. A new child window goes below its
+// siblings: made from the last control to the first, a later control lies above an earlier one, as
+// the windows stack them.
 void FormView::build_controls() {
-  int id = kFirstControlId;
-  for (Control* control : form_->controls()) {
-    if (!control->traits().windowed) continue;
-    HWND child = create_control_window(*control, window_, id++, dpi_);
-    if (child == nullptr) continue;
-    windows_[control] = child;
-    controls_[child] = control;
-    SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+  const auto& controls = form_->controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    if ((*it)->traits().windowed && (*it)->Visible) add_control_window(**it);
   }
-  // Every windowed control is a tool of one tooltip window of the system's; a tooltip that the
-  // record changes (the results' hints after a Compute) is updated in place, and an empty one shows
-  // nothing.
+}
+
+void FormView::add_control_window(Control& control) {
+  const auto& controls = form_->controls();
+  const auto at = std::find(controls.begin(), controls.end(), &control);
+  HWND child = create_control_window(control, window_, kFirstControlId + static_cast<int>(at - controls.begin()), dpi_);
+  if (child == nullptr) return;
+  // One that appears later goes just below the next later control that has a window.
+  if (built_) {
+    HWND above = HWND_TOP;
+    for (auto later = at + 1; later != controls.end() && above == HWND_TOP; ++later) {
+      if (HWND window = control_window(**later)) above = window;
+    }
+    SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  windows_[&control] = child;
+  controls_[child] = &control;
+  SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (tooltips_ != nullptr) add_tool(child, control.ToolTipText);
+  // The arrows keep their buddy: the text box they stand against.
+  for (const auto& [arrows, arrows_window] : windows_) {
+    if (arrows->kind() != ControlKind::UpDown) continue;
+    const TextBox* buddy = static_cast<const UpDown*>(arrows)->buddy;
+    if (buddy != nullptr && (arrows == &control || buddy == &control)) {
+      if (HWND buddy_window = control_window(*buddy))
+        SendMessageW(arrows_window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy_window), 0);
+    }
+  }
+}
+
+// Every windowed control is a tool of one tooltip window of the system's, and the client area one
+// more, for the painted controls. It is made when the pointer first comes over the window, as
+// nothing shows a tooltip before; a tooltip that the record changes afterwards (the results' hints
+// after a Compute) is updated in place, and an empty one shows nothing.
+void FormView::make_tooltips() {
+  if (tooltips_ != nullptr || window_ == nullptr) return;
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  for (const auto& [control, child] : windows_) {
-    TTTOOLINFOW tool = tool_of(child);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-  for (const auto& [control, child] : windows_) show_tooltip(*control);
-  TTTOOLINFOW client = tool_of(window_);
-  client.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  client.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&client));
-  // The arrows keep their buddy: the text box they stand against.
-  for (const auto& [control, child] : windows_) {
-    if (control->kind() != ControlKind::UpDown) continue;
-    if (const TextBox* buddy = static_cast<const UpDown*>(control)->buddy) {
-      if (HWND buddy_window = control_window(*buddy))
-        SendMessageW(child, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy_window), 0);
-    }
-  }
+  for (const auto& [control, child] : windows_) add_tool(child, control->ToolTipText);
+  add_tool(window_, tooltip_owner_ ? tooltip_owner_->ToolTipText.get() : Text());
+}
+
+void FormView::add_tool(HWND tool_window, const Text& text) {
+  TTTOOLINFOW tool = tool_of(tool_window);
+  tool.uFlags = TTF_IDISHWND;
+  tool.lpszText = const_cast<wchar_t*>(wide(text));
+  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The tooltips see the mouse through the windows' own procedures, which see every message anyway.
+void FormView::relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_MOUSEMOVE) make_tooltips();
+  if (tooltips_ == nullptr) return;
+  MSG relayed{from, message, wparam, lparam, GetMessageTime(), {}};
+  GetCursorPos(&relayed.pt);
+  SendMessageW(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 // The window's outer size for its client area at its DPI, with its menu bar; centred on its
@@ -169,28 +199,30 @@ void FormView::fit_to_client(bool centre) {
   const DWORD extended = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
   RECT outer{0, 0, width, height};
   AdjustWindowRectExForDpi(&outer, style, menu_bar_ != nullptr, extended, dpi_);
-  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT frame{};
+  GetWindowRect(window_, &frame);
+  const auto place = [&](int outer_width, int outer_height) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner_ ? owner_ : window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    int left = frame.left;
+    int top = frame.top;
+    if (centre) {
+      left = work.left + (work.right - work.left - outer_width) / 2;
+      top = work.top + (work.bottom - work.top - outer_height) / 2;
+    }
+    left = std::max<int>(work.left, std::min<int>(left, work.right - outer_width));
+    top = std::max<int>(work.top, std::min<int>(top, work.bottom - outer_height));
+    SetWindowPos(window_, nullptr, left, top, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(outer.right - outer.left, outer.bottom - outer.top);
   // A menu bar that wraps takes more room than one line: the client area keeps its size.
   RECT client{};
   GetClientRect(window_, &client);
-  RECT frame{};
+  if (client.right == width && client.bottom == height) return;
   GetWindowRect(window_, &frame);
-  const int outer_width = frame.right - frame.left + width - client.right;
-  const int outer_height = frame.bottom - frame.top + height - client.bottom;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner_ ? owner_ : window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  int left = frame.left;
-  int top = frame.top;
-  if (centre) {
-    left = work.left + (work.right - work.left - outer_width) / 2;
-    top = work.top + (work.bottom - work.top - outer_height) / 2;
-  }
-  left = std::max<int>(work.left, std::min<int>(left, work.right - outer_width));
-  top = std::max<int>(work.top, std::min<int>(top, work.bottom - outer_height));
-  SetWindowPos(window_, nullptr, left, top, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+  place(frame.right - frame.left + width - client.right, frame.bottom - frame.top + height - client.bottom);
 }
 
 void FormView::apply_dpi(UINT dpi, const RECT* suggested) {
@@ -222,7 +254,9 @@ void FormView::show_window(FormView* owner, bool modal) {
   SetForegroundWindow(window_);
   SetActiveWindow(window_);
   if (form_) give_focus_to(form_->focused());
-  UpdateWindow(window_);
+  // The first frame is painted by the message loop, once the dispatch that shows the window has
+  // handed on everything it changed (the focus handlers' writes too): painted here, it would be
+  // painted twice.
 }
 
 void FormView::close_for_toolkit() {
@@ -285,10 +319,10 @@ void FormView::on_mouse_move(POINT at) {
 // first appears, from what Form_Load left in the record (made once: each control's fonts and texts
 // cost Wine a font lookup).
 void FormView::build() {
-  built_ = true;
   SetWindowTextW(window_, wide(form_->Caption.get()));
   if (!form_->menu_bar().empty()) build_menus();
   build_controls();
+  built_ = true;
   for (const Control* control : form_->paint_order()) extents_[control] = painted_extent(*control, dpi_);
   InvalidateRect(window_, nullptr, FALSE);
 }
@@ -309,6 +343,13 @@ void FormView::property_changed(const PropertyChange& change) {
     show_tooltip(control);  // a painted control's tooltip changes nothing that is drawn
     return;
   }
+  if (control.traits().windowed && control_window(control) == nullptr) {
+    if (control.Visible) {
+      add_control_window(control);
+      ++widget_updates_;
+    }
+    return;
+  }
   if (HWND child = control_window(control)) {
     // The user's own edit is already in the control: writing it back would move the caret.
     if (change.made_in_widget) return;
@@ -324,7 +365,6 @@ void FormView::property_changed(const PropertyChange& change) {
     return;
   }
   repaint_control(control);
-  ++control_repaints_;
 }
 
 void FormView::repaint_control(const Control& control) {
@@ -344,18 +384,49 @@ Control* FormView::painted_control_at(POINT at) const {
   return nullptr;
 }
 
-// Drawn into a bitmap first and then copied at once: the window never shows half a frame.
+// Drawn into a bitmap first and then copied at once: the window never shows half a frame. The
+// bitmap is the client area's, kept from one frame to the next: a section of the program's own
+// memory, so drawing into it needs no round trip to the display, touched once rather than anew for
+// every frame.
+HDC FormView::back_buffer(HDC screen) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (buffer_dc_ != nullptr && buffer_size_.cx >= client.right && buffer_size_.cy >= client.bottom) return buffer_dc_;
+  release_back_buffer();
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = std::max<LONG>(client.right, 1);
+  format.bmiHeader.biHeight = -std::max<LONG>(client.bottom, 1);  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  buffer_ = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (buffer_ == nullptr) return nullptr;
+  buffer_dc_ = CreateCompatibleDC(screen);
+  buffer_before_ = SelectObject(buffer_dc_, buffer_);
+  buffer_size_ = {format.bmiHeader.biWidth, -format.bmiHeader.biHeight};
+  return buffer_dc_;
+}
+
+void FormView::release_back_buffer() {
+  if (buffer_dc_ != nullptr) {
+    SelectObject(buffer_dc_, buffer_before_);
+    DeleteDC(buffer_dc_);
+  }
+  if (buffer_ != nullptr) DeleteObject(buffer_);
+  buffer_dc_ = nullptr;
+  buffer_ = nullptr;
+  buffer_size_ = {};
+}
+
 void FormView::paint() {
   PAINTSTRUCT paint_info{};
   HDC screen = BeginPaint(window_, &paint_info);
   const RECT area = paint_info.rcPaint;
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width > 0 && height > 0) {
-    HDC buffer = CreateCompatibleDC(screen);
-    HBITMAP pixels = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ before = SelectObject(buffer, pixels);
-    SetViewportOrgEx(buffer, -area.left, -area.top, nullptr);
+  HDC buffer = IsRectEmpty(&area) ? nullptr : back_buffer(screen);
+  if (buffer != nullptr) {
+    IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
     FillRect(buffer, &area, background_);
     if (form_ != nullptr) {
       for (const Control* control : form_->paint_order()) {
@@ -369,11 +440,9 @@ void FormView::paint() {
         paint_control(buffer, *control, dpi_, picture);
       }
     }
-    SetViewportOrgEx(buffer, 0, 0, nullptr);
-    BitBlt(screen, area.left, area.top, width, height, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, before);
-    DeleteObject(pixels);
-    DeleteDC(buffer);
+    SelectClipRgn(buffer, nullptr);
+    BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
+           SRCCOPY);
   }
   EndPaint(window_, &paint_info);
   ++frames_painted_;
@@ -418,12 +487,18 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE:
+      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
+      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: relay_to_tooltips(window_, message, wparam, lparam); return 0;
     case WM_SETFOCUS:
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());

@@ -25,7 +25,7 @@ class FormView : public PropertyObserver {
   Form* form() const { return form_; }
   HWND window() const { return window_; }
   HMENU menu_bar() const { return menu_bar_; }
-  // The system's tooltip window of the controls that have a tooltip, nullptr when none has one.
+  // The system's tooltip window of the controls, nullptr until the pointer first comes over the window.
   HWND tooltips() const { return tooltips_; }
   HWND control_window(const Control& control) const;
   Control* control_of(HWND child) const;
@@ -55,7 +55,6 @@ class FormView : public PropertyObserver {
   // How many control properties and painted controls the view has updated since it was built, and
   // how many frames it has painted.
   long widget_updates() const { return widget_updates_; }
-  long control_repaints() const { return control_repaints_; }
   long frames_painted() const { return frames_painted_; }
 
  private:
@@ -70,6 +69,10 @@ class FormView : public PropertyObserver {
   LRESULT on_notify(const NMHDR& header);
   void build();
   TTTOOLINFOW tool_of(HWND child) const;
+  void add_control_window(Control& control);
+  void make_tooltips();
+  void add_tool(HWND tool_window, const Text& text);
+  void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
   void on_mouse(UINT message, POINT at);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
@@ -77,6 +80,8 @@ class FormView : public PropertyObserver {
   void build_menus();
   void build_controls();
   void paint();
+  HDC back_buffer(HDC screen);
+  void release_back_buffer();
   void repaint_control(const Control& control);
   Control* painted_control_at(POINT at) const;
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
@@ -105,8 +110,11 @@ class FormView : public PropertyObserver {
   bool giving_focus_ = false;
   bool disabled_owner_ = false;
   std::vector<WPARAM> keys_taken_;  // keys whose press the window took: their release is taken too
+  HDC buffer_dc_ = nullptr;
+  HBITMAP buffer_ = nullptr;
+  HGDIOBJ buffer_before_ = nullptr;
+  SIZE buffer_size_{};
   long widget_updates_ = 0;
-  long control_repaints_ = 0;
   long frames_painted_ = 0;
 };
 
