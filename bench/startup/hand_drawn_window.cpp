@@ -1,7 +1,7 @@
 // The floor for the start-up benchmark: the main window written by hand in plain Qt, with nothing of
 // the program's design in it. The same window, the same widgets at the same places showing the same
 // content, and the same labels, shapes, lines and picture, all painted in one paintEvent from a table
-// (hand_drawn_window.inc). No records, no handlers, no bindings. Prints "first-frame" once its first
+// (hand_drawn_window_table.h). No records, no handlers, no bindings. Prints "first-frame" once its first
 // frame is painted, as every start-up probe does.
 #include <QApplication>
 #include <QCheckBox>
@@ -22,36 +22,15 @@
 #include <cmath>
 
 #include "bench/startup/first_frame.h"
+#include "bench/startup/hand_drawn_window_table.h"
 
 namespace {
 
-struct Twips {
-  float left, top, width, height;  // for a line: x1, y1, x2, y2
-};
-
-struct Painted {
-  enum Kind { Line, Shape, Label, Picture } kind;
-  Twips at;
-  unsigned colour = 0;
-  unsigned border = 0;
-  int width = 0;  // a line's or a border's, in pixels
-  int shape = 0;  // rectangle, square, oval, circle, rounded rectangle, rounded square
-  const char16_t* text = u"";
-  float points = 0;
-  bool bold = false;
-  int align = 0;  // left, right, centre
-  bool wrap = false;
-  bool opaque = false;
-};
-
-struct Windowed {
-  enum Kind { TextBox, DropDown, CheckBox, Option, Button, Spin, StatusBar } kind;
-  Twips at;
-  const char16_t* text;
-  int state;  // a text box: 1 read-only, 2 right-aligned, 4 focused; a list: its selection; a box or option: checked
-};
-
-#include "bench/startup/hand_drawn_window.inc"
+using tarvex::startup::kPainted;
+using tarvex::startup::kWindowed;
+using tarvex::startup::Painted;
+using tarvex::startup::Twips;
+using tarvex::startup::Windowed;
 
 const QColor kBackground(0xF0, 0xF0, 0xF0);
 
