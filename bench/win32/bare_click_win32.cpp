@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "bench/win32/click_timing_win32.h"
+#include "bench/win32/plain_window_win32.h"
 
 namespace {
 
@@ -70,21 +71,8 @@ HWND placed(HWND parent, const wchar_t* window_class, DWORD style, int left, int
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.lpszClassName = L"BareClickWindow";
-  RegisterClassExW(&window_class);
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT outer{0, 0, 790, 398};
-  AdjustWindowRectEx(&outer, style, FALSE, 0);
-  HWND window = CreateWindowExW(0, L"BareClickWindow", L"Bare click", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+  tarvex::bench::prepare_plain_process();
+  HWND window = tarvex::bench::make_plain_window(L"BareClickWindow", window_proc, L"Bare click", nullptr);
   HWND button = placed(window, L"BUTTON", BS_DEFPUSHBUTTON, 3120, 840, 2055, 615, L"&Compute", kButtonId);
   g_results[0] = placed(window, L"EDIT", WS_BORDER | ES_READONLY | ES_RIGHT, 1440, 1890, 975, 285, L"0");
   g_results[1] = placed(window, L"EDIT", WS_BORDER | ES_READONLY, 4320, 1890, 975, 285);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "bench/win32/first_frame_win32.h"
+#include "bench/win32/plain_window_win32.h"
 
 namespace {
 
@@ -35,31 +36,9 @@ HWND placed(HWND parent, const wchar_t* window_class, DWORD style, int left, int
 }  // namespace
 
 int main() {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.lpszClassName = L"BareWindow";
-  RegisterClassExW(&window_class);
-
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_SEPARATOR, 1, nullptr);
-  AppendMenuW(file, MF_STRING, 2, L"E&xit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, 3, L"&About");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
-
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT outer{0, 0, 790, 398};
-  AdjustWindowRectEx(&outer, style, TRUE, 0);
+  tarvex::bench::prepare_plain_process();
   HWND window =
-      CreateWindowExW(0, L"BareWindow", L"Bare window", style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                      outer.bottom - outer.top, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
+      tarvex::bench::make_plain_window(L"BareWindow", window_proc, L"Bare window", tarvex::bench::plain_menu_bar());
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Verdana");
   const struct {
     int left, top, width, height;
@@ -102,14 +81,6 @@ int main() {
 
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);
-  MSG message{};
-  while (!g_painted && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  tarvex::bench::pump_until_painted([] { return g_painted; });
   return tarvex::startup::report_first_frame();
 }

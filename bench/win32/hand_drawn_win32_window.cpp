@@ -16,6 +16,7 @@
 
 #include "bench/startup/hand_drawn_window_table.h"
 #include "bench/win32/first_frame_win32.h"
+#include "bench/win32/plain_window_win32.h"
 
 namespace {
 
@@ -247,33 +248,11 @@ HWND add_control(HWND window, const Windowed& w, HWND* focused) {
 
 // With --stay it stays on the screen after its first frame, to be looked at.
 int main(int argc, char** argv) {
-  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = window_proc;
-  window_class.hInstance = GetModuleHandleW(nullptr);
-  window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
-  window_class.lpszClassName = L"HandDrawnWindow";
-  RegisterClassExW(&window_class);
+  tarvex::bench::prepare_plain_process();
   load_logo();
-
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_SEPARATOR, 1, nullptr);
-  AppendMenuW(file, MF_STRING, 2, L"E&xit");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-  HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, 3, L"&About");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
-
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT outer{0, 0, 790, 398};
-  AdjustWindowRectEx(&outer, style, TRUE, 0);
-  HWND window = CreateWindowExW(0, L"HandDrawnWindow", L"Tarvex v1.5.4", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                outer.right - outer.left, outer.bottom - outer.top, nullptr, bar,
-                                GetModuleHandleW(nullptr), nullptr);
+  HWND window = tarvex::bench::make_plain_window(L"HandDrawnWindow", window_proc, L"Tarvex v1.5.4",
+                                                 tarvex::bench::plain_menu_bar(),
+                                                 LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */));
   HWND focused = nullptr, leds = nullptr;
   // Made from the last to the first: each new child goes below the ones before it.
   for (auto it = std::rbegin(kWindowed); it != std::rend(kWindowed); ++it) {
@@ -292,17 +271,10 @@ int main(int argc, char** argv) {
     SetFocus(focused);
     SendMessageW(focused, EM_SETSEL, 0, -1);
   }
-  MSG message{};
-  while (g_frames == 0 && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  tarvex::bench::pump_until_painted([] { return g_frames > 0; });
   const int reported = tarvex::startup::report_first_frame();
   if (argc > 1 && std::string(argv[1]) == "--stay") {
+    MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
