@@ -18,6 +18,14 @@ void mouse_click(HWND window, int x, int y) {
   PostMessageW(window, WM_LBUTTONUP, 0, point_param(x, y));
 }
 
+// An item of a list box (or of a drop-down's open list), scrolled into view first.
+void click_list_item(HWND list, long index) {
+  SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  mouse_click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+}
+
 void click_centre(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
@@ -249,15 +257,9 @@ void Win32Hands::deliver(const action::Pick& a) {
     if (!SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) || !GetComboBoxInfo(list, &parts) || parts.hwndList == nullptr) {
       throw ScriptError{control.name() + " did not open"};
     }
-    SendMessageW(parts.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);  // scrolled to the item
-    RECT item{};
-    SendMessageW(parts.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    mouse_click(parts.hwndList, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    click_list_item(parts.hwndList, index);
   } else {
-    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-    RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    mouse_click(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    click_list_item(list, index);
   }
   settle();
 }
