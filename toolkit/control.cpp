@@ -254,7 +254,7 @@ Image::Image(Form& form, std::string name) : Placed(form, std::move(name), Contr
 void Image::design(const Design& d) {
   place(d.at);
   picture = d.picture;
-  ToolTipText = d.tooltip;
+  ToolTipText.set_initial(d.tooltip);
 }
 
 StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::StatusBar) {}

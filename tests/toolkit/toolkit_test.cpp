@@ -299,6 +299,16 @@ TEST_F(ToolkitTest, ASelfSizingLabelFollowsItsCaptionAndWeightAndKeepsItsLeftEdg
   EXPECT_EQ(window.caption.Width, 435);  // the width of Ω, not of W
 }
 
+// A design gives a control its values before anyone sees it: the view of a window on the screen
+// hears nothing of it.
+TEST_F(ToolkitTest, ADesignTellsTheViewNothing) {
+  Image picture(window, "picture");
+  picture.design({.at = {}, .picture = {}, .tooltip = u"A picture"});
+  window.caption.design({.at = {}, .caption = u"0", .tooltip = u"A label"});
+  EXPECT_EQ(picture.ToolTipText.get(), u"A picture");
+  EXPECT_EQ(view.changes, std::vector<std::string>{});
+}
+
 TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesBrokenBytes) {
   const std::u16string text = u"Tarvex by Voq™ Ω 😀";
   EXPECT_EQ(from_utf8(to_utf8(text)), text);
