@@ -43,8 +43,7 @@ char16_t access_key(std::u16string_view caption) {
       ++i;
       continue;
     }
-    const char16_t c = caption[i + 1];
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    return ascii_upper(caption[i + 1]);
   }
   return 0;
 }
