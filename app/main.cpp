@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (const auto status = tarvex::handle_command_line(QApplication::arguments())) return *status;
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
-  tarvex::use_system_notation();
+  tarvex::qt::use_system_notation();
   tarvex::TarvexProgram program;
   if (!program.running()) {
     // The user has seen the reason in a message box; a terminal or a desktop launcher gets it too.

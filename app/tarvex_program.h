@@ -11,9 +11,6 @@
 
 namespace tarvex {
 
-// The user's number notation, read once from the system and handed to the value rules.
-void use_system_notation();
-
 class TarvexProgram {
  public:
   // Needs a QApplication.

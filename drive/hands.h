@@ -1,7 +1,7 @@
 #pragma once
 // The driver's hands: how a script's user actions reach the windows once the toolkit has said that
-// the window takes them. The headless hands hand them to UserInput; the Qt hands deliver real mouse
-// and key events to the widgets.
+// the window takes them. The headless hands hand them to UserInput; the hands in the real windows
+// (window_hands.h) deliver real mouse and key events to the widgets.
 #include <string>
 
 #include "toolkit/user_input.h"

@@ -1,5 +1,6 @@
 #include "drive/headless_drive.h"
 
+#include "app/start_up.h"
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
 
@@ -20,10 +21,7 @@ RunResult run_from_start_up(Toolkit& toolkit, RecordingPlatform& platform, Sessi
   platform.pump = [&session] { return session.step(); };
   frmMain main_window(toolkit);
   platform.start_up_window = &main_window;
-  toolkit.dispatch([&] {
-    toolkit.Load(main_window);
-    toolkit.Show(main_window);
-  });
+  load_and_show(toolkit, main_window);
   while (session.step()) {
   }
   return {session.failure(), script.bad()};

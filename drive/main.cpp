@@ -13,9 +13,6 @@
 #include "drive/qt_drive.h"
 #endif
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-
 #include "drive/win32_drive.h"
 #endif
 

@@ -20,11 +20,7 @@ std::string format_number(Number value) {
 
 std::string format_value(const Text& value) { return to_utf8(value); }
 std::string format_value(bool value) { return value ? "True" : "False"; }
-std::string format_value(Color value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(bgr_of(value)));
-  return buffer;
-}
+std::string format_value(Color value) { return format_color(value); }
 std::string format_value(Integer value) { return format_number(value); }
 std::string format_value(Long value) { return format_number(value); }
 // A negative zero prints as 0.
@@ -72,6 +68,12 @@ void parse_value(std::string_view text, Long& out) { parse_number(text, out); }
 void parse_value(std::string_view text, float& out) { parse_number(text, out); }
 
 }  // namespace
+
+std::string format_color(Color color) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(bgr_of(color)));
+  return buffer;
+}
 
 std::string format_property(const PropertyBase& property) {
   return std::visit([](const auto& value) { return format_value(value); }, property.value());

@@ -18,6 +18,7 @@ struct BadPropertyText {
 };
 
 std::string format_property(const PropertyBase& property);
+std::string format_color(Color color);
 // Reads the text as a value of the property's type; throws BadPropertyText for any other text.
 PropertyValue parse_property(const PropertyBase& property, std::string_view text);
 

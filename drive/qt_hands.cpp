@@ -11,9 +11,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
-#include <cstdio>
-#include <variant>
 
+#include "drive/property_text.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/surface.h"
@@ -21,18 +20,6 @@
 namespace tarvex {
 
 namespace {
-
-QPoint centre_of(const QRectF& r) { return r.center().toPoint(); }
-
-// Plain ASCII goes in key by key; anything else (accents, symbols, control characters, long texts)
-// goes in as an input method commits it.
-bool types_key_by_key(const Text& text) {
-  if (text.size() > 80) return false;
-  for (char16_t c : text) {
-    if (c < 0x20 || c > 0x7E) return false;
-  }
-  return true;
-}
 
 Qt::Key qt_key(KeyPress press) {
   switch (press.name) {
@@ -46,7 +33,7 @@ Qt::Key qt_key(KeyPress press) {
     case KeyName::Left: return Qt::Key_Left;
     case KeyName::Right: return Qt::Key_Right;
     case KeyName::Alt: {
-      const char16_t c = press.letter >= u'a' && press.letter <= u'z' ? press.letter - u'a' + u'A' : press.letter;
+      const char16_t c = ascii_upper(press.letter);
       if (c >= u'0' && c <= u'9') return static_cast<Qt::Key>(Qt::Key_0 + (c - u'0'));
       return static_cast<Qt::Key>(Qt::Key_A + (c - u'A'));
     }
@@ -85,33 +72,6 @@ QWidget& QtHands::widget_of(const Control& control) {
   return *widget;
 }
 
-void QtHands::perform(const UserAction& action) {
-  std::visit([this](const auto& a) { deliver(a); }, action);
-  settle();
-}
-
-void QtHands::deliver(const action::Type& a) {
-  const Text& text = a.text;
-  active_view();
-  auto& edit = static_cast<QLineEdit&>(widget_of(a.control));
-  QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, edit.rect().center());
-  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-  if (text.empty()) {
-    if (!edit.text().isEmpty()) QTest::keyClick(&edit, Qt::Key_Delete);
-  } else if (types_key_by_key(text)) {
-    QTest::keyClicks(&edit, qt::to_qstring(text));
-  } else {
-    QInputMethodEvent commit;
-    commit.setCommitString(qt::to_qstring(text));
-    QApplication::sendEvent(&edit, &commit);
-  }
-}
-
-void QtHands::deliver(const action::Focus& a) {
-  active_view();
-  widget_of(a.control).setFocus(Qt::OtherFocusReason);
-}
-
 void QtHands::click_menu_item(const Menu& item) {
   qt::FormView& view = active_view();
   QMenuBar* bar = view.menu_bar();
@@ -125,81 +85,70 @@ void QtHands::click_menu_item(const Menu& item) {
   QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
 }
 
-// Labels and pictures are painted: the click lands on the window's client area, over the control.
-void QtHands::click_painted(const Control& control) {
-  qt::FormView& view = active_view();
-  QTest::mouseClick(&view.surface(), Qt::LeftButton, Qt::NoModifier,
-                    centre_of(qt::to_pixels(static_cast<const Placed&>(control))));
-}
-
-void QtHands::deliver(const action::Click& a) {
-  Control& control = a.control;
-  switch (control.kind()) {
-    case ControlKind::Menu: click_menu_item(static_cast<const Menu&>(control)); break;
-    case ControlKind::Label:
-    case ControlKind::Image: click_painted(control); break;
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox:
-      // A click on a closed list opens it; what the user does next is a pick or nothing, so here
-      // the click gives the focus only, as the click of a list that closes again at once.
-      active_view();
-      widget_of(control).setFocus(Qt::MouseFocusReason);
-      break;
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton: {
-      active_view();
-      QWidget& button = widget_of(control);
-      // On the box or circle itself, which takes the click whatever the caption's length.
-      QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button.height() / 2));
-      break;
-    }
-    default: {
-      active_view();
-      QWidget& widget = widget_of(control);
-      QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
-      break;
-    }
+void QtHands::click(const Control& control, ClickTarget target) {
+  if (target == ClickTarget::PaintedBox) {
+    const QPoint centre = qt::to_pixels(static_cast<const Placed&>(control)).center().toPoint();
+    QTest::mouseClick(&active_view().surface(), Qt::LeftButton, Qt::NoModifier, centre);
+    return;
   }
+  QWidget& widget = widget_of(control);
+  const QPoint at = target == ClickTarget::LeftEnd ? QPoint(6, widget.height() / 2) : widget.rect().center();
+  QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-void QtHands::deliver(const action::Pick& a) {
-  const Control& control = a.control;
-  const long index = a.index;
-  active_view();
-  QWidget& widget = widget_of(control);
+void QtHands::give_focus(const Control& control, bool by_mouse) {
+  widget_of(control).setFocus(by_mouse ? Qt::MouseFocusReason : Qt::OtherFocusReason);
+}
+
+void QtHands::select_all(const Control& box) { QTest::keyClick(&widget_of(box), Qt::Key_A, Qt::ControlModifier); }
+
+void QtHands::erase(const Control& box) {
+  auto& edit = static_cast<QLineEdit&>(widget_of(box));
+  if (!edit.text().isEmpty()) QTest::keyClick(&edit, Qt::Key_Delete);
+}
+
+void QtHands::type_key(const Control& box, char16_t c) { QTest::keyClick(&widget_of(box), static_cast<char>(c)); }
+
+// As an input method commits it.
+void QtHands::bring_in_whole(const Control& box, const Text& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(qt::to_qstring(text));
+  QApplication::sendEvent(&widget_of(box), &commit);
+}
+
+void QtHands::pick(const Control& list, long index) {
+  QWidget& widget = widget_of(list);
   if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
     QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, combo->rect().center());
     // In the open list, the keys a user would press: to the top, down to the item, Enter. (A mouse
     // release straight after the opening click is taken for part of that click, not a pick.)
     QAbstractItemView* items = combo->view();
-    if (!QTest::qWaitForWindowExposed(items->window(), 2000)) throw ScriptError{control.name() + " did not open"};
+    if (!QTest::qWaitForWindowExposed(items->window(), 2000)) throw ScriptError{list.name() + " did not open"};
     QTest::keyClick(items, Qt::Key_Home);
     for (long step = 0; step < index; ++step) QTest::keyClick(items, Qt::Key_Down);
     QTest::keyClick(items, Qt::Key_Return);
-  } else if (auto* list = qobject_cast<QListWidget*>(&widget)) {
-    QListWidgetItem* item = list->item(static_cast<int>(index));
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+  } else if (auto* box = qobject_cast<QListWidget*>(&widget)) {
+    QListWidgetItem* item = box->item(static_cast<int>(index));
+    box->scrollToItem(item);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, box->visualItemRect(item).center());
   }
 }
 
-void QtHands::deliver(const action::Spin& a) {
-  active_view();
-  const auto arrows = widget_of(a.control).findChildren<QToolButton*>();
-  if (arrows.size() != 2) throw ScriptError{a.control.name() + " has no arrows"};
-  QTest::mouseClick(arrows[a.direction > 0 ? 0 : 1], Qt::LeftButton);
+void QtHands::spin(const Control& arrows, int direction) {
+  const auto buttons = widget_of(arrows).findChildren<QToolButton*>();
+  if (buttons.size() != 2) throw ScriptError{arrows.name() + " has no arrows"};
+  QTest::mouseClick(buttons[direction > 0 ? 0 : 1], Qt::LeftButton);
 }
 
-void QtHands::deliver(const action::Key& a) {
+void QtHands::press(KeyPress key) {
   qt::FormView& view = active_view();
   QWidget* target = view.focusWidget() ? view.focusWidget() : &view;
-  QTest::keyClick(target, qt_key(a.press), qt_modifiers(a.press));
+  QTest::keyClick(target, qt_key(key), qt_modifiers(key));
 }
 
-// The close box of the window named, which the toolkit has found to be the active one.
-void QtHands::deliver(const action::Close& a) {
-  qt::FormView* view = platform_.view_of(a.window);
-  if (view == nullptr) throw ScriptError{a.window.name() + " is not on the screen"};
+void QtHands::close(const Form& window) {
+  qt::FormView* view = platform_.view_of(window);
+  if (view == nullptr) throw ScriptError{window.name() + " is not on the screen"};
   active_view();
   view->close();
 }
@@ -217,9 +166,7 @@ std::string QtHands::pixel(float x, float y) {
   const qreal scale = image.devicePixelRatio();
   const QPoint at(static_cast<int>(qt::to_pixels(x) * scale), static_cast<int>(qt::to_pixels(y) * scale));
   if (!image.rect().contains(at)) throw ScriptError{"the point is outside the client area"};
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(bgr_of(qt::to_color(image.pixelColor(at)))));
-  return buffer;
+  return format_color(qt::to_color(image.pixelColor(at)));
 }
 
 }  // namespace tarvex

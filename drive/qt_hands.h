@@ -4,7 +4,7 @@
 // it does for a person.
 #include <QWidget>
 
-#include "drive/hands.h"
+#include "drive/window_hands.h"
 #include "toolkit/qt/qt_platform.h"
 
 namespace tarvex {
@@ -13,34 +13,32 @@ namespace qt {
 class FormView;
 }
 
-class QtHands : public Hands {
+class QtHands : public WindowHands {
  public:
   QtHands(qt::QtPlatform& platform, Toolkit& toolkit) : platform_(platform), toolkit_(toolkit) {}
 
-  void perform(const UserAction& action) override;
   void shot(const std::string& file) override;
   std::string pixel(float x, float y) override;
 
  private:
-  void deliver(const action::Type& a);
-  void deliver(const action::Focus& a);
-  void deliver(const action::Click& a);
-  void deliver(const action::Pick& a);
-  void deliver(const action::Spin& a);
-  void deliver(const action::Key& a);
-  void deliver(const action::Close& a);
-  // A script has no words for these: only a person's widgets make them.
-  [[noreturn]] void deliver(const action::Edit&) { throw ScriptError{"a keystroke edit comes from a widget"}; }
-  [[noreturn]] void deliver(const action::Select&) { throw ScriptError{"a selection comes from a widget"}; }
-  [[noreturn]] void deliver(const action::Wheel&) { throw ScriptError{"the wheel comes from a widget"}; }
+  void bring_forward() override { active_view(); }
+  // Lets Qt deliver what the action has posted (repaints, deferred deletes).
+  void settle() override;
+  void click_menu_item(const Menu& item) override;
+  void click(const Control& control, ClickTarget target) override;
+  void give_focus(const Control& control, bool by_mouse) override;
+  void select_all(const Control& box) override;
+  void erase(const Control& box) override;
+  void type_key(const Control& box, char16_t c) override;
+  void bring_in_whole(const Control& box, const Text& text) override;
+  void pick(const Control& list, long index) override;
+  void spin(const Control& arrows, int direction) override;
+  void press(KeyPress key) override;
+  void close(const Form& window) override;
 
   // The active window's view, active and exposed, ready for input.
   qt::FormView& active_view();
   QWidget& widget_of(const Control& control);
-  void click_menu_item(const Menu& item);
-  void click_painted(const Control& control);
-  // Lets Qt deliver what the action has posted (repaints, deferred deletes).
-  static void settle();
 
   qt::QtPlatform& platform_;
   Toolkit& toolkit_;

@@ -1,9 +1,8 @@
 #include "drive/win32_hands.h"
 
-#include <cstdio>
 #include <fstream>
-#include <variant>
 
+#include "drive/property_text.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
 
@@ -58,16 +57,6 @@ void post_key(HWND window, UINT virtual_key, bool with_alt = false) {
   PostMessageW(window, with_alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, up);
 }
 
-// Plain ASCII is typed key by key; anything else (accents, symbols, control characters, long
-// texts) goes in as a paste from the clipboard, as a person would bring it in.
-bool types_key_by_key(const Text& text) {
-  if (text.size() > 80) return false;
-  for (char16_t c : text) {
-    if (c < 0x20 || c > 0x7E) return false;
-  }
-  return true;
-}
-
 bool put_on_clipboard(const Text& text) {
   if (!OpenClipboard(nullptr)) return false;
   EmptyClipboard();
@@ -97,7 +86,7 @@ UINT virtual_key_of(KeyPress press) {
     case KeyName::Down: return VK_DOWN;
     case KeyName::Left: return VK_LEFT;
     case KeyName::Right: return VK_RIGHT;
-    case KeyName::Alt: return press.letter >= u'a' && press.letter <= u'z' ? press.letter - u'a' + u'A' : press.letter;
+    case KeyName::Alt: return ascii_upper(press.letter);
   }
   return 0;
 }
@@ -143,46 +132,6 @@ void Win32Hands::press_ok(HWND box) {
   if (HWND ok = GetDlgItem(box, IDOK)) click_centre(ok);
 }
 
-void Win32Hands::perform(const UserAction& action) {
-  std::visit([this](const auto& a) { deliver(a); }, action);
-}
-
-void Win32Hands::deliver(const action::Type& a) {
-  Control& control = a.control;
-  const Text& text = a.text;
-  active_view();
-  HWND edit = window_of(control);
-  click_centre(edit);
-  settle();
-  // All of the text selected (Home, then Shift+End), and the new text typed over it.
-  post_key(edit, VK_HOME);
-  settle();
-  {
-    const HeldKeys shift{VK_SHIFT};
-    post_key(edit, VK_END);
-    settle();
-  }
-  if (text.empty()) {
-    if (GetWindowTextLengthW(edit) > 0) post_key(edit, VK_DELETE);
-  } else if (types_key_by_key(text)) {
-    for (char16_t c : text) PostMessageW(edit, WM_CHAR, c, 1);
-  } else {
-    if (!put_on_clipboard(text)) throw ScriptError{"the clipboard cannot take the text"};
-    const HeldKeys control_key{VK_CONTROL};
-    post_key(edit, 'V');
-    PostMessageW(edit, WM_CHAR, 0x16, 1);  // Ctrl+V as the key translates
-    settle();
-  }
-  settle();
-}
-
-void Win32Hands::deliver(const action::Focus& a) {
-  Control& control = a.control;
-  active_view();
-  SetFocus(window_of(control));
-  settle();
-}
-
 // From the keyboard, as the menu bar takes it: Alt and the title's access key open the menu, the
 // item's access key chooses it.
 void Win32Hands::click_menu_item(const Menu& item) {
@@ -202,105 +151,90 @@ void Win32Hands::click_menu_item(const Menu& item) {
   }
 }
 
-void Win32Hands::deliver(const action::Click& a) {
-  Control& control = a.control;
-  switch (control.kind()) {
-    case ControlKind::Menu: click_menu_item(static_cast<const Menu&>(control)); break;
-    case ControlKind::Label:
-    case ControlKind::Image: {
-      // Painted: the click lands on the window's client area, over the control.
-      win32::FormView& view = active_view();
-      const RECT box = win32::to_pixels(static_cast<const Placed&>(control), view.dpi());
-      mouse_click(view.window(), (box.left + box.right) / 2, (box.top + box.bottom) / 2);
-      break;
-    }
-    case ControlKind::ComboBox:
-    case ControlKind::ListBox:
-      // A click on a closed list opens it; what the user does next is a pick or nothing, so here
-      // the click gives the focus only, as the click of a list that closes again at once.
-      active_view();
-      SetFocus(window_of(control));
-      break;
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton: {
-      // On the box or circle itself, which takes the click whatever the caption's length.
-      active_view();
-      HWND button = window_of(control);
-      RECT client{};
-      GetClientRect(button, &client);
-      mouse_click(button, 6, client.bottom / 2);
-      break;
-    }
-    default:
-      active_view();
-      click_centre(window_of(control));
-      break;
+void Win32Hands::click(const Control& control, ClickTarget target) {
+  if (target == ClickTarget::PaintedBox) {
+    win32::FormView& view = active_view();
+    const RECT box = win32::to_pixels(static_cast<const Placed&>(control), view.dpi());
+    mouse_click(view.window(), (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    return;
   }
-  settle();
-}
-
-void Win32Hands::deliver(const action::Pick& a) {
-  Control& control = a.control;
-  const long index = a.index;
-  active_view();
-  HWND list = window_of(control);
-  if (control.kind() == ControlKind::ComboBox) {
-    // Opened with the mouse, and the item clicked in the open list. A list that closes again at
-    // once (the window manager moved the activation as the list appeared) is clicked again, as a
-    // person would.
-    for (int attempt = 0; attempt < 3 && !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0); ++attempt) {
-      click_centre(list);
-      settle();
-    }
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    if (!SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) || !GetComboBoxInfo(list, &parts) || parts.hwndList == nullptr) {
-      throw ScriptError{control.name() + " did not open"};
-    }
-    click_list_item(parts.hwndList, index);
-  } else {
-    click_list_item(list, index);
-  }
-  settle();
-}
-
-void Win32Hands::deliver(const action::Spin& a) {
-  Control& control = a.control;
-  const int direction = a.direction;
-  active_view();
-  HWND arrows = window_of(control);
+  HWND window = window_of(control);
   RECT client{};
-  GetClientRect(arrows, &client);
-  mouse_click(arrows, client.right / 2, direction > 0 ? client.bottom / 4 : client.bottom * 3 / 4);
+  GetClientRect(window, &client);
+  mouse_click(window, target == ClickTarget::LeftEnd ? 6 : client.right / 2, client.bottom / 2);
+}
+
+void Win32Hands::give_focus(const Control& control, bool /*by_mouse: Windows tells no reason*/) {
+  SetFocus(window_of(control));
+}
+
+// Home, then Shift+End.
+void Win32Hands::select_all(const Control& box) {
+  HWND edit = window_of(box);
+  post_key(edit, VK_HOME);
+  settle();
+  const HeldKeys shift{VK_SHIFT};
+  post_key(edit, VK_END);
   settle();
 }
 
-void Win32Hands::deliver(const action::Key& a) {
-  const KeyPress press = a.press;
+void Win32Hands::erase(const Control& box) {
+  HWND edit = window_of(box);
+  if (GetWindowTextLengthW(edit) > 0) post_key(edit, VK_DELETE);
+}
+
+void Win32Hands::type_key(const Control& box, char16_t c) { PostMessageW(window_of(box), WM_CHAR, c, 1); }
+
+// As a paste from the clipboard.
+void Win32Hands::bring_in_whole(const Control& box, const Text& text) {
+  if (!put_on_clipboard(text)) throw ScriptError{"the clipboard cannot take the text"};
+  HWND edit = window_of(box);
+  const HeldKeys control_key{VK_CONTROL};
+  post_key(edit, 'V');
+  PostMessageW(edit, WM_CHAR, 0x16, 1);  // Ctrl+V as the key translates
+  settle();
+}
+
+void Win32Hands::pick(const Control& control, long index) {
+  HWND list = window_of(control);
+  if (control.kind() != ControlKind::ComboBox) return click_list_item(list, index);
+  // Opened with the mouse, and the item clicked in the open list. A list that closes again at once
+  // (the window manager moved the activation as the list appeared) is clicked again, as a person
+  // would.
+  for (int attempt = 0; attempt < 3 && !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0); ++attempt) {
+    click_centre(list);
+    settle();
+  }
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  if (!SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) || !GetComboBoxInfo(list, &parts) || parts.hwndList == nullptr) {
+    throw ScriptError{control.name() + " did not open"};
+  }
+  click_list_item(parts.hwndList, index);
+}
+
+void Win32Hands::spin(const Control& arrows, int direction) {
+  HWND window = window_of(arrows);
+  RECT client{};
+  GetClientRect(window, &client);
+  mouse_click(window, client.right / 2, direction > 0 ? client.bottom / 4 : client.bottom * 3 / 4);
+}
+
+void Win32Hands::press(KeyPress key) {
   win32::FormView& view = active_view();
   HWND focus = GetFocus();
   HWND target = focus != nullptr && win32::FormView::of(focus) == &view ? focus : view.window();
-  if (press.name == KeyName::ShiftTab) {
-    const HeldKeys shift{VK_SHIFT};
-    post_key(target, VK_TAB);
-    settle();
-  } else if (press.name == KeyName::Alt) {
-    const HeldKeys alt{VK_MENU};
-    post_key(target, virtual_key_of(press), true);
-    settle();
-  } else {
-    post_key(target, virtual_key_of(press));
-  }
+  if (key.name != KeyName::ShiftTab && key.name != KeyName::Alt) return post_key(target, virtual_key_of(key));
+  // Shift or Alt held while the key goes in.
+  const HeldKeys held{key.name == KeyName::Alt ? VK_MENU : VK_SHIFT};
+  post_key(target, virtual_key_of(key), key.name == KeyName::Alt);
   settle();
 }
 
-void Win32Hands::deliver(const action::Close& a) {
-  // The close box of the window the action names, which the toolkit lets through only while it is
-  // the one that takes input.
-  win32::FormView* view = platform_.view_of(a.window);
-  if (view == nullptr) throw ScriptError{a.window.name() + " is not on the screen"};
+void Win32Hands::close(const Form& window) {
+  win32::FormView* view = platform_.view_of(window);
+  if (view == nullptr) throw ScriptError{window.name() + " is not on the screen"};
   PostMessageW(view->window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  settle();
 }
 
 RgbPicture Win32Hands::capture(bool with_menu_bar) {
@@ -367,10 +301,8 @@ std::string Win32Hands::pixel(float x, float y) {
   if (px < 0 || py < 0 || px >= client.width || py >= client.height)
     throw ScriptError{"the point is outside the client area"};
   const std::size_t at = (static_cast<std::size_t>(py) * client.width + px) * 3;
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%02X%02X%02X%02X", 0u, client.rgb[at + 2], client.rgb[at + 1],
-                client.rgb[at]);
-  return buffer;
+  const std::uint32_t red = client.rgb[at], green = client.rgb[at + 1], blue = client.rgb[at + 2];
+  return format_color(color_bgr(red | green << 8 | blue << 16));
 }
 
 }  // namespace tarvex

@@ -5,8 +5,8 @@
 // into the toolkit's events as it does for a person.
 #include <windows.h>
 
-#include "drive/hands.h"
 #include "drive/png_file.h"
+#include "drive/window_hands.h"
 #include "toolkit/win32/win32_platform.h"
 
 namespace tarvex {
@@ -15,11 +15,10 @@ namespace win32 {
 class FormView;
 }
 
-class Win32Hands : public Hands {
+class Win32Hands : public WindowHands {
  public:
   Win32Hands(win32::Win32Platform& platform, Toolkit& toolkit) : platform_(platform), toolkit_(toolkit) {}
 
-  void perform(const UserAction& action) override;
   void shot(const std::string& file) override;
   std::string pixel(float x, float y) override;
 
@@ -27,24 +26,24 @@ class Win32Hands : public Hands {
   static void press_ok(HWND box);
 
  private:
-  void deliver(const action::Type& a);
-  void deliver(const action::Focus& a);
-  void deliver(const action::Click& a);
-  void deliver(const action::Pick& a);
-  void deliver(const action::Spin& a);
-  void deliver(const action::Key& a);
-  void deliver(const action::Close& a);
-  // A script has no words for these: only a person's controls make them.
-  [[noreturn]] void deliver(const action::Edit&) { throw ScriptError{"a keystroke edit comes from a control"}; }
-  [[noreturn]] void deliver(const action::Select&) { throw ScriptError{"a selection comes from a control"}; }
-  [[noreturn]] void deliver(const action::Wheel&) { throw ScriptError{"the wheel comes from a control"}; }
+  void bring_forward() override { active_view(); }
+  // Lets the window handle everything that the action has posted (and the repaints it caused).
+  void settle() override;
+  void click_menu_item(const Menu& item) override;
+  void click(const Control& control, ClickTarget target) override;
+  void give_focus(const Control& control, bool by_mouse) override;
+  void select_all(const Control& box) override;
+  void erase(const Control& box) override;
+  void type_key(const Control& box, char16_t c) override;
+  void bring_in_whole(const Control& box, const Text& text) override;
+  void pick(const Control& list, long index) override;
+  void spin(const Control& arrows, int direction) override;
+  void press(KeyPress key) override;
+  void close(const Form& window) override;
 
   // The active window's view, in front and ready for input.
   win32::FormView& active_view();
   HWND window_of(const Control& control);
-  void click_menu_item(const Menu& item);
-  // Lets the window handle everything that the action has posted (and the repaints it caused).
-  void settle();
   // The client area as drawn on the screen (the status bar and every control included), with the
   // menu bar above it when asked.
   RgbPicture capture(bool with_menu_bar);

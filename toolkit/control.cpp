@@ -43,8 +43,7 @@ char16_t access_key(std::u16string_view caption) {
       ++i;
       continue;
     }
-    const char16_t c = caption[i + 1];
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    return ascii_upper(caption[i + 1]);
   }
   return 0;
 }
@@ -254,7 +253,7 @@ Image::Image(Form& form, std::string name) : Placed(form, std::move(name), Contr
 void Image::design(const Design& d) {
   place(d.at);
   picture = d.picture;
-  ToolTipText = d.tooltip;
+  ToolTipText.set_initial(d.tooltip);
 }
 
 StatusBar::StatusBar(Form& form, std::string name) : Placed(form, std::move(name), ControlKind::StatusBar) {}

@@ -375,6 +375,10 @@ class Menu : public Control, public WithEnabled, public WithCaption {
   std::vector<Menu*> items_;
 };
 
+// A letter as access keys compare it: a to z upper-cased, every other character as it is.
+constexpr char16_t ascii_upper(char16_t c) {
+  return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
 // The letter after a single "&" in a caption, upper-cased; 0 when there is none.
 char16_t access_key(std::u16string_view caption);
 // The caption as shown, without its "&" marks ("&&" shows one "&").

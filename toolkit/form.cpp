@@ -33,10 +33,6 @@ std::vector<Menu*> Form::menu_bar() const {
   return titles;
 }
 
-}  // namespace tarvex
-
-namespace tarvex {
-
 bool ReadOut::reads(const Control& control) const {
   for (const auto& word : words) {
     for (const Label* label : word) {

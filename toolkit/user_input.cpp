@@ -63,13 +63,11 @@ UpDown* spin_control_of(const Control& buddy) {
   return nullptr;
 }
 
-char16_t upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
-
 // The control whose caption has the access key, menu titles included.
 Control* access_key_owner(const Form& window, char16_t letter) {
   for (Control* c : window.controls()) {
     const Text* caption = c->caption();
-    if (caption == nullptr || access_key(*caption) != upper(letter)) continue;
+    if (caption == nullptr || access_key(*caption) != ascii_upper(letter)) continue;
     if (c->kind() == ControlKind::Menu) {
       if (static_cast<Menu*>(c)->is_title()) return c;
       continue;  // an item's access key works only in its open menu
@@ -320,8 +318,8 @@ UserInput::Refusal UserInput::refusal_of(const action::Key& a) const {
   if (a.press.name == KeyName::Alt) {
     Control* owner = access_key_owner(*window, a.press.letter);
     if (owner && owner->kind() == ControlKind::Menu) {
-      return "Alt+" + std::string(1, static_cast<char>(upper(a.press.letter))) + " opens the menu " + owner->name() +
-             ": click one of its items";
+      return "Alt+" + std::string(1, static_cast<char>(ascii_upper(a.press.letter))) + " opens the menu " +
+             owner->name() + ": click one of its items";
     }
   }
   return std::nullopt;

@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
-  tarvex::use_system_notation();
+  tarvex::qt::use_system_notation();
   tarvex::TarvexProgram program;
   tarvex::qt::FormView* view = program.main_window();
   if (view == nullptr) return 1;

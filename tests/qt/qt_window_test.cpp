@@ -195,7 +195,7 @@ TEST(SystemNotation, IsReadFromTheSystemAtStartUp) {
   const char* locale = std::getenv("LC_ALL");
   if (locale == nullptr || std::string(locale) != "de_DE.UTF-8") GTEST_SKIP() << "runs with LC_ALL=de_DE.UTF-8";
   ScopedNotation restored({});
-  use_system_notation();
+  qt::use_system_notation();
   EXPECT_EQ(current_notation().decimal_separator, u',');
   EXPECT_EQ(current_notation().grouping_separator, u'.');
   EXPECT_EQ(current_notation().currency_symbol, u"€");

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/errors.h"
@@ -23,7 +24,7 @@ namespace {
 std::u16string to_utf16_number(int n) { return from_utf8(std::to_string(n)); }
 
 struct TestWindow : Form {
-  explicit TestWindow(Toolkit& toolkit) : Form(toolkit, "frmTest") {
+  explicit TestWindow(Toolkit& toolkit, std::string name = "frmTest") : Form(toolkit, std::move(name)) {
     list.design({.at = {}, .items = {u"0 Black", u"1 Brown", u"2 Red"}});
     set_tab_order({&first, &second, &hidden, &ma, &a, &button});
     ma.Value.set_initial(true);
@@ -261,7 +262,7 @@ TEST_F(ToolkitTest, TheHeadlessPlatformKeepsTheLatestMessagesAndCountsThemAll) {
 }
 
 TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
-  TestWindow dialog(toolkit);
+  TestWindow dialog(toolkit, "frmDialog");
   std::vector<std::string> actions{"refused main", "close"};
   platform.pump = [&] {
     if (actions.empty()) return false;
@@ -275,7 +276,7 @@ TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
   toolkit.ShowModal(dialog, window);
   events.push_back(dialog.is_loaded() ? "returned while loaded" : "returned after unload");
   EXPECT_EQ(events,
-            (std::vector<std::string>{"frmTest takes no input while frmTest is open", "returned after unload"}));
+            (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "returned after unload"}));
   EXPECT_EQ(toolkit.active_window(), &window);
 }
 
@@ -296,6 +297,16 @@ TEST_F(ToolkitTest, ASelfSizingLabelFollowsItsCaptionAndWeightAndKeepsItsLeftEdg
   window.caption.design({.at = {}, .caption = u"W", .font = {u"Symbol", 27.75f, false}, .auto_size = true});
   EXPECT_EQ(window.caption.shown_caption(), u"Ω");
   EXPECT_EQ(window.caption.Width, 435);  // the width of Ω, not of W
+}
+
+// A design gives a control its values before anyone sees it: the view of a window on the screen
+// hears nothing of it.
+TEST_F(ToolkitTest, ADesignTellsTheViewNothing) {
+  Image picture(window, "picture");
+  picture.design({.at = {}, .picture = {}, .tooltip = u"A picture"});
+  window.caption.design({.at = {}, .caption = u"0", .tooltip = u"A label"});
+  EXPECT_EQ(picture.ToolTipText.get(), u"A picture");
+  EXPECT_EQ(view.changes, std::vector<std::string>{});
 }
 
 TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesBrokenBytes) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/notation.h"
 #include "toolkit/form.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
@@ -18,6 +20,17 @@
 #include "toolkit/web_address.h"
 
 namespace tarvex::qt {
+
+void use_system_notation() {
+  const QLocale locale = QLocale::system();
+  NumberNotation notation;
+  const QString decimal = locale.decimalPoint();
+  const QString grouping = locale.groupSeparator();
+  if (decimal.size() == 1) notation.decimal_separator = decimal.front().unicode();
+  if (grouping.size() == 1) notation.grouping_separator = grouping.front().unicode();
+  notation.currency_symbol = locale.currencySymbol().toStdU16String();
+  set_current_notation(notation);
+}
 
 // A modal window's view is a child of its owner's and goes with it.
 QtPlatform::~QtPlatform() {

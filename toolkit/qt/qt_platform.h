@@ -13,6 +13,9 @@ namespace tarvex::qt {
 
 class FormView;
 
+// The user's number notation from the system's locale, handed to the value rules.
+void use_system_notation();
+
 class QtPlatform : public Platform {
  public:
   QtPlatform() = default;
