@@ -3,6 +3,7 @@
 #include "core/band_code.h"
 #include "core/led_formulas.h"
 #include "core/number_text.h"
+#include "core/standard_values.h"
 #include "main_window/frm_main.h"
 #include "toolkit/toolkit.h"
 
@@ -188,19 +189,20 @@ void frmMain::show_value_tips(const ValueTips& tips) {
   }
 }
 
-// Walks the hidden list of standard values upward to the first one not below the value. Selecting
-// past its last item fails, and that failure is what refuses a value above the table.
+// Selects in the hidden list of standard values the first one not below the value, found by the
+// core's search over the same table, and reads it back from the list. A value above the table selects
+// the last item and then one past it: that selection fails, and its failure refuses the value.
 Variant frmMain::Standardize(Variant& res_value) {
   const double x = Val(to_text(res_value));
   try {
-    Integer position = 0;
-    double y = 0;
-    do {
-      lst_standards.ListIndex = position;
-      y = Val(lst_standards.Text);
-      ++position;
-    } while (x > y);
-    return Variant::Double(y);
+    const std::optional<std::size_t> found = next_standard_index(x);
+    if (found) {
+      lst_standards.ListIndex = static_cast<Integer>(*found);
+    } else {
+      lst_standards.ListIndex = static_cast<Integer>(kStandardValueCount - 1);
+      lst_standards.ListIndex = static_cast<Integer>(kStandardValueCount);
+    }
+    return Variant::Double(Val(lst_standards.Text));
   } catch (const Error& error) {
     if (error.kind() != ErrorKind::InvalidPropertyValue) throw;
     toolkit().MsgBox(kRefusedMessage, kOkOnly, Text(kProgram.title));

@@ -1,7 +1,8 @@
 #pragma once
 // The start-up probes' one signal: once the first frame of the watched window has been painted,
 // print "first-frame" on standard output, flush, and leave the event loop with 0. Every probe uses
-// this, so that the program and the bare window are timed to the same moment.
+// this, so that the program and the bare window are timed to the same moment. Given the argument
+// "--stay", a probe says so and stays open, as a program would, to be timed from outside.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -25,7 +26,7 @@ class FirstFrameReporter : public QObject {
           [] {
             std::fputs("first-frame\n", stdout);
             std::fflush(stdout);
-            QCoreApplication::exit(0);
+            if (!QCoreApplication::arguments().contains(QStringLiteral("--stay"))) QCoreApplication::exit(0);
           },
           Qt::QueuedConnection);
     }

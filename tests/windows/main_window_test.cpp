@@ -53,6 +53,19 @@ TEST_F(MainWindowTest, StandardizeOfEmptyGivesTheSmallestValue) {
   EXPECT_EQ(to_text(window.Standardize(nothing)), u"1");
 }
 
+// The hidden list keeps the selection the search leaves: the value found, or after a refusal its
+// last item, the one selected before the selection past the end failed.
+TEST_F(MainWindowTest, StandardizeLeavesTheListOnTheValueFoundOrOnItsLastItem) {
+  Variant found = Variant::Long(500);
+  window.Standardize(found);
+  EXPECT_EQ(window.lst_standards.ListIndex.get(), 65);
+  EXPECT_EQ(window.lst_standards.Text.get(), u"510");
+  Variant above = Variant::Long(5101);
+  window.Standardize(above);
+  EXPECT_EQ(window.lst_standards.ListIndex.get(), 89);
+  EXPECT_EQ(window.lst_standards.Text.get(), u"5100");
+}
+
 // Notes the order in which the view hears of changes.
 struct ViewLog : PropertyObserver {
   std::vector<std::string> changes;
