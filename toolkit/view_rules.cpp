@@ -99,6 +99,17 @@ Control* PaintedClick::release(const Form& window, TwipPoint at) {
   return released != nullptr && released == pressed ? released : nullptr;
 }
 
+std::optional<KeyPress> key_press_of(const KeyStroke& stroke) {
+  if (stroke.alt) {
+    if (stroke.shift || stroke.control || stroke.letter == 0) return std::nullopt;
+    return KeyPress{KeyName::Alt, stroke.letter};
+  }
+  if (stroke.control || !stroke.key) return std::nullopt;
+  if (*stroke.key == KeyName::Tab) return KeyPress{stroke.shift ? KeyName::ShiftTab : KeyName::Tab};
+  if (stroke.shift) return std::nullopt;
+  return KeyPress{*stroke.key};
+}
+
 namespace {
 
 std::u16string_view without_end_blanks(std::u16string_view text) {

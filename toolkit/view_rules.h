@@ -5,11 +5,13 @@
 // pointer, when a press and a release make a click, and where a wrapping caption breaks. A front end
 // keeps only the calls to its own widgets.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "toolkit/form.h"
+#include "toolkit/user_action.h"
 
 namespace tarvex {
 
@@ -78,6 +80,17 @@ class PaintedClick {
  private:
   const Control* pressed_ = nullptr;
 };
+
+// A key as a front end reads it: one of the keys the window may act on (none for any other), the
+// ASCII letter or digit it is (upper case, for an access key), and the modifiers held.
+struct KeyStroke {
+  std::optional<KeyName> key{};  // Enter, Escape, Tab, Space or an arrow
+  char16_t letter = 0;
+  bool alt = false, shift = false, control = false;
+};
+// The key that the window may act on: Alt with a letter or digit and nothing else held (an access
+// key), Tab with or without Shift, and the other keys with no modifier at all.
+std::optional<KeyPress> key_press_of(const KeyStroke& stroke);
 
 // A wrapping caption breaks its lines at blanks only, as the windows always have: a web address in a
 // caption stays whole on its line. A line takes words while it is no wider than `width` by the front

@@ -131,6 +131,31 @@ TEST_F(ViewRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {
   EXPECT_EQ(click.release(window, {100, 100}), nullptr) << "another button went down meanwhile";
 }
 
+TEST(KeyPressOf, TheWindowTakesAccessKeysTabAndTheNamedKeysOnlyWithTheirModifiers) {
+  const struct {
+    const char* name;
+    KeyStroke stroke;
+    std::optional<KeyName> taken;
+  } rows[] = {
+      {"Alt with a letter", {.letter = u'X', .alt = true}, KeyName::Alt},
+      {"Alt with Shift", {.letter = u'X', .alt = true, .shift = true}, std::nullopt},
+      {"Alt with another key", {.key = KeyName::Tab, .alt = true}, std::nullopt},
+      {"Shift with Tab", {.key = KeyName::Tab, .shift = true}, KeyName::ShiftTab},
+      {"Control with Tab", {.key = KeyName::Tab, .control = true}, std::nullopt},
+      {"Enter alone", {.key = KeyName::Enter}, KeyName::Enter},
+      {"Shift with an arrow selects in a box", {.key = KeyName::Left, .shift = true}, std::nullopt},
+      {"a letter typed", {.letter = u'X'}, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const auto press = key_press_of(row.stroke);
+    EXPECT_EQ(press ? std::optional(press->name) : std::nullopt, row.taken);
+    if (press && press->name == KeyName::Alt) {
+      EXPECT_EQ(press->letter, u'X');
+    }
+  }
+}
+
 // A measure of one unit a character.
 TEST(LinesBrokenAtBlanks, BreakOnlyAtBlanksByTheMeasureGiven) {
   const auto measure = [](std::u16string_view text) { return static_cast<float>(text.size()); };
