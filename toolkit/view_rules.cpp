@@ -1,6 +1,9 @@
 #include "toolkit/view_rules.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "toolkit/units.h"
 
 namespace tarvex {
 
@@ -69,6 +72,22 @@ const Control* stacking_neighbour(const Form& window, const Control& added,
   return nullptr;
 }
 
+Bounds painted_bounds(const Control& control) {
+  if (!control.traits().painted) return {};
+  const auto widened = [](float left, float top, float width, float height, float pixels) {
+    const float margin = pixels * kTwipsPerPixel;
+    return Bounds{left - margin, top - margin, width + 2 * margin, height + 2 * margin};
+  };
+  if (control.kind() == ControlKind::Line) {
+    const auto& line = static_cast<const Line&>(control);
+    return widened(std::min(line.X1.get(), line.X2.get()), std::min(line.Y1.get(), line.Y2.get()),
+                   std::abs(line.X2.get() - line.X1.get()), std::abs(line.Y2.get() - line.Y1.get()),
+                   static_cast<float>(line.border_width + 1));
+  }
+  const auto& box = static_cast<const Placed&>(control);
+  return widened(box.Left, box.Top, box.Width, box.Height, 2);
+}
+
 namespace {
 
 bool lies_over(const Control& control, TwipPoint at) {
@@ -108,6 +127,14 @@ std::optional<KeyPress> key_press_of(const KeyStroke& stroke) {
   if (*stroke.key == KeyName::Tab) return KeyPress{stroke.shift ? KeyName::ShiftTab : KeyName::Tab};
   if (stroke.shift) return std::nullopt;
   return KeyPress{*stroke.key};
+}
+
+std::u16string drawn_face(std::u16string_view wanted, const std::function<bool(std::u16string_view)>& system_has) {
+  if (system_has(wanted)) return std::u16string(wanted);
+  for (std::u16string_view closest : {u"Tahoma", u"DejaVu Sans", u"Arial"}) {
+    if (system_has(closest)) return std::u16string(closest);
+  }
+  return {};
 }
 
 namespace {

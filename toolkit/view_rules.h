@@ -55,6 +55,11 @@ std::vector<WidgetPart> widget_parts(const Control& control);
 const Control* stacking_neighbour(const Form& window, const Control& added,
                                   const std::function<bool(const Control&)>& has_widget);
 
+// Everything a painted control may paint, in twips: its box, or the box of a line's ends, with a
+// margin of pixels for a line's width, an italic overhang or a descender. What is repainted, where
+// it was and where it is, when it changes; nothing for a control that is not painted.
+Bounds painted_bounds(const Control& control);
+
 // A point of a window's client area, in twips.
 struct TwipPoint {
   float x = 0, y = 0;
@@ -91,6 +96,11 @@ struct KeyStroke {
 // The key that the window may act on: Alt with a letter or digit and nothing else held (an access
 // key), Tab with or without Shift, and the other keys with no modifier at all.
 std::optional<KeyPress> key_press_of(const KeyStroke& stroke);
+
+// The face that a typeface of the windows is drawn in: the face itself where the system has it, else
+// the first it has of the sans serifs closest to Verdana and MS Sans Serif; empty where it has none
+// of them either, for the system's own face.
+std::u16string drawn_face(std::u16string_view wanted, const std::function<bool(std::u16string_view)>& system_has);
 
 // A wrapping caption breaks its lines at blanks only, as the windows always have: a web address in a
 // caption stays whole on its line. A line takes words while it is no wider than `width` by the front

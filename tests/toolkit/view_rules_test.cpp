@@ -117,6 +117,20 @@ TEST_F(ViewRulesTest, TheTopmostPaintedControlTakesTheClickOrTellsItsTooltip) {
   EXPECT_EQ(painted_control_at(window, {750, 1300}, PointerUse::Click), &window.picture) << "a hidden caption";
 }
 
+// A repaint reaches two pixels (30 twips) past a box, and past a line's ends by its width and one.
+TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndAWindowedOneNot) {
+  const auto expect_bounds = [](Bounds b, Bounds expected) {
+    EXPECT_EQ(std::vector({b.left, b.top, b.width, b.height}),
+              std::vector({expected.left, expected.top, expected.width, expected.height}));
+  };
+  expect_bounds(painted_bounds(window.caption), {-30, 1170, 1560, 360});
+  window.line.border_width = 2;
+  window.line.X1 = 4500;
+  window.line.X2 = 3000;
+  expect_bounds(painted_bounds(window.line), {2955, 705, 1590, 90});
+  expect_bounds(painted_bounds(window.first), {});
+}
+
 TEST_F(ViewRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {
   PaintedClick click;
   EXPECT_TRUE(click.press(window, {100, 100}));
@@ -154,6 +168,15 @@ TEST(KeyPressOf, TheWindowTakesAccessKeysTabAndTheNamedKeysOnlyWithTheirModifier
       EXPECT_EQ(press->letter, u'X');
     }
   }
+}
+
+TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwn) {
+  const auto system_with = [](std::set<std::u16string_view> faces) {
+    return [faces](std::u16string_view face) { return faces.count(face) > 0; };
+  };
+  EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Verdana", u"Tahoma"})), u"Verdana");
+  EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Arial", u"DejaVu Sans"})), u"DejaVu Sans");
+  EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Courier"})), u"");
 }
 
 // A measure of one unit a character.

@@ -10,11 +10,6 @@ namespace tarvex::qt {
 
 namespace {
 
-QRectF line_bounds(const Line& line) {
-  return QRectF(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)))
-      .normalized();
-}
-
 // A square or a circle is the largest one centred in the control's box.
 QRectF centred_square(const QRectF& box) {
   const qreal side = std::min(box.width(), box.height());
@@ -90,16 +85,7 @@ void paint_label(QPainter& painter, const Label& label) {
 
 }  // namespace
 
-QRect painted_extent(const Control& control) {
-  if (!control.traits().painted) return {};
-  if (control.kind() == ControlKind::Line) {
-    const auto& line = static_cast<const Line&>(control);
-    const int margin = line.border_width + 1;
-    return line_bounds(line).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-  }
-  // A label's text may reach a little past its box (an italic overhang, a descender).
-  return to_pixels(static_cast<const Placed&>(control)).toAlignedRect().adjusted(-2, -2, 2, 2);
-}
+QRect painted_extent(const Control& control) { return to_pixels(painted_bounds(control)).toAlignedRect(); }
 
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();

@@ -31,6 +31,11 @@ inline double to_pixels_exact(float twips, UINT dpi) { return static_cast<double
 inline TwipPoint to_twips(POINT pixels, UINT dpi) {
   return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
 }
+inline RECT to_pixels(Bounds b, UINT dpi) {
+  const int left = to_pixels(b.left, dpi);
+  const int top = to_pixels(b.top, dpi);
+  return {left, top, left + to_pixels(b.width, dpi), top + to_pixels(b.height, dpi)};
+}
 inline RECT to_pixels(const Placed& c, UINT dpi) {
   const int left = to_pixels(c.Left, dpi);
   const int top = to_pixels(c.Top, dpi);

@@ -34,12 +34,6 @@ HPEN solid_pen(COLORREF colour, int width, DWORD cap) {
   return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | cap | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
 }
 
-RECT line_bounds(const Line& line, UINT dpi) {
-  const int x1 = to_pixels(line.X1, dpi), y1 = to_pixels(line.Y1, dpi);
-  const int x2 = to_pixels(line.X2, dpi), y2 = to_pixels(line.Y2, dpi);
-  return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
-
 // A square or a circle is the largest one centred in the control's box.
 RECT centred_square(const RECT& box) {
   const int side = std::min(box.right - box.left, box.bottom - box.top);
@@ -123,22 +117,9 @@ void paint_label(HDC dc, const Label& label, UINT dpi) {
   }
 }
 
-RECT widened(RECT r, int by) {
-  InflateRect(&r, by, by);
-  return r;
-}
-
 }  // namespace
 
-RECT painted_extent(const Control& control, UINT dpi) {
-  if (!control.traits().painted) return {};
-  if (control.kind() == ControlKind::Line) {
-    const auto& line = static_cast<const Line&>(control);
-    return widened(line_bounds(line, dpi), scaled_width(line.border_width, dpi) + 1);
-  }
-  // A label's text may reach a little past its box (an overhang, a descender).
-  return widened(to_pixels(static_cast<const Placed&>(control), dpi), scaled_width(2, dpi));
-}
+RECT painted_extent(const Control& control, UINT dpi) { return to_pixels(painted_bounds(control), dpi); }
 
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
   switch (control.kind()) {
