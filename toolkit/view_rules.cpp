@@ -88,6 +88,14 @@ Bounds painted_bounds(const Control& control) {
   return widened(box.Left, box.Top, box.Width, box.Height, 2);
 }
 
+Bounds shape_box(const Shape& shape) {
+  const Bounds box{shape.Left, shape.Top, shape.Width, shape.Height};
+  if (shape.shape != ShapeKind::Square && shape.shape != ShapeKind::Circle && shape.shape != ShapeKind::RoundedSquare)
+    return box;
+  const float side = std::min(box.width, box.height);
+  return {box.left + (box.width - side) / 2, box.top + (box.height - side) / 2, side, side};
+}
+
 namespace {
 
 bool lies_over(const Control& control, TwipPoint at) {

@@ -60,6 +60,10 @@ const Control* stacking_neighbour(const Form& window, const Control& added,
 // it was and where it is, when it changes; nothing for a control that is not painted.
 Bounds painted_bounds(const Control& control);
 
+// The box a shape fills, in twips: a square or a circle is the largest one centred in its control's
+// box, every other shape fills the box.
+Bounds shape_box(const Shape& shape);
+
 // A point of a window's client area, in twips.
 struct TwipPoint {
   float x = 0, y = 0;

@@ -111,7 +111,7 @@ TEST_F(ViewRulesTest, TheTopmostPaintedControlTakesTheClickOrTellsItsTooltip) {
 }
 
 // A repaint reaches two pixels (30 twips) past a box, and past a line's ends by its width and one.
-TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndAWindowedOneNot) {
+TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndACircleIsDrawnInTheCentredSquare) {
   const auto expect_bounds = [](Bounds b, Bounds expected) {
     EXPECT_EQ(std::vector({b.left, b.top, b.width, b.height}),
               std::vector({expected.left, expected.top, expected.width, expected.height}));
@@ -122,6 +122,10 @@ TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndAWindowedOneNot) {
   window.line.X2 = 3000;
   expect_bounds(painted_bounds(window.line), {2955, 705, 1590, 90});
   expect_bounds(painted_bounds(window.first), {});
+  window.shape.Height = 900;
+  expect_bounds(shape_box(window.shape), {3000, 0, 1500, 900});
+  window.shape.shape = ShapeKind::Circle;
+  expect_bounds(shape_box(window.shape), {3300, 0, 900, 900});
 }
 
 TEST_F(ViewRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {

@@ -10,17 +10,8 @@ namespace tarvex::qt {
 
 namespace {
 
-// A square or a circle is the largest one centred in the control's box.
-QRectF centred_square(const QRectF& box) {
-  const qreal side = std::min(box.width(), box.height());
-  return QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-}
-
 void paint_shape(QPainter& painter, const Shape& shape) {
-  QRectF box = to_pixels(shape);
-  if (shape.shape == ShapeKind::Square || shape.shape == ShapeKind::Circle || shape.shape == ShapeKind::RoundedSquare) {
-    box = centred_square(box);
-  }
+  const QRectF box = to_pixels(shape_box(shape));
   // The border lies inside the box, as wide as it says.
   const qreal border = shape.has_border ? shape.border_width : 0;
   const QRectF inside = box.adjusted(border / 2, border / 2, -border / 2, -border / 2);

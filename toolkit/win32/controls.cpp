@@ -182,7 +182,7 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
                                 at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return nullptr;
-  if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
+  if (control.traits().list) {
     const bool drop_down = control.kind() == ControlKind::ComboBox;
     for (const Text& item : static_cast<const ListControl&>(control).items()) {
       SendMessageW(window, drop_down ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));

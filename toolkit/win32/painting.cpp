@@ -34,22 +34,11 @@ HPEN solid_pen(COLORREF colour, int width, DWORD cap) {
   return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | cap | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
 }
 
-// A square or a circle is the largest one centred in the control's box.
-RECT centred_square(const RECT& box) {
-  const int side = std::min(box.right - box.left, box.bottom - box.top);
-  const int left = (box.left + box.right - side) / 2;
-  const int top = (box.top + box.bottom - side) / 2;
-  return {left, top, left + side, top + side};
-}
-
 // Border widths are in pixels at 96 DPI and grow with the DPI.
 int scaled_width(int pixels, UINT dpi) { return std::max(1, MulDiv(pixels, static_cast<int>(dpi), 96)); }
 
 void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
-  RECT box = to_pixels(shape, dpi);
-  if (shape.shape == ShapeKind::Square || shape.shape == ShapeKind::Circle || shape.shape == ShapeKind::RoundedSquare) {
-    box = centred_square(box);
-  }
+  RECT box = to_pixels(shape_box(shape), dpi);
   Selected brush(dc, CreateSolidBrush(to_colorref(shape.FillColor)));
   // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
   // right and bottom edges, so the box grows by that pixel.
