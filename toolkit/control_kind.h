@@ -42,24 +42,26 @@ struct KindTraits {
   bool list;
   // Drawn in a font of its own.
   bool has_font;
+  // A pointer resting over it brings up its tooltip (a line is too thin to rest on).
+  bool shows_tooltip;
 };
 
 inline constexpr KindTraits kKindTraits[] = {
-    //  kind                      windowed painted focus  click  press  list   font
-    {ControlKind::Form, false, false, false, false, false, false, true},
-    {ControlKind::Label, false, true, false, true, false, false, true},
-    {ControlKind::TextBox, true, false, true, true, false, false, true},
-    {ControlKind::ComboBox, true, false, true, true, false, true, true},
-    {ControlKind::ListBox, true, false, true, true, false, true, true},
-    {ControlKind::CheckBox, true, false, true, true, true, false, true},
-    {ControlKind::OptionButton, true, false, true, true, true, false, true},
-    {ControlKind::CommandButton, true, false, true, true, true, false, true},
-    {ControlKind::Shape, false, true, false, false, false, false, false},
-    {ControlKind::Line, false, true, false, false, false, false, false},
-    {ControlKind::Image, false, true, false, true, false, false, false},
-    {ControlKind::StatusBar, true, false, false, false, false, false, false},
-    {ControlKind::UpDown, true, false, false, false, false, false, false},
-    {ControlKind::Menu, false, false, false, true, false, false, false},
+    //  kind                      windowed painted focus  click  press  list   font   tooltip
+    {ControlKind::Form, false, false, false, false, false, false, true, false},
+    {ControlKind::Label, false, true, false, true, false, false, true, true},
+    {ControlKind::TextBox, true, false, true, true, false, false, true, true},
+    {ControlKind::ComboBox, true, false, true, true, false, true, true, true},
+    {ControlKind::ListBox, true, false, true, true, false, true, true, true},
+    {ControlKind::CheckBox, true, false, true, true, true, false, true, true},
+    {ControlKind::OptionButton, true, false, true, true, true, false, true, true},
+    {ControlKind::CommandButton, true, false, true, true, true, false, true, true},
+    {ControlKind::Shape, false, true, false, false, false, false, false, true},
+    {ControlKind::Line, false, true, false, false, false, false, false, false},
+    {ControlKind::Image, false, true, false, true, false, false, false, true},
+    {ControlKind::StatusBar, true, false, false, false, false, false, false, true},
+    {ControlKind::UpDown, true, false, false, false, false, false, false, true},
+    {ControlKind::Menu, false, false, false, true, false, false, false, false},
 };
 
 constexpr const KindTraits& traits_of(ControlKind kind) { return kKindTraits[static_cast<int>(kind)]; }

@@ -16,7 +16,6 @@
 #include "toolkit/raw_pixels.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/user_input.h"
-#include "toolkit/window_placement.h"
 
 namespace tarvex {
 namespace {
@@ -318,27 +317,6 @@ TEST(TextEncoding, RoundTripsEveryPlaneAndReplacesBrokenBytes) {
             u"a\uFFFDb");
   EXPECT_EQ(from_utf8("\xC0\xAF"), u"\uFFFD\uFFFD");  // an overlong "/" is no character
   EXPECT_EQ(from_utf8("\xE2\x82"), u"\uFFFD\uFFFD");  // cut short
-}
-
-// Rows: the window's size, the screen's area, where its top-left corner goes.
-TEST(WindowPlacement, CentredButNeverWithItsTopLeftOffTheScreen) {
-  const struct {
-    const char* name;
-    ScreenRect window, area;
-    int x, y;
-  } rows[] = {
-      {"fits: centred", {0, 0, 790, 420}, {0, 0, 1280, 1024}, 245, 302},
-      {"centred on an area below a panel", {0, 0, 790, 420}, {0, 30, 1280, 994}, 245, 317},
-      {"wider than the screen: at its left edge", {0, 0, 1580, 840}, {0, 0, 1280, 1024}, 0, 92},
-      {"taller than the area: at its top", {0, 0, 600, 1200}, {0, 30, 1280, 994}, 340, 30},
-      {"on a second screen to the right", {0, 0, 2000, 400}, {1280, 0, 1024, 768}, 1280, 184},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    const ScreenPoint at = place_centred(row.window, row.area);
-    EXPECT_EQ(at.x, row.x);
-    EXPECT_EQ(at.y, row.y);
-  }
 }
 
 // Captions read as one text: a word's captions run together, hidden ones and blanks left out.

@@ -308,22 +308,16 @@ void CALLBACK look_at_about(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageW(active, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// Clicks on painted controls go to the topmost one under the pointer: the caption that lies over the
-// lower edge of the picture takes its own click (and does nothing), the picture elsewhere opens the
-// home page.
-TEST_F(Win32Window, AClickOnPaintedControlsGoesToTheTopmost) {
+// The window's own mouse messages reach a painted control: a press and a release on the picture
+// open the home page (which control is the topmost is the toolkit's rule, tested there).
+TEST_F(Win32Window, APressAndAReleaseOnThePictureClickIt) {
   int clicks_on_picture = 0;
   control("Image1").Click = [&] { ++clicks_on_picture; };
-  const auto click_at = [&](const char* name) {
-    const RECT box = win32::to_pixels(static_cast<const Placed&>(control(name)), view_->dpi());
-    const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-    PostMessageW(view_->window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(view_->window(), WM_LBUTTONUP, 0, at);
-    pump();
-  };
-  click_at("Label19");
-  EXPECT_EQ(clicks_on_picture, 0);
-  click_at("Image1");
+  const RECT box = win32::to_pixels(static_cast<const Placed&>(control("Image1")), view_->dpi());
+  const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  PostMessageW(view_->window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(view_->window(), WM_LBUTTONUP, 0, at);
+  pump();
   EXPECT_EQ(clicks_on_picture, 1);
 }
 

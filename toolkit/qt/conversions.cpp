@@ -11,14 +11,10 @@ QString resolved_family(std::u16string_view face) {
   auto found = resolved.constFind(wanted);
   if (found != resolved.constEnd()) return *found;
   const QStringList families = QFontDatabase::families();
-  QString family = QStringLiteral("DejaVu Sans");
-  if (families.contains(wanted, Qt::CaseInsensitive)) {
-    family = wanted;
-  } else if (!families.contains(family)) {
-    family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  }
-  resolved.insert(wanted, family);
-  return family;
+  const Text drawn = drawn_face(
+      face, [&](std::u16string_view family) { return families.contains(to_qstring(family), Qt::CaseInsensitive); });
+  return *resolved.insert(
+      wanted, drawn.empty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : to_qstring(drawn));
 }
 
 QFont to_qfont(const Font& font) {

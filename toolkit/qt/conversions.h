@@ -9,6 +9,7 @@
 #include "core/variant.h"
 #include "toolkit/control.h"
 #include "toolkit/units.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
@@ -28,6 +29,12 @@ inline Color to_color(QColor color) {
 }
 
 inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
+inline TwipPoint to_twips(QPointF pixels) {
+  return {static_cast<float>(pixels.x()) * kTwipsPerPixel, static_cast<float>(pixels.y()) * kTwipsPerPixel};
+}
+inline QRectF to_pixels(Bounds b) {
+  return {to_pixels(b.left), to_pixels(b.top), to_pixels(b.width), to_pixels(b.height)};
+}
 inline QRectF to_pixels(const Placed& c) {
   return {to_pixels(c.Left), to_pixels(c.Top), to_pixels(c.Width), to_pixels(c.Height)};
 }

@@ -8,13 +8,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
+#include "toolkit/view_rules.h"
 #include "toolkit/window_placement.h"
 
 namespace tarvex::qt {
@@ -101,19 +101,13 @@ void FormView::show_menu_property(QAction& action, const Menu& menu) {
   action.setVisible(menu.Visible);
 }
 
-// In the windows' stacking order: a later control lies above an earlier one, also when the earlier
-// one gets its widget only later.
 void FormView::add_widget(Control& control) {
   QWidget* widget = create_widget(control, surface_, input_, input_link_);
   if (widget == nullptr) return;
   widget->raise();
-  const auto& controls = form_->controls();
-  for (auto later = std::find(controls.begin(), controls.end(), &control); later != controls.end(); ++later) {
-    if (QWidget* above = widget_of(**later)) {
-      widget->stackUnder(above);
-      break;
-    }
-  }
+  if (const Control* above =
+          stacking_neighbour(*form_, control, [this](const Control& c) { return widget_of(c) != nullptr; }))
+    widget->stackUnder(widget_of(*above));
   widgets_.insert(&control, widget);
   watch(widget, &control);
   // A list's items, and the wheel over them, live in its viewport.
@@ -188,37 +182,26 @@ void FormView::give_focus_to(const Control* control) {
 void FormView::property_changed(const PropertyChange& change) {
   if (!built_) return;
   Control& control = change.control;
-  if (&control == form_) {
-    if (change.property.id() == PropertyId::Caption) setWindowTitle(to_qstring(form_->Caption.get()));
-    return;
-  }
-  if (QAction* action = action_of(control)) {
-    show_menu_property(*action, static_cast<const Menu&>(control));
-    return;
-  }
-  if (control.traits().painted) {
-    // A painted control's tooltip is read from the record when the pointer comes to rest on it, and
-    // changes nothing that is drawn.
-    if (change.property.id() == PropertyId::ToolTipText) return;
-    surface_->repaint_control(control);
-    for (ReadOutText* read_out : read_outs_) {
-      if (read_out->read_out().reads(control)) read_out->refresh();
-    }
-    return;
-  }
-  if (!control.traits().windowed) return;
   QWidget* widget = widget_of(control);
-  if (widget == nullptr) {
-    if (control.Visible) add_widget(control);
-    return;
-  }
-  // The user's own edit is already in the widget: writing it back would move the caret.
-  if (change.made_in_widget) return;
-  // The toolkit tells nothing of a hidden control: once it is visible again, all of it is shown.
-  if (change.property.id() == PropertyId::Visible && control.Visible) {
-    show_all_properties(*widget, control);
-  } else {
-    show_property(*widget, control, change.property.id());
+  switch (view_task(change, widget != nullptr)) {
+    case ViewTask::Retitle: setWindowTitle(to_qstring(form_->Caption.get())); break;
+    case ViewTask::ShowMenu:
+      if (QAction* action = action_of(control)) show_menu_property(*action, static_cast<const Menu&>(control));
+      break;
+    case ViewTask::Repaint:
+      surface_->repaint_control(control);
+      for (ReadOutText* read_out : read_outs_) {
+        if (read_out->read_out().reads(control)) read_out->refresh();
+      }
+      break;
+    case ViewTask::Make: add_widget(control); break;
+    case ViewTask::ShowAll: show_all_properties(*widget, control); break;
+    // A painted control's tooltip is read from the record when the pointer comes to rest on it.
+    case ViewTask::ShowTooltip:
+    case ViewTask::ShowProperty:
+      if (widget != nullptr) show_property(*widget, control, change.property.id());
+      break;
+    case ViewTask::Nothing: break;
   }
 }
 

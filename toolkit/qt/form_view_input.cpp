@@ -2,6 +2,7 @@
 // a click, the keys that the window acts on (Tab, Enter, Esc, Space, arrows, access keys) and the
 // wheel over a list. Qt's own focus chain and shortcuts never decide: the toolkit does.
 #include <QFocusEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -10,36 +11,27 @@
 
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/surface.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
 namespace {
 
 std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  static const QHash<int, KeyName> named = {{Qt::Key_Tab, KeyName::Tab},       {Qt::Key_Backtab, KeyName::Tab},
+                                            {Qt::Key_Return, KeyName::Enter},  {Qt::Key_Enter, KeyName::Enter},
+                                            {Qt::Key_Escape, KeyName::Escape}, {Qt::Key_Space, KeyName::Space},
+                                            {Qt::Key_Up, KeyName::Up},         {Qt::Key_Down, KeyName::Down},
+                                            {Qt::Key_Left, KeyName::Left},     {Qt::Key_Right, KeyName::Right}};
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
   const int key = event.key();
-  if (modifiers == Qt::AltModifier) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-      return KeyPress{KeyName::Alt, static_cast<char16_t>(u'A' + (key - Qt::Key_A))};
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-      return KeyPress{KeyName::Alt, static_cast<char16_t>(u'0' + (key - Qt::Key_0))};
-    return std::nullopt;
-  }
-  if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && modifiers == Qt::ShiftModifier))
-    return KeyPress{KeyName::ShiftTab};
-  if (modifiers != Qt::NoModifier) return std::nullopt;
-  switch (key) {
-    case Qt::Key_Tab: return KeyPress{KeyName::Tab};
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyPress{KeyName::Enter};
-    case Qt::Key_Escape: return KeyPress{KeyName::Escape};
-    case Qt::Key_Space: return KeyPress{KeyName::Space};
-    case Qt::Key_Up: return KeyPress{KeyName::Up};
-    case Qt::Key_Down: return KeyPress{KeyName::Down};
-    case Qt::Key_Left: return KeyPress{KeyName::Left};
-    case Qt::Key_Right: return KeyPress{KeyName::Right};
-    default: return std::nullopt;
-  }
+  KeyStroke stroke{.alt = modifiers.testFlag(Qt::AltModifier),
+                   .shift = modifiers.testFlag(Qt::ShiftModifier) || key == Qt::Key_Backtab,
+                   .control = (modifiers & ~(Qt::AltModifier | Qt::ShiftModifier | Qt::KeypadModifier)) != 0};
+  if (auto found = named.constFind(key); found != named.constEnd()) stroke.key = *found;
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+    stroke.letter = static_cast<char16_t>(key);  // Qt's codes of these keys are their ASCII upper case
+  return tarvex::key_press_of(stroke);
 }
 
 }  // namespace

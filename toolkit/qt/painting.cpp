@@ -1,31 +1,17 @@
 #include "toolkit/qt/painting.h"
 
 #include <QFontMetricsF>
-#include <QStringList>
 #include <algorithm>
 
 #include "toolkit/qt/conversions.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
 namespace {
 
-QRectF line_bounds(const Line& line) {
-  return QRectF(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)))
-      .normalized();
-}
-
-// A square or a circle is the largest one centred in the control's box.
-QRectF centred_square(const QRectF& box) {
-  const qreal side = std::min(box.width(), box.height());
-  return QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-}
-
 void paint_shape(QPainter& painter, const Shape& shape) {
-  QRectF box = to_pixels(shape);
-  if (shape.shape == ShapeKind::Square || shape.shape == ShapeKind::Circle || shape.shape == ShapeKind::RoundedSquare) {
-    box = centred_square(box);
-  }
+  const QRectF box = to_pixels(shape_box(shape));
   // The border lies inside the box, as wide as it says.
   const qreal border = shape.has_border ? shape.border_width : 0;
   const QRectF inside = box.adjusted(border / 2, border / 2, -border / 2, -border / 2);
@@ -65,24 +51,6 @@ int horizontal_flags(const Label& label) {
                                                 : Qt::AlignLeft;
 }
 
-// A wrapping label breaks its lines at blanks only, as the windows always have: a web address in a
-// caption stays whole on its line.
-QStringList lines_broken_at_blanks(const QString& text, const QFontMetricsF& metrics, qreal width) {
-  QStringList lines;
-  QString line;
-  for (const QString& word : text.split(QLatin1Char(' '))) {
-    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(longer.trimmed()) > width) {
-      lines << line;
-      line = word;
-    } else {
-      line = longer;
-    }
-  }
-  lines << line;
-  return lines;
-}
-
 void paint_label(QPainter& painter, const Label& label) {
   const QRectF box = to_pixels(label);
   if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
@@ -90,41 +58,25 @@ void paint_label(QPainter& painter, const Label& label) {
   const QFont font = to_qfont(label.shown_font());
   painter.setFont(font);
   painter.setPen(label.enabled() ? to_qcolor(label.ForeColor) : QColor(Qt::gray));
-  const QString caption = to_qstring(label.shown_caption());
+  const Text caption = label.shown_caption();
   if (!label.word_wrap) {
-    painter.drawText(box, horizontal_flags(label) | Qt::AlignTop, caption);
+    painter.drawText(box, horizontal_flags(label) | Qt::AlignTop, to_qstring(caption));
     return;
   }
   const QFontMetricsF metrics(font);
+  const auto width_of = [&](std::u16string_view text) {
+    return static_cast<float>(metrics.horizontalAdvance(to_qstring(text)));
+  };
   QRectF line_box(box.left(), box.top(), box.width(), metrics.lineSpacing());
-  for (const QString& line : lines_broken_at_blanks(caption, metrics, box.width())) {
-    painter.drawText(line_box, horizontal_flags(label) | Qt::AlignTop, line.trimmed());
+  for (const Text& line : lines_broken_at_blanks(caption, static_cast<float>(box.width()), width_of)) {
+    painter.drawText(line_box, horizontal_flags(label) | Qt::AlignTop, to_qstring(line));
     line_box.translate(0, metrics.lineSpacing());
   }
 }
 
 }  // namespace
 
-QRect painted_extent(const Control& control) {
-  if (!control.traits().painted) return {};
-  if (control.kind() == ControlKind::Line) {
-    const auto& line = static_cast<const Line&>(control);
-    const int margin = line.border_width + 1;
-    return line_bounds(line).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-  }
-  // A label's text may reach a little past its box (an italic overhang, a descender).
-  return to_pixels(static_cast<const Placed&>(control)).toAlignedRect().adjusted(-2, -2, 2, 2);
-}
-
-bool hit(const Control& control, QPointF point) {
-  if (!control.traits().painted || !control.traits().clickable) return false;
-  return to_pixels(static_cast<const Placed&>(control)).contains(point);
-}
-
-bool covers(const Control& control, QPointF point) {
-  if (control.kind() == ControlKind::Shape) return to_pixels(static_cast<const Placed&>(control)).contains(point);
-  return hit(control, point);
-}
+QRect painted_extent(const Control& control) { return to_pixels(painted_bounds(control)).toAlignedRect(); }
 
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();

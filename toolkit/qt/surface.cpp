@@ -28,22 +28,9 @@ void Surface::repaint_control(const Control& control) {
   before = now;
 }
 
-Control* Surface::control_at(QPointF point) const {
+Control* Surface::control_at(QPointF point, PointerUse use) const {
   if (form_ == nullptr) return nullptr;
-  const auto& order = form_->paint_order();
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    if ((*it)->Visible && hit(**it, point)) return *it;
-  }
-  return nullptr;
-}
-
-Control* Surface::tooltip_owner_at(QPointF point) const {
-  if (form_ == nullptr) return nullptr;
-  const auto& order = form_->paint_order();
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    if ((*it)->Visible && covers(**it, point)) return *it;
-  }
-  return nullptr;
+  return painted_control_at(*form_, to_twips(point), use);
 }
 
 const QPixmap* Surface::picture_of(const Control& control) {
@@ -70,20 +57,25 @@ void Surface::paintEvent(QPaintEvent* event) {
   }
 }
 
-// A click is a press and a release on the same control, as the windows count it.
 void Surface::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
+  if (form_ != nullptr && event->button() == Qt::LeftButton) {
+    click_.press(*form_, to_twips(event->position()));
+  } else {
+    click_.cancel();
+  }
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-  Control* released = event->button() == Qt::LeftButton ? control_at(event->position()) : nullptr;
-  Control* pressed = std::exchange(pressed_, nullptr);
-  if (released != nullptr && released == pressed) input_.perform(action::Click{*released});
+  Control* clicked = form_ != nullptr && event->button() == Qt::LeftButton
+                         ? click_.release(*form_, to_twips(event->position()))
+                         : nullptr;
+  click_.cancel();
+  if (clicked != nullptr) input_.perform(action::Click{*clicked});
 }
 
 // A pointing hand where a click opens a link.
 void Surface::mouseMoveEvent(QMouseEvent* event) {
-  const Control* control = control_at(event->position());
+  const Control* control = control_at(event->position(), PointerUse::Click);
   if (control != nullptr && !control->link_address.empty()) {
     setCursor(Qt::PointingHandCursor);
   } else {
@@ -94,7 +86,7 @@ void Surface::mouseMoveEvent(QMouseEvent* event) {
 bool Surface::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const Control* control = tooltip_owner_at(help->pos());
+    const Control* control = control_at(help->pos(), PointerUse::Tooltip);
     if (control != nullptr && !control->ToolTipText.get().empty()) {
       QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText.get()), this);
     } else {

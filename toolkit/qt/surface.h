@@ -8,6 +8,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/user_input.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
@@ -17,10 +18,8 @@ class Surface : public QWidget {
 
   // The control has changed: repaints where it was and where it is now, and nothing else.
   void repaint_control(const Control& control);
-  // The topmost painted control that takes clicks at a point (pixels), or nullptr.
-  Control* control_at(QPointF point) const;
-  // The topmost painted control under a point (pixels) whose tooltip the resting pointer brings up.
-  Control* tooltip_owner_at(QPointF point) const;
+  // The topmost painted control at a point (pixels) for a click or a tooltip, or nullptr.
+  Control* control_at(QPointF point, PointerUse use) const;
   void detach() { form_ = nullptr; }
 
  protected:
@@ -37,7 +36,7 @@ class Surface : public QWidget {
   UserInput& input_;
   QHash<const Control*, QRect> extents_;
   QHash<QString, QPixmap> pictures_;
-  Control* pressed_ = nullptr;
+  PaintedClick click_;
 };
 
 }  // namespace tarvex::qt

@@ -15,11 +15,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
-#include <optional>
 #include <utility>
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
@@ -270,39 +270,25 @@ void show_status(QWidget& w, const Control& c) {
   static_cast<SimpleStatusBar&>(w).set_text(to_qstring(static_cast<const StatusBar&>(c).SimpleText.get()));
 }
 
-struct Binding {
-  std::optional<ControlKind> kind;  // none: every windowed kind
-  PropertyId property;
-  void (*show)(QWidget&, const Control&);
-};
-
-const Binding kBindings[] = {
-    {{}, PropertyId::Left, show_geometry},
-    {{}, PropertyId::Top, show_geometry},
-    {{}, PropertyId::Width, show_geometry},
-    {{}, PropertyId::Height, show_geometry},
-    {{}, PropertyId::Visible, show_visible},
-    {{}, PropertyId::Enabled, show_enabled},
-    {{}, PropertyId::ToolTipText, show_tooltip},
-    {ControlKind::TextBox, PropertyId::Text, show_text},
-    {ControlKind::TextBox, PropertyId::SelStart, show_selection},
-    {ControlKind::TextBox, PropertyId::SelLength, show_selection},
-    {ControlKind::TextBox, PropertyId::ForeColor, show_text_colour},
-    {ControlKind::ComboBox, PropertyId::ListIndex, show_drop_down_index},
-    {ControlKind::ListBox, PropertyId::ListIndex, show_list_index},
-    {ControlKind::CheckBox, PropertyId::Caption, show_caption},
-    {ControlKind::CheckBox, PropertyId::Value, show_check},
-    {ControlKind::OptionButton, PropertyId::Caption, show_caption},
-    {ControlKind::OptionButton, PropertyId::Value, show_option},
-    {ControlKind::CommandButton, PropertyId::Caption, show_caption},
-    {ControlKind::StatusBar, PropertyId::SimpleText, show_status},
-};
-
-const Binding* binding_of(ControlKind kind, PropertyId property) {
-  for (const Binding& binding : kBindings) {
-    if (binding.property == property && (!binding.kind || *binding.kind == kind)) return &binding;
+void show_part(QWidget& w, const Control& c, WidgetPart part) {
+  const QSignalBlocker program_write(w);
+  switch (part) {
+    case WidgetPart::Geometry: show_geometry(w, c); break;
+    case WidgetPart::Visible: show_visible(w, c); break;
+    case WidgetPart::Enabled: show_enabled(w, c); break;
+    case WidgetPart::Tooltip: show_tooltip(w, c); break;
+    case WidgetPart::Text: show_text(w, c); break;
+    case WidgetPart::Selection: show_selection(w, c); break;
+    case WidgetPart::TextColour: show_text_colour(w, c); break;
+    case WidgetPart::ListIndex:
+      c.kind() == ControlKind::ComboBox ? show_drop_down_index(w, c) : show_list_index(w, c);
+      break;
+    case WidgetPart::Caption: show_caption(w, c); break;
+    case WidgetPart::Value: c.kind() == ControlKind::CheckBox ? show_check(w, c) : show_option(w, c); break;
+    case WidgetPart::StatusText: show_status(w, c); break;
+    case WidgetPart::SpinRange:  // the arrows only report a click: the toolkit keeps the value
+    case WidgetPart::None: break;
   }
-  return nullptr;
 }
 
 }  // namespace
@@ -320,16 +306,12 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   return widget;
 }
 
-bool show_property(QWidget& widget, const Control& control, PropertyId property) {
-  const Binding* binding = binding_of(control.kind(), property);
-  if (binding == nullptr) return false;
-  const QSignalBlocker program_write(widget);
-  binding->show(widget, control);
-  return true;
+void show_property(QWidget& widget, const Control& control, PropertyId property) {
+  show_part(widget, control, widget_part(control.kind(), property));
 }
 
 void show_all_properties(QWidget& widget, const Control& control) {
-  for (const PropertyBase* property : control.properties()) show_property(widget, control, property->id());
+  for (WidgetPart part : widget_parts(control)) show_part(widget, control, part);
 }
 
 }  // namespace tarvex::qt

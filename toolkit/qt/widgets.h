@@ -1,7 +1,7 @@
 #pragma once
-// The widgets that show windowed controls, and the binding of their records' properties to widget
-// properties: a table of which record property a widget shows and how, read when the widget is
-// built and again for each property that changes.
+// The widgets that show windowed controls, and how each part of a widget shows its record (which
+// record property a part shows is the toolkit's widget_part), when the widget is built and again for
+// each property that changes.
 #include <QWidget>
 
 #include "toolkit/control.h"
@@ -14,11 +14,11 @@ namespace tarvex::qt {
 // all, so that a widget on its way out cannot reach a record that is gone.
 QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObject* link);
 
-// Shows one property of a control in its widget; false when the widget does not show that property.
-// The widget's own signals are blocked meanwhile: a write by the program is no input of the user.
-bool show_property(QWidget& widget, const Control& control, PropertyId property);
+// Shows one property of a control in its widget, if the widget shows it. The widget's own signals
+// are blocked meanwhile: a write by the program is no input of the user.
+void show_property(QWidget& widget, const Control& control, PropertyId property);
 
-// Shows every property of a control in its widget.
+// Shows every part of a control in its widget, each once.
 void show_all_properties(QWidget& widget, const Control& control);
 
 }  // namespace tarvex::qt

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <map>
 #include <optional>
-#include <vector>
 
 #include "toolkit/form.h"
+#include "toolkit/view_rules.h"
 #include "toolkit/win32/conversions.h"
 
 namespace tarvex::win32 {
@@ -48,7 +48,8 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
   }
 }
 
-// --- The binding: which part of a Windows control shows which record property ---
+// --- How each part of a Windows control shows its record (which property a part shows is the
+// toolkit's widget_part) ---
 
 // A closed drop-down list is as tall as its selection field makes it; the field is sized so that
 // the closed list is as tall as the record says, and the open list shows ten items below it.
@@ -124,39 +125,25 @@ void show_status(HWND w, const Control& c, UINT) {
   InvalidateRect(w, nullptr, FALSE);
 }
 
-struct Binding {
-  std::optional<ControlKind> kind;  // none: every windowed kind
-  PropertyId property;
-  void (*show)(HWND, const Control&, UINT dpi);
-};
+using Shower = void (*)(HWND, const Control&, UINT dpi);
 
-const Binding kBindings[] = {
-    {{}, PropertyId::Left, show_geometry},
-    {{}, PropertyId::Top, show_geometry},
-    {{}, PropertyId::Width, show_geometry},
-    {{}, PropertyId::Height, show_geometry},
-    {{}, PropertyId::Visible, show_visible},
-    {{}, PropertyId::Enabled, show_enabled},
-    {ControlKind::TextBox, PropertyId::Text, show_text},
-    {ControlKind::TextBox, PropertyId::SelStart, show_selection},
-    {ControlKind::TextBox, PropertyId::SelLength, show_selection},
-    {ControlKind::TextBox, PropertyId::ForeColor, show_text_colour},
-    {ControlKind::ComboBox, PropertyId::ListIndex, show_drop_down_index},
-    {ControlKind::ListBox, PropertyId::ListIndex, show_list_index},
-    {ControlKind::CheckBox, PropertyId::Caption, show_caption},
-    {ControlKind::CheckBox, PropertyId::Value, show_check},
-    {ControlKind::OptionButton, PropertyId::Caption, show_caption},
-    {ControlKind::OptionButton, PropertyId::Value, show_option},
-    {ControlKind::CommandButton, PropertyId::Caption, show_caption},
-    {ControlKind::UpDown, PropertyId::Value, show_spin_range},
-    {ControlKind::UpDown, PropertyId::Min, show_spin_range},
-    {ControlKind::UpDown, PropertyId::Max, show_spin_range},
-    {ControlKind::StatusBar, PropertyId::SimpleText, show_status},
-};
-
-const Binding* binding_of(ControlKind kind, PropertyId property) {
-  for (const Binding& binding : kBindings) {
-    if (binding.property == property && (!binding.kind || *binding.kind == kind)) return &binding;
+// How a part of the widget is shown here; nullptr for one the Windows control does not show (the
+// tooltips are the view's).
+Shower shower_of(const Control& c, WidgetPart part) {
+  switch (part) {
+    case WidgetPart::Geometry: return show_geometry;
+    case WidgetPart::Visible: return show_visible;
+    case WidgetPart::Enabled: return show_enabled;
+    case WidgetPart::Text: return show_text;
+    case WidgetPart::Selection: return show_selection;
+    case WidgetPart::TextColour: return show_text_colour;
+    case WidgetPart::ListIndex: return c.kind() == ControlKind::ComboBox ? show_drop_down_index : show_list_index;
+    case WidgetPart::Caption: return show_caption;
+    case WidgetPart::Value: return c.kind() == ControlKind::CheckBox ? show_check : show_option;
+    case WidgetPart::SpinRange: return show_spin_range;
+    case WidgetPart::StatusText: return show_status;
+    case WidgetPart::Tooltip:
+    case WidgetPart::None: return nullptr;
   }
   return nullptr;
 }
@@ -173,19 +160,13 @@ RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_ca
 
 namespace {
 
-using Shower = void (*)(HWND, const Control&, UINT);
-
-// Every part once (the four properties of the geometry are one part), after the font; a part in
-// already_shown is left as it is.
-void show_parts(HWND window, const Control& control, UINT dpi, std::vector<Shower> already_shown) {
+// Every part once, after the font; a part in already_shown is left as it is.
+void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_list<WidgetPart> already_shown) {
   if (const Font* font = font_of(control))
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
-  for (const PropertyBase* property : control.properties()) {
-    const Binding* binding = binding_of(control.kind(), property->id());
-    if (binding == nullptr) continue;
-    if (std::find(already_shown.begin(), already_shown.end(), binding->show) != already_shown.end()) continue;
-    already_shown.push_back(binding->show);
-    binding->show(window, control, dpi);
+  for (WidgetPart part : widget_parts(control)) {
+    if (std::find(already_shown.begin(), already_shown.end(), part) != already_shown.end()) continue;
+    if (Shower show = shower_of(control, part)) show(window, control, dpi);
   }
 }
 
@@ -201,7 +182,7 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
                                 at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return nullptr;
-  if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
+  if (control.traits().list) {
     const bool drop_down = control.kind() == ControlKind::ComboBox;
     for (const Text& item : static_cast<const ListControl&>(control).items()) {
       SendMessageW(window, drop_down ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
@@ -210,18 +191,17 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
   if (control.kind() == ControlKind::StatusBar) SendMessageW(window, SB_SIMPLE, TRUE, 0);
   // A drop-down list is fitted once its items and font are in, and the arrows take a width of their
   // own when they are made: both are placed again.
-  std::vector<Shower> placed{show_visible, show_text_colour};
-  if (control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::UpDown) placed.push_back(show_geometry);
-  show_parts(window, control, dpi, placed);
+  const bool placed = control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::UpDown;
+  show_parts(window, control, dpi,
+             {WidgetPart::Visible, WidgetPart::TextColour, placed ? WidgetPart::Geometry : WidgetPart::None});
   if (control.Visible) ShowWindow(window, SW_SHOWNA);
   return window;
 }
 
 bool show_property(HWND window, const Control& control, PropertyId property, UINT dpi) {
-  const Binding* binding = binding_of(control.kind(), property);
-  if (binding == nullptr) return false;
-  binding->show(window, control, dpi);
-  return true;
+  const Shower show = shower_of(control, widget_part(control.kind(), property));
+  if (show != nullptr) show(window, control, dpi);
+  return show != nullptr;
 }
 
 void show_all_properties(HWND window, const Control& control, UINT dpi) { show_parts(window, control, dpi, {}); }

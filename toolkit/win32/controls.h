@@ -1,7 +1,7 @@
 #pragma once
-// The Windows controls that show windowed controls, and the binding of their records' properties to
-// the controls: a table of which record property a control shows and how, read when the control is
-// created and again for each property that changes.
+// The Windows controls that show windowed controls, and how each part of a control shows its record
+// (which record property a part shows is the toolkit's widget_part), when the control is created
+// and again for each property that changes.
 #include <windows.h>
 
 #include "toolkit/control.h"

@@ -36,19 +36,8 @@ std::wstring resolved_face(std::u16string_view face) {
   static std::map<std::u16string, std::wstring> resolved;
   const std::u16string key(face);
   if (auto found = resolved.find(key); found != resolved.end()) return found->second;
-  std::wstring family = to_wstring(face);
-  if (!system_has(family)) {
-    // The sans serifs closest to Verdana and MS Sans Serif, in order; the dialogs' own face last.
-    family = L"MS Shell Dlg 2";
-    for (const wchar_t* candidate : {L"Tahoma", L"DejaVu Sans", L"Arial"}) {
-      if (system_has(candidate)) {
-        family = candidate;
-        break;
-      }
-    }
-  }
-  resolved.emplace(key, family);
-  return family;
+  const Text drawn = drawn_face(face, [](std::u16string_view family) { return system_has(to_wstring(family)); });
+  return resolved.emplace(key, drawn.empty() ? L"MS Shell Dlg 2" : to_wstring(drawn)).first->second;
 }
 
 HFONT font_at_pixels(const Font& font, int pixels) {

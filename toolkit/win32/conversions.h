@@ -10,6 +10,7 @@
 #include "core/variant.h"
 #include "toolkit/control.h"
 #include "toolkit/units.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::win32 {
 
@@ -27,6 +28,14 @@ inline int to_pixels(float twips, UINT dpi) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }
 inline double to_pixels_exact(float twips, UINT dpi) { return static_cast<double>(twips) * dpi / 1440.0; }
+inline TwipPoint to_twips(POINT pixels, UINT dpi) {
+  return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
+}
+inline RECT to_pixels(Bounds b, UINT dpi) {
+  const int left = to_pixels(b.left, dpi);
+  const int top = to_pixels(b.top, dpi);
+  return {left, top, left + to_pixels(b.width, dpi), top + to_pixels(b.height, dpi)};
+}
 inline RECT to_pixels(const Placed& c, UINT dpi) {
   const int left = to_pixels(c.Left, dpi);
   const int top = to_pixels(c.Top, dpi);

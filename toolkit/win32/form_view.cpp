@@ -4,10 +4,12 @@
 #include <commctrl.h>
 #include <utility>
 
+#include "toolkit/view_rules.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/painting.h"
 #include "toolkit/win32/picture.h"
+#include "toolkit/window_placement.h"
 
 namespace tarvex::win32 {
 
@@ -140,11 +142,10 @@ void FormView::add_control_window(Control& control) {
   if (child == nullptr) return;
   // One that appears later goes just below the next later control that has a window.
   if (built_) {
-    HWND above = HWND_TOP;
-    for (auto later = at + 1; later != controls.end() && above == HWND_TOP; ++later) {
-      if (HWND window = control_window(**later)) above = window;
-    }
-    SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const Control* above =
+        stacking_neighbour(*form_, control, [this](const Control& c) { return control_window(c) != nullptr; });
+    SetWindowPos(child, above ? control_window(*above) : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   windows_[&control] = child;
   controls_[child] = &control;
@@ -206,15 +207,10 @@ void FormView::fit_to_client(bool centre) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(owner_ ? owner_ : window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    int left = frame.left;
-    int top = frame.top;
-    if (centre) {
-      left = work.left + (work.right - work.left - outer_width) / 2;
-      top = work.top + (work.bottom - work.top - outer_height) / 2;
-    }
-    left = std::max<int>(work.left, std::min<int>(left, work.right - outer_width));
-    top = std::max<int>(work.top, std::min<int>(top, work.bottom - outer_height));
-    SetWindowPos(window_, nullptr, left, top, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenRect area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+    const ScreenRect now{frame.left, frame.top, outer_width, outer_height};
+    const ScreenPoint at = centre ? place_centred(now, area) : keep_on_screen(now, area);
+    SetWindowPos(window_, nullptr, at.x, at.y, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
   };
   place(outer.right - outer.left, outer.bottom - outer.top);
   // A menu bar that wraps takes more room than one line: the client area keeps its size.
@@ -296,17 +292,8 @@ void FormView::show_tooltip(const Control& control) {
   SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-const Control* FormView::tooltip_owner_at(POINT at) const {
-  if (form_ == nullptr) return nullptr;
-  const auto& order = form_->paint_order();
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    if ((*it)->Visible && covers(**it, at, dpi_)) return *it;
-  }
-  return nullptr;
-}
-
 void FormView::on_mouse_move(POINT at) {
-  const Control* owner = tooltip_owner_at(at);
+  const Control* owner = form_ ? painted_control_at(*form_, to_twips(at, dpi_), PointerUse::Tooltip) : nullptr;
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
   TTTOOLINFOW tool = tool_of(window_);
@@ -330,41 +317,30 @@ void FormView::build() {
 void FormView::property_changed(const PropertyChange& change) {
   if (!built_) return;  // built from the record when first shown
   Control& control = change.control;
-  if (&control == form_) {
-    if (change.property.id() == PropertyId::Caption) SetWindowTextW(window_, wide(form_->Caption.get()));
-    return;
-  }
-  if (control.kind() == ControlKind::Menu) {
-    build_menus();
-    ++widget_updates_;
-    return;
-  }
-  if (change.property.id() == PropertyId::ToolTipText) {
-    show_tooltip(control);  // a painted control's tooltip changes nothing that is drawn
-    return;
-  }
-  if (control.traits().windowed && control_window(control) == nullptr) {
-    if (control.Visible) {
+  HWND child = control_window(control);
+  ++showing_;
+  switch (view_task(change, child != nullptr)) {
+    case ViewTask::Retitle: SetWindowTextW(window_, wide(form_->Caption.get())); break;
+    case ViewTask::ShowMenu:
+      build_menus();
+      ++widget_updates_;
+      break;
+    case ViewTask::ShowTooltip: show_tooltip(control); break;
+    case ViewTask::Repaint: repaint_control(control); break;
+    case ViewTask::Make:
       add_control_window(control);
       ++widget_updates_;
-    }
-    return;
-  }
-  if (HWND child = control_window(control)) {
-    // The user's own edit is already in the control: writing it back would move the caret.
-    if (change.made_in_widget) return;
-    ++showing_;
-    // The toolkit tells nothing of a hidden control: once it is visible again, all of it is shown.
-    if (change.property.id() == PropertyId::Visible && control.Visible) {
+      break;
+    case ViewTask::ShowAll:
       show_all_properties(child, control, dpi_);
       ++widget_updates_;
-    } else if (show_property(child, control, change.property.id(), dpi_)) {
-      ++widget_updates_;
-    }
-    --showing_;
-    return;
+      break;
+    case ViewTask::ShowProperty:
+      if (show_property(child, control, change.property.id(), dpi_)) ++widget_updates_;
+      break;
+    case ViewTask::Nothing: break;
   }
-  repaint_control(control);
+  --showing_;
 }
 
 void FormView::repaint_control(const Control& control) {
@@ -373,15 +349,6 @@ void FormView::repaint_control(const Control& control) {
   const RECT both = united(before, now);
   before = now;
   InvalidateRect(window_, &both, FALSE);
-}
-
-Control* FormView::painted_control_at(POINT at) const {
-  if (form_ == nullptr) return nullptr;
-  const auto& order = form_->paint_order();
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    if ((*it)->Visible && hit(**it, at, dpi_)) return *it;
-  }
-  return nullptr;
 }
 
 // Drawn into a bitmap first and then copied at once: the window never shows half a frame. The

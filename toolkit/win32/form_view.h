@@ -11,6 +11,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/user_input.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::win32 {
 
@@ -83,10 +84,8 @@ class FormView : public PropertyObserver {
   HDC back_buffer(HDC screen);
   void release_back_buffer();
   void repaint_control(const Control& control);
-  Control* painted_control_at(POINT at) const;
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
   // painted control under the pointer.
-  const Control* tooltip_owner_at(POINT at) const;
   void on_mouse_move(POINT at);
   void report_selection(HWND child, TextBox& box);
   void fit_to_client(bool centre);
@@ -103,7 +102,7 @@ class FormView : public PropertyObserver {
   std::map<HWND, Control*> controls_;
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
-  Control* pressed_ = nullptr;
+  PaintedClick click_;
   bool built_ = false;
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control

@@ -19,27 +19,20 @@ namespace {
 bool held(int virtual_key) { return (GetKeyState(virtual_key) & 0x8000) != 0; }
 
 std::optional<KeyPress> key_press_of(const MSG& message) {
-  const auto key = static_cast<int>(message.wParam);
+  constexpr std::pair<WPARAM, KeyName> kNamed[] = {
+      {VK_TAB, KeyName::Tab}, {VK_RETURN, KeyName::Enter}, {VK_ESCAPE, KeyName::Escape}, {VK_SPACE, KeyName::Space},
+      {VK_UP, KeyName::Up},   {VK_DOWN, KeyName::Down},    {VK_LEFT, KeyName::Left},     {VK_RIGHT, KeyName::Right}};
+  const WPARAM key = message.wParam;
+  // Alt comes with the key itself (a system key); a key that comes without it while Alt is held is
+  // Alt's own business.
   const bool alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
-  if (alt) {
-    if (held(VK_CONTROL) || held(VK_SHIFT)) return std::nullopt;
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
-      return KeyPress{KeyName::Alt, static_cast<char16_t>(key)};
-    return std::nullopt;
+  if (!alt && (message.message != WM_KEYDOWN || held(VK_MENU))) return std::nullopt;
+  KeyStroke stroke{.alt = alt, .shift = held(VK_SHIFT), .control = held(VK_CONTROL)};
+  for (const auto& [code, name] : kNamed) {
+    if (code == key) stroke.key = name;
   }
-  if (message.message != WM_KEYDOWN || held(VK_CONTROL) || held(VK_MENU)) return std::nullopt;
-  if (key == VK_TAB) return KeyPress{held(VK_SHIFT) ? KeyName::ShiftTab : KeyName::Tab};
-  if (held(VK_SHIFT)) return std::nullopt;
-  switch (key) {
-    case VK_RETURN: return KeyPress{KeyName::Enter};
-    case VK_ESCAPE: return KeyPress{KeyName::Escape};
-    case VK_SPACE: return KeyPress{KeyName::Space};
-    case VK_UP: return KeyPress{KeyName::Up};
-    case VK_DOWN: return KeyPress{KeyName::Down};
-    case VK_LEFT: return KeyPress{KeyName::Left};
-    case VK_RIGHT: return KeyPress{KeyName::Right};
-    default: return std::nullopt;
-  }
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) stroke.letter = static_cast<char16_t>(key);
+  return tarvex::key_press_of(stroke);
 }
 
 // An open drop-down list keeps its own keys: they move within it, pick and close it.
@@ -128,7 +121,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       return result;
     }
     case WM_MOUSEWHEEL:
-      if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
+      if (control.traits().list) {
         const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
         if (notches != 0) input_.perform(action::Wheel{control, notches});
         return 0;
@@ -206,17 +199,14 @@ LRESULT FormView::on_notify(const NMHDR& header) {
   return 0;
 }
 
-// A click is a press and a release on the same painted control, as the windows count it.
 void FormView::on_mouse(UINT message, POINT at) {
+  if (form_ == nullptr) return;
   if (message == WM_LBUTTONDOWN) {
-    pressed_ = painted_control_at(at);
-    if (pressed_) SetCapture(window_);
+    if (click_.press(*form_, to_twips(at, dpi_))) SetCapture(window_);
     return;
   }
-  Control* pressed = std::exchange(pressed_, nullptr);
   if (GetCapture() == window_) ReleaseCapture();
-  Control* released = painted_control_at(at);
-  if (released != nullptr && released == pressed) input_.perform(action::Click{*released});
+  if (Control* clicked = click_.release(*form_, to_twips(at, dpi_))) input_.perform(action::Click{*clicked});
 }
 
 }  // namespace tarvex::win32

@@ -1,9 +1,8 @@
 #include "toolkit/win32/painting.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
+#include "toolkit/view_rules.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/picture.h"
 
@@ -35,28 +34,11 @@ HPEN solid_pen(COLORREF colour, int width, DWORD cap) {
   return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | cap | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
 }
 
-RECT line_bounds(const Line& line, UINT dpi) {
-  const int x1 = to_pixels(line.X1, dpi), y1 = to_pixels(line.Y1, dpi);
-  const int x2 = to_pixels(line.X2, dpi), y2 = to_pixels(line.Y2, dpi);
-  return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-}
-
-// A square or a circle is the largest one centred in the control's box.
-RECT centred_square(const RECT& box) {
-  const int side = std::min(box.right - box.left, box.bottom - box.top);
-  const int left = (box.left + box.right - side) / 2;
-  const int top = (box.top + box.bottom - side) / 2;
-  return {left, top, left + side, top + side};
-}
-
 // Border widths are in pixels at 96 DPI and grow with the DPI.
 int scaled_width(int pixels, UINT dpi) { return std::max(1, MulDiv(pixels, static_cast<int>(dpi), 96)); }
 
 void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
-  RECT box = to_pixels(shape, dpi);
-  if (shape.shape == ShapeKind::Square || shape.shape == ShapeKind::Circle || shape.shape == ShapeKind::RoundedSquare) {
-    box = centred_square(box);
-  }
+  RECT box = to_pixels(shape_box(shape), dpi);
   Selected brush(dc, CreateSolidBrush(to_colorref(shape.FillColor)));
   // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
   // right and bottom edges, so the box grows by that pixel.
@@ -93,35 +75,6 @@ UINT horizontal_format(const Label& label) {
   return label.alignment == Alignment::Right ? DT_RIGHT : label.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
 }
 
-int width_of(HDC dc, const std::wstring& text) {
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  return size.cx;
-}
-
-// A wrapping label breaks its lines at blanks only, as the windows always have: a web address in a
-// caption stays whole on its line.
-std::vector<std::wstring> lines_broken_at_blanks(HDC dc, const std::wstring& text, int width) {
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  std::size_t at = 0;
-  while (true) {
-    const std::size_t blank = text.find(L' ', at);
-    const std::wstring word = text.substr(at, blank == std::wstring::npos ? std::wstring::npos : blank - at);
-    const std::wstring longer = line.empty() ? word : line + L' ' + word;
-    if (!line.empty() && width_of(dc, longer) > width) {
-      lines.push_back(line);
-      line = word;
-    } else {
-      line = longer;
-    }
-    if (blank == std::wstring::npos) break;
-    at = blank + 1;
-  }
-  lines.push_back(line);
-  return lines;
-}
-
 void paint_label(HDC dc, const Label& label, UINT dpi) {
   RECT box = to_pixels(label, dpi);
   if (label.paints_background()) {
@@ -132,57 +85,30 @@ void paint_label(HDC dc, const Label& label, UINT dpi) {
   Selected font(dc, font_for(label.shown_font(), dpi), false);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label.enabled() ? to_colorref(label.ForeColor) : GetSysColor(COLOR_GRAYTEXT));
-  const std::wstring caption = to_wstring(label.shown_caption());
+  const Text caption = label.shown_caption();
   const UINT format = horizontal_format(label) | DT_TOP | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE;
   if (!label.word_wrap) {
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box, format);
+    DrawTextW(dc, wide(caption), static_cast<int>(caption.size()), &box, format);
     return;
   }
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   const int spacing = metrics.tmHeight + metrics.tmExternalLeading;
+  const auto width_of = [dc](std::u16string_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
+    return static_cast<float>(size.cx);
+  };
   RECT line_box{box.left, box.top, box.right, box.top + spacing};
-  for (std::wstring line : lines_broken_at_blanks(dc, caption, box.right - box.left)) {
-    while (!line.empty() && line.back() == L' ') line.pop_back();
-    while (!line.empty() && line.front() == L' ') line.erase(line.begin());
-    DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &line_box, format);
+  for (const Text& line : lines_broken_at_blanks(caption, static_cast<float>(box.right - box.left), width_of)) {
+    DrawTextW(dc, wide(line), static_cast<int>(line.size()), &line_box, format);
     OffsetRect(&line_box, 0, spacing);
   }
 }
 
-RECT widened(RECT r, int by) {
-  InflateRect(&r, by, by);
-  return r;
-}
-
 }  // namespace
 
-RECT painted_extent(const Control& control, UINT dpi) {
-  switch (control.kind()) {
-    case ControlKind::Line: {
-      const auto& line = static_cast<const Line&>(control);
-      return widened(line_bounds(line, dpi), scaled_width(line.border_width, dpi) + 1);
-    }
-    case ControlKind::Label:
-    case ControlKind::Shape:
-    case ControlKind::Image:
-      // A label's text may reach a little past its box (an overhang, a descender).
-      return widened(to_pixels(static_cast<const Placed&>(control), dpi), scaled_width(2, dpi));
-    default: return {};
-  }
-}
-
-bool hit(const Control& control, POINT point, UINT dpi) {
-  if (control.kind() != ControlKind::Label && control.kind() != ControlKind::Image) return false;
-  const RECT box = to_pixels(static_cast<const Placed&>(control), dpi);
-  return PtInRect(&box, point) != FALSE;
-}
-
-bool covers(const Control& control, POINT point, UINT dpi) {
-  if (control.kind() != ControlKind::Shape) return hit(control, point, dpi);
-  const RECT box = to_pixels(static_cast<const Placed&>(control), dpi);
-  return PtInRect(&box, point) != FALSE;
-}
+RECT painted_extent(const Control& control, UINT dpi) { return to_pixels(painted_bounds(control), dpi); }
 
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
   switch (control.kind()) {

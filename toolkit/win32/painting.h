@@ -10,12 +10,8 @@ namespace tarvex::win32 {
 class Picture;
 
 // Everything a control may paint, in pixels, with a margin for its border: what to repaint when it
-// changes, and where it takes clicks.
+// changes.
 RECT painted_extent(const Control& control, UINT dpi);
-// Where a click lands on the control (lines and shapes take none).
-bool hit(const Control& control, POINT point, UINT dpi);
-// Whether a resting pointer at the point is over the control: shapes too, which take no clicks.
-bool covers(const Control& control, POINT point, UINT dpi);
 
 void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture);
 
