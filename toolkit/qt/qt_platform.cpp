@@ -13,11 +13,14 @@
 #include "toolkit/form.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/web_address.h"
 
 namespace tarvex::qt {
+
+QtPlatform::QtPlatform() { keep_window_look(); }
 
 // A modal window's view is a child of its owner's and goes with it.
 QtPlatform::~QtPlatform() {

@@ -20,6 +20,7 @@
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/look.h"
 
 namespace tarvex::qt {
 
@@ -111,7 +112,7 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
 // with a dotted frame inside it, also where the style marks a default button and a focused one alike.
 class ControlStyle : public QProxyStyle {
  public:
-  ControlStyle() { setParent(qApp); }
+  ControlStyle() : QProxyStyle(new_window_style()) { setParent(qApp); }
 
   QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                        const QWidget* widget) const override {
