@@ -169,43 +169,31 @@ class Screen:
                 process.wait(timeout=5)
 
 
-def read_captions(picture, captions, scale, top, where, problems):
-    px = lambda twips: round(twips * scale / 15)
-    for name, (left, y, width, height) in captions.items():
-        background, ink = background_and_ink(picture.crop(px(left), top + px(y), px(width), px(height)))
-        if contrast(background, ink) < MIN_CONTRAST:
-            problems.append(f"{where}: {name} reads at {contrast(background, ink):.2f}:1 ({ink} on {background})")
+def read(rows, what, problems):
+    """The caption in rows must stand out from its background."""
+    background, ink = background_and_ink(rows)
+    if contrast(background, ink) < MIN_CONTRAST:
+        problems.append(f"{what} reads at {contrast(background, ink):.2f}:1 ({ink} on {background})")
+
+
+def in_pixels(rect, scale, top=0):
+    left, y, width, height = (round(twips * scale / 15) for twips in rect)
+    return left, top + y, width, height
 
 
 def check_main_window(picture, scale, problems):
     top = picture.height - round(5970 * scale / 15)  # the menu bar lies above the client area
-    if top <= 0:
-        problems.append(f"the main window is {picture.height} pixels high: no menu bar above its client area")
-        return
-    where = f"main window at scale {scale}"
-    # The menu bar: its titles from the left, clear of its edges.
-    background, ink = background_and_ink(picture.crop(0, top // 4, 100 * scale, top // 2))
-    if contrast(background, ink) < MIN_CONTRAST:
-        problems.append(f"{where}: the menu titles read at {contrast(background, ink):.2f}:1")
-    read_captions(picture, MAIN_CAPTIONS, scale, top, where, problems)
-    inset = 3 * scale
-    for name, ((left, y, width, height), text, widths) in BOXES.items():
-        rows = picture.crop(round(left * scale / 15) + inset, top + round(y * scale / 15) + inset,
-                            round(width * scale / 15) - 2 * inset, round(height * scale / 15) - 2 * inset)
-        background, ink = background_and_ink(rows)
-        if contrast(background, ink) < MIN_CONTRAST:
-            problems.append(f"{where}: {name} reads at {contrast(background, ink):.2f}:1 ({ink} on {background})")
+    where = f"main window at scale {scale}:"
+    read(picture.crop(0, top // 4, 100 * scale, top // 2), f"{where} the menu titles", problems)
+    for name, rect in MAIN_CAPTIONS.items():
+        read(picture.crop(*in_pixels(rect, scale, top)), f"{where} {name}", problems)
+    for name, (rect, text, widths) in BOXES.items():
+        left, y, width, height = in_pixels(rect, scale, top)
+        inset = 3 * scale  # inside the frame
+        rows = picture.crop(left + inset, y + inset, width - 2 * inset, height - 2 * inset)
+        read(rows, f"{where} {name}", problems)
         if abs(ink_width(rows) - widths[scale]) > 1:
-            problems.append(f"{where}: {name} shows {ink_width(rows)} pixels of ink, "
-                            f"{text!r} whole is {widths[scale]}")
-
-
-def check_message_box(picture, scale, problems):
-    # The prompt fills the upper part of the box, the OK button its lower right corner.
-    button_row = 45 * scale
-    background, ink = background_and_ink(picture.crop(0, 0, picture.width, picture.height - button_row))
-    if contrast(background, ink) < MIN_CONTRAST:
-        problems.append(f"message box at scale {scale}: its prompt reads at {contrast(background, ink):.2f}:1")
+            problems.append(f"{where} {name} shows {ink_width(rows)} pixels of ink, {text!r} whole is {widths[scale]}")
 
 
 def run(tarvex, theme, scale, screen, problems):
@@ -229,15 +217,19 @@ def run(tarvex, theme, scale, screen, problems):
 
         screen.keys(main, "alt+h", "a")
         about = screen.window("About Tarvex")
-        read_captions(screen.picture(about, f"{theme}-{scale}-about"), ABOUT_CAPTIONS, scale, 0,
-                      f"About at scale {scale}", problems)
+        picture = screen.picture(about, f"{theme}-{scale}-about")
+        for name, rect in ABOUT_CAPTIONS.items():
+            read(picture.crop(*in_pixels(rect, scale)), f"About at scale {scale}: {name}", problems)
         screen.keys(about, "Escape")
         screen.gone("About Tarvex")
 
         # A resistor above the largest standard value brings the message box.
         screen.keys(main, "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "type:500", "alt+c")
         box = screen.window("Tarvex")
-        check_message_box(screen.picture(box, f"{theme}-{scale}-message-box"), scale, problems)
+        # Its prompt fills the box above the row of its OK button.
+        picture = screen.picture(box, f"{theme}-{scale}-message-box")
+        read(picture.crop(0, 0, picture.width, picture.height - 45 * scale),
+             f"message box at scale {scale}: its prompt", problems)
         screen.keys(box, "Return")
         screen.gone("Tarvex")
     finally:
