@@ -125,8 +125,9 @@ class Screen:
     def __init__(self, work, keep):
         self.work, self.keep, self.processes = work, keep, []
         read_end, write_end = os.pipe()
-        self.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1200x24", "-br", "-nolisten", "tcp"],
-                   os.environ, pass_fds=(write_end,))
+        # A black screen, as a dark desktop's; -noreset keeps it serving between the program's runs.
+        self.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1200x24", "-br", "-noreset",
+                            "-nolisten", "tcp"], os.environ, pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as displayfd:
             self.display = ":" + displayfd.readline().strip()
@@ -258,6 +259,10 @@ def main():
             run(tarvex, theme, scale, screen, problems)
     except Failure as failure:
         problems.append(str(failure))
+        for name in sorted(os.listdir(work)):
+            if name.endswith(".log"):
+                with open(os.path.join(work, name), errors="replace") as log:
+                    problems.append(f"{name}: {log.read()[-1500:]}")
     finally:
         if screen:
             screen.close()

@@ -16,11 +16,15 @@ namespace {
 // Qt names a style it made by the lower-case form of the name it was asked for.
 constexpr char kWindowStyle[] = "fusion";
 
+}  // namespace
+
+QStyle* new_window_style() { return QStyleFactory::create(QString::fromLatin1(kWindowStyle)); }
+
 // The style's own light palette, its roles that the design names replaced by the design's colours.
-// Every role of every group is then marked as set, so that a palette the desktop hands over later (a
-// changed colour scheme) has nothing left to fill in.
-QPalette window_palette(const QStyle& style) {
-  QPalette palette = style.standardPalette();
+// Every role of every group is then marked as set, so that nothing of a window's palette comes from
+// the desktop's (which also gives some kinds of widget a palette of their own).
+QPalette window_palette() {
+  QPalette palette = QApplication::style()->standardPalette();
   const auto set = [&palette](QPalette::ColorRole role, Color colour) { palette.setColor(role, to_qcolor(colour)); };
   set(QPalette::Window, kButtonFace);
   set(QPalette::WindowText, kWindowText);
@@ -51,19 +55,13 @@ QPalette window_palette(const QStyle& style) {
   return palette;
 }
 
-}  // namespace
-
-QStyle* new_window_style() { return QStyleFactory::create(QString::fromLatin1(kWindowStyle)); }
-
 void keep_window_look() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
     QApplication::setStyle(new_window_style());
     return;
   }
   if (QApplication::style()->name() != QLatin1String(kWindowStyle)) QApplication::setStyle(new_window_style());
-  const QPalette palette = window_palette(*QApplication::style());
-  QApplication::setPalette(palette);
-  QToolTip::setPalette(palette);
+  QToolTip::setPalette(window_palette());
 }
 
 }  // namespace tarvex::qt

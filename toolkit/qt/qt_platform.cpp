@@ -32,6 +32,7 @@ QtPlatform::~QtPlatform() {
 void QtPlatform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
   QWidget* owner = QApplication::activeWindow();
   QMessageBox box(QMessageBox::NoIcon, to_qstring(caption), to_qstring(prompt), QMessageBox::Ok, owner);
+  box.setPalette(window_palette());
   box.setWindowModality(Qt::ApplicationModal);
   if (message_box_shown) QTimer::singleShot(0, &box, [this, &box] { message_box_shown(box); });
   box.exec();

@@ -158,6 +158,10 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   combo->setStyle(control_style());
   combo->setEditable(false);
   combo->setMaxVisibleItems(10);
+  // Its open list is a window of its own, and some desktops give lists a palette of their own.
+  if (!QApplication::palette(combo->view()).isCopyOf(QApplication::palette())) {
+    combo->view()->setPalette(parent->window()->palette());
+  }
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
   QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) {
