@@ -39,7 +39,8 @@ std::optional<int> handle_command_line(const QStringList& arguments) {
   parser.setApplicationDescription(
       QStringLiteral("%1 works out the series resistor for an LED, rounds it to a standard value "
                      "and shows its colour bands.\n"
-                     "Qt's own options, such as -platform and -style, are accepted as well.")
+                     "Qt's own options, such as -platform, are accepted as well. The windows keep their own look: "
+                     "-style and the desktop's style and colours change nothing of it.")
           .arg(program_title()));
   const QCommandLineOption help_option = parser.addHelpOption();
   const QCommandLineOption version_option = parser.addVersionOption();

@@ -5,11 +5,16 @@
 
 #include "app/command_line.h"
 #include "app/tarvex_program.h"
+#include "app/window_system.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/text_encoding.h"
 
 int main(int argc, char** argv) {
   tarvex::answer_without_a_display(argc, argv);
+  tarvex::qt::keep_window_look();
+  tarvex::WindowSystemWatch window_system(argc, argv);
   QApplication application(argc, argv);
+  window_system.started();
   if (const auto status = tarvex::handle_command_line(QApplication::arguments())) return *status;
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
   tarvex::qt::use_system_notation();

@@ -14,19 +14,13 @@
 #include "toolkit/control_kind.h"
 #include "toolkit/font.h"
 #include "toolkit/property.h"
+#include "toolkit/system_colors.h"
 
 namespace tarvex {
 
 class Form;
 
 enum class Alignment { Left, Right, Center };
-
-// The concrete colours of the system colours that the windows name.
-inline constexpr Color kButtonFace = color_bgr(0xF0F0F0);
-inline constexpr Color kWindowText = color_bgr(0x000000);
-inline constexpr Color kWindowBackground = color_bgr(0xFFFFFF);
-inline constexpr Color kShadow3D = color_bgr(0xA0A0A0);
-inline constexpr Color kHighlight3D = color_bgr(0xFFFFFF);
 
 using Handler = std::function<void()>;
 

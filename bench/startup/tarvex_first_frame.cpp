@@ -5,9 +5,11 @@
 
 #include "app/tarvex_program.h"
 #include "bench/startup/first_frame.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/qt/surface.h"
 
 int main(int argc, char** argv) {
+  tarvex::qt::keep_window_look();
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
   tarvex::qt::use_system_notation();

@@ -87,10 +87,15 @@ icons)
   ;;
 
 command_line)
-  # Without a desktop session (as root on a bare machine) the answers are still their own lines only.
-  unset XDG_RUNTIME_DIR
+  # Without a display or a desktop session (as root on a bare machine) the answers are still their
+  # own lines only, and the window says in one line why it cannot open.
+  unset XDG_RUNTIME_DIR DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
   expect_run 0 "^Tarvex $version_pattern\$" '^$' -- --version
   expect_run 0 '--help.*--version' '^$' -- --help
+  expect_run 1 '^$' '^tarvex: cannot open the window: there is no display \(DISPLAY is not set\)$' --
+  unreachable=99
+  while [ -e "/tmp/.X11-unix/X$unreachable" ] || [ -e "/tmp/.X$unreachable-lock" ]; do unreachable=$((unreachable + 1)); done
+  DISPLAY=:$unreachable expect_run 1 '^$' "^tarvex: cannot open the window: the display :$unreachable cannot be reached\$" --
   export QT_QPA_PLATFORM=offscreen
   # A session's runtime folder, as a desktop gives one, so that Qt has nothing to remark on stderr.
   export XDG_RUNTIME_DIR=$prefix/runtime

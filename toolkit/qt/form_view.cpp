@@ -12,6 +12,7 @@
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
 #include "toolkit/view_rules.h"
@@ -54,7 +55,7 @@ void FormView::build() {
   built_ = true;
   setWindowTitle(to_qstring(form_->Caption.get()));
   setFont(to_qfont(form_->font));
-  QPalette colours = palette();
+  QPalette colours = window_palette();
   colours.setColor(QPalette::Window, to_qcolor(form_->back_color));
   setPalette(colours);
 
@@ -82,8 +83,11 @@ FormView::~FormView() {
 }
 
 void FormView::build_menus() {
+  // A menu opens as a window of its own, which takes no palette from the window it belongs to.
+  const QPalette colours_of_menus = palette();
   for (Menu* title : form_->menu_bar()) {
     QMenu* menu = menu_bar_->addMenu(to_qstring(title->Caption.get()));
+    menu->setPalette(colours_of_menus);
     actions_.insert(title, menu->menuAction());
     show_menu_property(*menu->menuAction(), *title);
     for (Menu* item : title->items()) {

@@ -15,6 +15,7 @@
 #include "toolkit/form.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/web_address.h"
@@ -32,6 +33,8 @@ void use_system_notation() {
   set_current_notation(notation);
 }
 
+QtPlatform::QtPlatform() { keep_window_look(); }
+
 // A modal window's view is a child of its owner's and goes with it.
 QtPlatform::~QtPlatform() {
   QList<QPointer<FormView>> views;
@@ -42,6 +45,7 @@ QtPlatform::~QtPlatform() {
 void QtPlatform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
   QWidget* owner = QApplication::activeWindow();
   QMessageBox box(QMessageBox::NoIcon, to_qstring(caption), to_qstring(prompt), QMessageBox::Ok, owner);
+  box.setPalette(window_palette());
   box.setWindowModality(Qt::ApplicationModal);
   if (message_box_shown) QTimer::singleShot(0, &box, [this, &box] { message_box_shown(box); });
   box.exec();

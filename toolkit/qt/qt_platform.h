@@ -18,7 +18,8 @@ void use_system_notation();
 
 class QtPlatform : public Platform {
  public:
-  QtPlatform() = default;
+  // Gives the program the windows' own look (see look.h).
+  QtPlatform();
   ~QtPlatform() override;
 
   // The user's input reaches the toolkit through this; set before the first window is loaded.

@@ -19,6 +19,7 @@
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
@@ -111,7 +112,7 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
 // with a dotted frame inside it, also where the style marks a default button and a focused one alike.
 class ControlStyle : public QProxyStyle {
  public:
-  ControlStyle() { setParent(qApp); }
+  ControlStyle() : QProxyStyle(new_window_style()) { setParent(qApp); }
 
   QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                        const QWidget* widget) const override {
@@ -157,6 +158,10 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   combo->setStyle(control_style());
   combo->setEditable(false);
   combo->setMaxVisibleItems(10);
+  // Its open list is a window of its own, and some desktops give lists a palette of their own.
+  if (!QApplication::palette(combo->view()).isCopyOf(QApplication::palette())) {
+    combo->view()->setPalette(parent->window()->palette());
+  }
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
   QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) {
