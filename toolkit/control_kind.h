@@ -23,6 +23,24 @@ enum class ControlKind {
   Menu,
 };
 
+// What assistive technology is told a control of a kind is.
+enum class AccessibleRole {
+  None,  // not announced: decoration, or read as part of something else
+  Window,
+  StaticText,
+  Text,
+  ComboBox,
+  List,
+  CheckBox,
+  RadioButton,
+  PushButton,
+  Graphic,
+  Link,
+  StatusBar,
+  SpinButton,
+  MenuItem,
+};
+
 struct KindTraits {
   ControlKind kind;
   // A widget of its own (in the Qt layer, a child widget), stacked above everything painted, and
@@ -42,24 +60,26 @@ struct KindTraits {
   bool list;
   // Drawn in a font of its own.
   bool has_font;
+  // What assistive technology is told it is (a control that opens a web address is a link).
+  AccessibleRole role;
 };
 
 inline constexpr KindTraits kKindTraits[] = {
-    //  kind                      windowed painted focus  click  press  list   font
-    {ControlKind::Form, false, false, false, false, false, false, true},
-    {ControlKind::Label, false, true, false, true, false, false, true},
-    {ControlKind::TextBox, true, false, true, true, false, false, true},
-    {ControlKind::ComboBox, true, false, true, true, false, true, true},
-    {ControlKind::ListBox, true, false, true, true, false, true, true},
-    {ControlKind::CheckBox, true, false, true, true, true, false, true},
-    {ControlKind::OptionButton, true, false, true, true, true, false, true},
-    {ControlKind::CommandButton, true, false, true, true, true, false, true},
-    {ControlKind::Shape, false, true, false, false, false, false, false},
-    {ControlKind::Line, false, true, false, false, false, false, false},
-    {ControlKind::Image, false, true, false, true, false, false, false},
-    {ControlKind::StatusBar, true, false, false, false, false, false, false},
-    {ControlKind::UpDown, true, false, false, false, false, false, false},
-    {ControlKind::Menu, false, false, false, true, false, false, false},
+    //  kind                      windowed painted focus  click  press  list   font   role
+    {ControlKind::Form, false, false, false, false, false, false, true, AccessibleRole::Window},
+    {ControlKind::Label, false, true, false, true, false, false, true, AccessibleRole::StaticText},
+    {ControlKind::TextBox, true, false, true, true, false, false, true, AccessibleRole::Text},
+    {ControlKind::ComboBox, true, false, true, true, false, true, true, AccessibleRole::ComboBox},
+    {ControlKind::ListBox, true, false, true, true, false, true, true, AccessibleRole::List},
+    {ControlKind::CheckBox, true, false, true, true, true, false, true, AccessibleRole::CheckBox},
+    {ControlKind::OptionButton, true, false, true, true, true, false, true, AccessibleRole::RadioButton},
+    {ControlKind::CommandButton, true, false, true, true, true, false, true, AccessibleRole::PushButton},
+    {ControlKind::Shape, false, true, false, false, false, false, false, AccessibleRole::None},
+    {ControlKind::Line, false, true, false, false, false, false, false, AccessibleRole::None},
+    {ControlKind::Image, false, true, false, true, false, false, false, AccessibleRole::Graphic},
+    {ControlKind::StatusBar, true, false, false, false, false, false, false, AccessibleRole::StatusBar},
+    {ControlKind::UpDown, true, false, false, false, false, false, false, AccessibleRole::SpinButton},
+    {ControlKind::Menu, false, false, false, true, false, false, false, AccessibleRole::MenuItem},
 };
 
 constexpr const KindTraits& traits_of(ControlKind kind) { return kKindTraits[static_cast<int>(kind)]; }
