@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <utility>
 
+#include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/painting.h"
@@ -329,6 +330,7 @@ void FormView::build() {
 
 void FormView::property_changed(const PropertyChange& change) {
   if (!built_) return;  // built from the record when first shown
+  const ChangeAnnouncement announcement{*this, change};
   Control& control = change.control;
   if (&control == form_) {
     if (change.property.id() == PropertyId::Caption) SetWindowTextW(window_, wide(form_->Caption.get()));
@@ -508,6 +510,9 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (form_) input_.perform(action::Close{*form_});
       return 0;
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;
+      return DefWindowProcW(window_, message, wparam, lparam);
     default: return DefWindowProcW(window_, message, wparam, lparam);
   }
 }

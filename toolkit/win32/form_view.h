@@ -23,6 +23,7 @@ class FormView : public PropertyObserver {
   FormView& operator=(const FormView&) = delete;
 
   Form* form() const { return form_; }
+  UserInput& input() const { return input_; }
   HWND window() const { return window_; }
   HMENU menu_bar() const { return menu_bar_; }
   // The system's tooltip window of the controls, nullptr until the pointer first comes over the window.

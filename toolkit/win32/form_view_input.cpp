@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
 
@@ -127,6 +128,9 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       if (!giving_focus_) input_.perform(action::Focus{control, true});
       return result;
     }
+    case WM_GETOBJECT:
+      if (const LRESULT object = accessible_object(child, wparam, lparam)) return object;
+      break;
     case WM_MOUSEWHEEL:
       if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
         const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
