@@ -67,6 +67,7 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : form_(&form), inp
 
 FormView::~FormView() {
   release_back_buffer();
+  if (to_repaint_) DeleteObject(to_repaint_);
   if (form_) form_->set_observer(nullptr);
   if (window_) DestroyWindow(window_);
   if (background_) DeleteObject(background_);
@@ -374,7 +375,21 @@ void FormView::repaint_control(const Control& control) {
   RECT& before = extents_[&control];
   const RECT both = united(before, now);
   before = now;
-  InvalidateRect(window_, &both, FALSE);
+  // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
+  HRGN area = CreateRectRgnIndirect(&both);
+  if (to_repaint_ == nullptr) {
+    to_repaint_ = area;
+  } else {
+    CombineRgn(to_repaint_, to_repaint_, area, RGN_OR);
+    DeleteObject(area);
+  }
+}
+
+void FormView::changes_delivered() {
+  if (to_repaint_ == nullptr) return;
+  if (window_ != nullptr) InvalidateRgn(window_, to_repaint_, FALSE);
+  DeleteObject(to_repaint_);
+  to_repaint_ = nullptr;
 }
 
 Control* FormView::painted_control_at(POINT at) const {

@@ -43,6 +43,7 @@ class FormView : public PropertyObserver {
   void give_focus_to(const Control* control);
 
   void property_changed(const PropertyChange& change) override;
+  void changes_delivered() override;
 
   // The keys that the window acts on, taken from the message loop before Windows' own handling
   // (Tab, Enter, Esc, Space, the arrows, access keys). True when the message was taken.
@@ -104,6 +105,7 @@ class FormView : public PropertyObserver {
   std::map<HWND, Control*> controls_;
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
+  HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
   Control* pressed_ = nullptr;
   bool built_ = false;
   const Control* tooltip_owner_ = nullptr;
