@@ -131,6 +131,12 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(child, wparam, lparam)) return object;
       break;
+    case WM_PAINT:
+      // A control that paints at once when the view writes into it (the status bar's new text, a list
+      // enabled) waits for the message loop like every other, after the window's own frame: what it
+      // leaves to paint stays to paint.
+      if (showing_ > 0) return 0;
+      break;
     case WM_MOUSEWHEEL:
       if (control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::ListBox) {
         const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
