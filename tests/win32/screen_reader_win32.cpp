@@ -47,27 +47,12 @@ bool wait_for(const std::function<bool()>& done) {
   return done();
 }
 
-struct Found {
-  HWND window = nullptr;
-  DWORD process = 0;
-  const wchar_t* title = nullptr;
-};
-
+// A shown top-level window of the program (only one test at a time shows windows in the prefix).
 HWND window_titled(DWORD process, const wchar_t* title) {
-  Found found{nullptr, process, title};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto& f = *reinterpret_cast<Found*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        if (owner != f.process || !IsWindowVisible(window) || std::wstring(text) != f.title) return TRUE;
-        f.window = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found.window;
+  HWND window = FindWindowW(nullptr, title);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  return window != nullptr && owner == process && IsWindowVisible(window) ? window : nullptr;
 }
 
 HWND focus_of(DWORD thread) {
