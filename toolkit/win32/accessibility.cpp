@@ -15,6 +15,42 @@ namespace tarvex::win32 {
 
 namespace {
 
+// MSAA and COM are loaded when a screen reader first asks, so that a start without one loads neither.
+struct Libraries {
+  decltype(&LresultFromObject) lresult_from_object = nullptr;
+  decltype(&CreateStdAccessibleObject) create_std_accessible_object = nullptr;
+  decltype(&AccessibleObjectFromWindow) accessible_object_from_window = nullptr;
+  decltype(&SysAllocString) sys_alloc_string = nullptr;
+  bool complete() const {
+    return lresult_from_object && create_std_accessible_object && accessible_object_from_window && sys_alloc_string;
+  }
+};
+
+template <class Function>
+void find(HMODULE library, const char* name, Function& function) {
+  if (library != nullptr)
+    function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const Libraries& libraries() {
+  static const Libraries loaded = [] {
+    Libraries l;
+    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+    find(oleacc, "LresultFromObject", l.lresult_from_object);
+    find(oleacc, "CreateStdAccessibleObject", l.create_std_accessible_object);
+    find(oleacc, "AccessibleObjectFromWindow", l.accessible_object_from_window);
+    find(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", l.sys_alloc_string);
+    // The objects travel to the screen reader's process through COM, which this thread joins now.
+    decltype(&CoInitializeEx) co_initialize_ex = nullptr;
+    find(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", co_initialize_ex);
+    if (co_initialize_ex) co_initialize_ex(nullptr, COINIT_APARTMENTTHREADED);
+    return l;
+  }();
+  return loaded;
+}
+
+void clear(VARIANT* variant) { variant->vt = VT_EMPTY; }
+
 LONG msaa_role(AccessibleRole role) {
   switch (role) {
     case AccessibleRole::Window: return ROLE_SYSTEM_CLIENT;  // the client area; Windows' frame object is the window
@@ -39,7 +75,7 @@ HRESULT give_text(const Text& text, BSTR* out) {
   if (out == nullptr) return E_INVALIDARG;
   *out = nullptr;
   if (text.empty()) return S_FALSE;
-  *out = SysAllocString(wide(text));
+  *out = libraries().sys_alloc_string(wide(text));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -125,7 +161,8 @@ void press_later(HWND window, const Control& control) {
 class WindowObject final : public IAccessible {
  public:
   explicit WindowObject(HWND window) : window_(window) {
-    CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard_));
+    libraries().create_std_accessible_object(window, OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&standard_));
   }
   ~WindowObject() {
     if (standard_) standard_->Release();
@@ -189,8 +226,8 @@ class WindowObject final : public IAccessible {
     const auto found = child_at(*view, child);
     if (!found) return E_INVALIDARG;
     if (found->window == nullptr) return S_FALSE;  // a painted part: this object answers for it
-    return AccessibleObjectFromWindow(found->window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
-                                      reinterpret_cast<void**>(out));
+    return libraries().accessible_object_from_window(found->window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+                                                     reinterpret_cast<void**>(out));
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
@@ -231,7 +268,7 @@ class WindowObject final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (role == nullptr) return E_POINTER;
-    VariantInit(role);
+    clear(role);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
     const Control* control = nullptr;
@@ -259,7 +296,7 @@ class WindowObject final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     if (state == nullptr) return E_POINTER;
-    VariantInit(state);
+    clear(state);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
     if (is_client(*view) && !is_self(child)) {
@@ -272,7 +309,7 @@ class WindowObject final : public IAccessible {
     }
     HRESULT result = delegate(&IAccessible::get_accState, child, state);
     if (FAILED(result) || state->vt != VT_I4) {
-      VariantInit(state);
+      clear(state);
       state->vt = VT_I4;
       state->lVal = 0;
       result = S_OK;
@@ -350,7 +387,7 @@ class WindowObject final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
     if (end == nullptr) return E_POINTER;
-    VariantInit(end);
+    clear(end);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
     if (!is_client(*view)) return standard_ ? standard_->accNavigate(direction, start, end) : E_NOTIMPL;
@@ -367,7 +404,7 @@ class WindowObject final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* at) override {
     if (at == nullptr) return E_POINTER;
-    VariantInit(at);
+    clear(at);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
     if (!is_client(*view)) return standard_ ? standard_->accHitTest(x, y, at) : E_NOTIMPL;
@@ -437,8 +474,8 @@ class WindowObject final : public IAccessible {
     const Child& child = children[static_cast<std::size_t>(number - 1)];
     if (child.window != nullptr) {
       IDispatch* object = nullptr;
-      if (SUCCEEDED(AccessibleObjectFromWindow(child.window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
-                                               reinterpret_cast<void**>(&object)))) {
+      if (SUCCEEDED(libraries().accessible_object_from_window(child.window, static_cast<DWORD>(OBJID_CLIENT),
+                                                              IID_IDispatch, reinterpret_cast<void**>(&object)))) {
         out->vt = VT_DISPATCH;
         out->pdispVal = object;
         return S_OK;
@@ -502,13 +539,9 @@ std::map<const ReadOut*, Text>& read_out_texts() {
 }  // namespace
 
 LRESULT accessible_object(HWND window, WPARAM flags, LPARAM object_id) {
-  if (static_cast<LONG>(object_id) != OBJID_CLIENT) return 0;
-  // The objects travel to the screen reader's process through COM, which this thread joins only
-  // when first asked.
-  static const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-  (void)joined;
+  if (static_cast<LONG>(object_id) != OBJID_CLIENT || !libraries().complete()) return 0;
   auto* object = new WindowObject(window);
-  const LRESULT result = LresultFromObject(IID_IAccessible, flags, object);
+  const LRESULT result = libraries().lresult_from_object(IID_IAccessible, flags, object);
   object->Release();
   return result > 0 ? result : 0;
 }
