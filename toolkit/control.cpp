@@ -68,6 +68,10 @@ Text accessible_name_of(const Control& control) {
   return {};
 }
 
+AccessibleRole accessible_role_of(const Control& control) {
+  return control.link_address.empty() ? control.traits().role : AccessibleRole::Link;
+}
+
 void Placed::place(Bounds b) {
   Left.set_initial(b.left);
   Top.set_initial(b.top);

@@ -380,5 +380,8 @@ Text without_access_marks(std::u16string_view caption);
 // What assistive technology announces for a control: its own name, else its prompt's text (without
 // the colon), else its caption.
 Text accessible_name_of(const Control& control);
+// What assistive technology is told the control is: a link where a click opens an address, else
+// what its kind is.
+AccessibleRole accessible_role_of(const Control& control);
 
 }  // namespace tarvex

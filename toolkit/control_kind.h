@@ -23,6 +23,24 @@ enum class ControlKind {
   Menu,
 };
 
+// What assistive technology is told a control of a kind is.
+enum class AccessibleRole {
+  None,  // not announced: decoration, or read as part of something else
+  Window,
+  StaticText,
+  Text,
+  ComboBox,
+  List,
+  CheckBox,
+  RadioButton,
+  PushButton,
+  Graphic,
+  Link,
+  StatusBar,
+  SpinButton,
+  MenuItem,
+};
+
 struct KindTraits {
   ControlKind kind;
   // A widget of its own (in the Qt layer, a child widget), stacked above everything painted, and
@@ -44,24 +62,26 @@ struct KindTraits {
   bool has_font;
   // A pointer resting over it brings up its tooltip (a line is too thin to rest on).
   bool shows_tooltip;
+  // What assistive technology is told it is (a control that opens a web address is a link).
+  AccessibleRole role;
 };
 
 inline constexpr KindTraits kKindTraits[] = {
-    //  kind                      windowed painted focus  click  press  list   font   tooltip
-    {ControlKind::Form, false, false, false, false, false, false, true, false},
-    {ControlKind::Label, false, true, false, true, false, false, true, true},
-    {ControlKind::TextBox, true, false, true, true, false, false, true, true},
-    {ControlKind::ComboBox, true, false, true, true, false, true, true, true},
-    {ControlKind::ListBox, true, false, true, true, false, true, true, true},
-    {ControlKind::CheckBox, true, false, true, true, true, false, true, true},
-    {ControlKind::OptionButton, true, false, true, true, true, false, true, true},
-    {ControlKind::CommandButton, true, false, true, true, true, false, true, true},
-    {ControlKind::Shape, false, true, false, false, false, false, false, true},
-    {ControlKind::Line, false, true, false, false, false, false, false, false},
-    {ControlKind::Image, false, true, false, true, false, false, false, true},
-    {ControlKind::StatusBar, true, false, false, false, false, false, false, true},
-    {ControlKind::UpDown, true, false, false, false, false, false, false, true},
-    {ControlKind::Menu, false, false, false, true, false, false, false, false},
+    //  kind                      windowed painted focus  click  press  list   font   tooltip role
+    {ControlKind::Form, false, false, false, false, false, false, true, false, AccessibleRole::Window},
+    {ControlKind::Label, false, true, false, true, false, false, true, true, AccessibleRole::StaticText},
+    {ControlKind::TextBox, true, false, true, true, false, false, true, true, AccessibleRole::Text},
+    {ControlKind::ComboBox, true, false, true, true, false, true, true, true, AccessibleRole::ComboBox},
+    {ControlKind::ListBox, true, false, true, true, false, true, true, true, AccessibleRole::List},
+    {ControlKind::CheckBox, true, false, true, true, true, false, true, true, AccessibleRole::CheckBox},
+    {ControlKind::OptionButton, true, false, true, true, true, false, true, true, AccessibleRole::RadioButton},
+    {ControlKind::CommandButton, true, false, true, true, true, false, true, true, AccessibleRole::PushButton},
+    {ControlKind::Shape, false, true, false, false, false, false, false, true, AccessibleRole::None},
+    {ControlKind::Line, false, true, false, false, false, false, false, false, AccessibleRole::None},
+    {ControlKind::Image, false, true, false, true, false, false, false, true, AccessibleRole::Graphic},
+    {ControlKind::StatusBar, true, false, false, false, false, false, false, true, AccessibleRole::StatusBar},
+    {ControlKind::UpDown, true, false, false, false, false, false, false, true, AccessibleRole::SpinButton},
+    {ControlKind::Menu, false, false, false, true, false, false, false, false, AccessibleRole::MenuItem},
 };
 
 constexpr const KindTraits& traits_of(ControlKind kind) { return kKindTraits[static_cast<int>(kind)]; }

@@ -31,6 +31,9 @@ class PropertyObserver {
  public:
   virtual ~PropertyObserver() = default;
   virtual void property_changed(const PropertyChange& change) = 0;
+  // The notices of one delivery (or of one write told at once) are over: a view that gathers work
+  // across them, such as the area to repaint, hands it on now.
+  virtual void changes_delivered() {}
 };
 
 enum class FormBorder { FixedSingle, FixedDialog };

@@ -87,7 +87,10 @@ void Toolkit::move_focus(Control& to) {
 
 void Toolkit::note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget) {
   if (dispatching_ == 0) {
-    if (PropertyObserver* view = window.observer()) view->property_changed({control, property, made_in_widget});
+    if (PropertyObserver* view = window.observer()) {
+      view->property_changed({control, property, made_in_widget});
+      view->changes_delivered();
+    }
     return;
   }
   if (property.pending_ >= 0) {
@@ -104,12 +107,15 @@ void Toolkit::deliver_changes() {
   std::vector<HeldChange> changes;
   changes.swap(held_);
   for (const HeldChange& change : changes) change.property->pending_ = -1;
+  std::vector<PropertyObserver*> told;
   for (const HeldChange& change : changes) {
     if (change.property->same_as_noted()) continue;
     if (PropertyObserver* view = change.window->observer()) {
       view->property_changed({*change.control, *change.property, change.made_in_widget});
+      if (std::find(told.begin(), told.end(), view) == told.end()) told.push_back(view);
     }
   }
+  for (PropertyObserver* view : told) view->changes_delivered();
 }
 
 // A window that is being destroyed has lost its controls already: its records are not touched.

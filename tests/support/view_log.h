@@ -21,10 +21,15 @@ struct ViewLog : PropertyObserver {
     changes.push_back(line);
     if (passes_to) passes_to->property_changed(change);
   }
+  void changes_delivered() override {
+    delivered_after.push_back(changes.size());
+    if (passes_to) passes_to->changes_delivered();
+  }
 
   bool with_values;
   PropertyObserver* passes_to;
   std::vector<std::string> changes;
+  std::vector<std::size_t> delivered_after;  // how many notices had come at each end of a delivery
 };
 
 }  // namespace tarvex

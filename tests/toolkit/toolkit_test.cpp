@@ -46,6 +46,7 @@ struct ToolkitTest : testing::Test {
     toolkit.Load(window);
     toolkit.Show(window);
     view.changes.clear();
+    view.delivered_after.clear();
   }
   HeadlessPlatform platform;
   Toolkit toolkit{platform};
@@ -60,6 +61,14 @@ TEST_F(ToolkitTest, PropertyWritesTellTheViewOncePerChangeAndNeverForAnEqualValu
   window.first.ForeColor = kRed;
   window.caption.Caption = u"x";
   EXPECT_EQ(view.changes, (std::vector<std::string>{"first.ForeColor=0x000000FF", "caption.Caption=x"}));
+  EXPECT_EQ(view.delivered_after, (std::vector<std::size_t>{1, 2})) << "a write outside a dispatch is told at once";
+  // A dispatch hands its changes over together, and says so once, after the last.
+  toolkit.dispatch([&] {
+    window.first.ForeColor = kWindowText;
+    window.caption.Caption = u"y";
+  });
+  EXPECT_EQ(view.changes.size(), 4u);
+  EXPECT_EQ(view.delivered_after, (std::vector<std::size_t>{1, 2, 4}));
 }
 
 TEST_F(ToolkitTest, ListIndexWriteUpdatesTextAndRunsClickBeforeReturning) {

@@ -115,14 +115,10 @@ void show_spin_range(HWND w, const Control& c, UINT) {
   SendMessageW(w, UDM_SETRANGE32, static_cast<WPARAM>(spin.Min.get()), static_cast<LPARAM>(spin.Max.get()));
   SendMessageW(w, UDM_SETPOS32, 0, static_cast<LPARAM>(spin.Value.get()));
 }
-// The status bar would draw a new text at once; like every other control, it waits for the
-// message loop to repaint it, after the window's own frame.
+// The status bar would draw a new text at once: the view keeps it waiting for the message loop.
 void show_status(HWND w, const Control& c, UINT) {
-  SendMessageW(w, WM_SETREDRAW, FALSE, 0);
   SendMessageW(w, SB_SETTEXTW, SB_SIMPLEID,
                reinterpret_cast<LPARAM>(wide(static_cast<const StatusBar&>(c).SimpleText.get())));
-  SendMessageW(w, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(w, nullptr, FALSE);
 }
 
 using Shower = void (*)(HWND, const Control&, UINT dpi);

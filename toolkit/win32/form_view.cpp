@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "toolkit/view_rules.h"
+#include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/painting.h"
@@ -68,6 +69,7 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : form_(&form), inp
 
 FormView::~FormView() {
   release_back_buffer();
+  if (to_repaint_) DeleteObject(to_repaint_);
   if (form_) form_->set_observer(nullptr);
   if (window_) DestroyWindow(window_);
   if (background_) DeleteObject(background_);
@@ -316,6 +318,7 @@ void FormView::build() {
 
 void FormView::property_changed(const PropertyChange& change) {
   if (!built_) return;  // built from the record when first shown
+  const ChangeAnnouncement announcement{*this, change};
   Control& control = change.control;
   HWND child = control_window(control);
   ++showing_;
@@ -348,7 +351,21 @@ void FormView::repaint_control(const Control& control) {
   RECT& before = extents_[&control];
   const RECT both = united(before, now);
   before = now;
-  InvalidateRect(window_, &both, FALSE);
+  // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
+  HRGN area = CreateRectRgnIndirect(&both);
+  if (to_repaint_ == nullptr) {
+    to_repaint_ = area;
+  } else {
+    CombineRgn(to_repaint_, to_repaint_, area, RGN_OR);
+    DeleteObject(area);
+  }
+}
+
+void FormView::changes_delivered() {
+  if (to_repaint_ == nullptr) return;
+  if (window_ != nullptr) InvalidateRgn(window_, to_repaint_, FALSE);
+  DeleteObject(to_repaint_);
+  to_repaint_ = nullptr;
 }
 
 // Drawn into a bitmap first and then copied at once: the window never shows half a frame. The
@@ -475,6 +492,9 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (form_) input_.perform(action::Close{*form_});
       return 0;
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;
+      return DefWindowProcW(window_, message, wparam, lparam);
     default: return DefWindowProcW(window_, message, wparam, lparam);
   }
 }

@@ -24,6 +24,7 @@ class FormView : public PropertyObserver {
   FormView& operator=(const FormView&) = delete;
 
   Form* form() const { return form_; }
+  UserInput& input() const { return input_; }
   HWND window() const { return window_; }
   HMENU menu_bar() const { return menu_bar_; }
   // The system's tooltip window of the controls, nullptr until the pointer first comes over the window.
@@ -43,6 +44,7 @@ class FormView : public PropertyObserver {
   void give_focus_to(const Control* control);
 
   void property_changed(const PropertyChange& change) override;
+  void changes_delivered() override;
 
   // The keys that the window acts on, taken from the message loop before Windows' own handling
   // (Tab, Enter, Esc, Space, the arrows, access keys). True when the message was taken.
@@ -103,6 +105,7 @@ class FormView : public PropertyObserver {
   std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
   std::map<const Control*, RECT> extents_;
   PaintedClick click_;
+  HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
   bool built_ = false;
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control

@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
 
@@ -120,6 +121,15 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       if (!giving_focus_) input_.perform(action::Focus{control, true});
       return result;
     }
+    case WM_GETOBJECT:
+      if (const LRESULT object = accessible_object(child, wparam, lparam)) return object;
+      break;
+    case WM_PAINT:
+      // A control that paints at once when the view writes into it (the status bar's new text, a list
+      // enabled) waits for the message loop like every other, after the window's own frame: what it
+      // leaves to paint stays to paint.
+      if (showing_ > 0) return 0;
+      break;
     case WM_MOUSEWHEEL:
       if (control.traits().list) {
         const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;

@@ -1,0 +1,584 @@
+#include "toolkit/win32/accessibility.h"
+
+#include <map>
+#include <oleacc.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/variant.h"
+#include "toolkit/win32/controls.h"
+#include "toolkit/win32/conversions.h"
+#include "toolkit/win32/form_view.h"
+
+namespace tarvex::win32 {
+
+namespace {
+
+// MSAA and COM are loaded when a screen reader first asks, so that a start without one loads neither.
+struct Libraries {
+  decltype(&LresultFromObject) lresult_from_object = nullptr;
+  decltype(&CreateStdAccessibleObject) create_std_accessible_object = nullptr;
+  decltype(&AccessibleObjectFromWindow) accessible_object_from_window = nullptr;
+  decltype(&SysAllocString) sys_alloc_string = nullptr;
+  bool complete() const {
+    return lresult_from_object && create_std_accessible_object && accessible_object_from_window && sys_alloc_string;
+  }
+};
+
+template <class Function>
+void find(HMODULE library, const char* name, Function& function) {
+  if (library != nullptr)
+    function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const Libraries& libraries() {
+  static const Libraries loaded = [] {
+    Libraries l;
+    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+    find(oleacc, "LresultFromObject", l.lresult_from_object);
+    find(oleacc, "CreateStdAccessibleObject", l.create_std_accessible_object);
+    find(oleacc, "AccessibleObjectFromWindow", l.accessible_object_from_window);
+    find(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", l.sys_alloc_string);
+    // The objects travel to the screen reader's process through COM, which this thread joins now.
+    decltype(&CoInitializeEx) co_initialize_ex = nullptr;
+    find(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", co_initialize_ex);
+    if (co_initialize_ex) co_initialize_ex(nullptr, COINIT_APARTMENTTHREADED);
+    return l;
+  }();
+  return loaded;
+}
+
+void clear(VARIANT* variant) { variant->vt = VT_EMPTY; }
+
+LONG msaa_role(AccessibleRole role) {
+  switch (role) {
+    case AccessibleRole::Window: return ROLE_SYSTEM_CLIENT;  // the client area; Windows' frame object is the window
+    case AccessibleRole::StaticText: return ROLE_SYSTEM_STATICTEXT;
+    case AccessibleRole::Text: return ROLE_SYSTEM_TEXT;
+    case AccessibleRole::ComboBox: return ROLE_SYSTEM_COMBOBOX;
+    case AccessibleRole::List: return ROLE_SYSTEM_LIST;
+    case AccessibleRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
+    case AccessibleRole::RadioButton: return ROLE_SYSTEM_RADIOBUTTON;
+    case AccessibleRole::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
+    case AccessibleRole::Graphic: return ROLE_SYSTEM_GRAPHIC;
+    case AccessibleRole::Link: return ROLE_SYSTEM_LINK;
+    case AccessibleRole::StatusBar: return ROLE_SYSTEM_STATUSBAR;
+    case AccessibleRole::SpinButton: return ROLE_SYSTEM_SPINBUTTON;
+    case AccessibleRole::MenuItem: return ROLE_SYSTEM_MENUITEM;
+    case AccessibleRole::None: break;
+  }
+  return ROLE_SYSTEM_CLIENT;
+}
+
+HRESULT give_text(const Text& text, BSTR* out) {
+  if (out == nullptr) return E_INVALIDARG;
+  *out = nullptr;
+  if (text.empty()) return S_FALSE;
+  *out = libraries().sys_alloc_string(wide(text));
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT give_text(const wchar_t* text, BSTR* out) { return give_text(to_text(std::wstring_view(text)), out); }
+
+bool is_self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+RECT screen_rect(HWND window, RECT r) {
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// One child of a window's client object: a control window, or a painted part (a read-out, a link)
+// that the client object answers for itself under the child's number.
+struct Child {
+  HWND window = nullptr;
+  const Control* control = nullptr;
+  const ReadOut* read_out = nullptr;
+};
+
+// The children in the order a screen reader walks them: the control windows as they were built, then
+// the read-outs, then the links. Prompts and decoration are left out: a prompt already names its box.
+std::vector<Child> children_of(const FormView& view) {
+  std::vector<Child> children;
+  const Form* form = view.form();
+  if (form == nullptr) return children;
+  for (const Control* control : form->controls()) {
+    HWND window = view.control_window(*control);
+    if (window != nullptr && IsWindowVisible(window)) children.push_back({window, control, nullptr});
+  }
+  for (const ReadOut& read_out : form->read_outs()) children.push_back({nullptr, nullptr, &read_out});
+  for (const Control* control : form->paint_order()) {
+    if (control->Visible && accessible_role_of(*control) == AccessibleRole::Link)
+      children.push_back({nullptr, control, nullptr});
+  }
+  return children;
+}
+
+// Where a painted part lies in the client area, in pixels.
+RECT client_rect_of(const Child& child, UINT dpi) {
+  if (child.control != nullptr) return control_rect(*child.control, dpi);
+  RECT area{};
+  for (const auto& word : child.read_out->words) {
+    for (const Label* label : word) {
+      const RECT r = control_rect(*label, dpi);
+      if (IsRectEmpty(&area)) {
+        area = r;
+      } else {
+        UnionRect(&area, &area, &r);
+      }
+    }
+  }
+  return area;
+}
+
+// A link's default action opens it through the toolkit, once the screen reader's call has returned:
+// what the click sets off may wait on a message box, which must not keep the caller waiting.
+std::map<UINT_PTR, std::pair<HWND, const Control*>>& pending_presses() {
+  static std::map<UINT_PTR, std::pair<HWND, const Control*>> presses;
+  return presses;
+}
+
+void CALLBACK press_now(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const auto found = pending_presses().find(timer);
+  if (found == pending_presses().end()) return;
+  const auto [window, control] = found->second;
+  pending_presses().erase(found);
+  FormView* view = FormView::of(window);
+  if (view == nullptr || view->form() == nullptr) return;
+  for (Control* c : view->form()->controls()) {
+    if (c == control) view->input().perform(action::Click{*c});
+  }
+}
+
+void press_later(HWND window, const Control& control) {
+  if (const UINT_PTR timer = SetTimer(nullptr, 0, 0, press_now)) pending_presses()[timer] = {window, &control};
+}
+
+// The object of one window: a view's client area or one of its control windows. It finds its view and
+// control afresh on every call, so that a screen reader holding it after the window is gone gets an
+// error rather than a stale record.
+class WindowObject final : public IAccessible {
+ public:
+  explicit WindowObject(HWND window) : window_(window) {
+    libraries().create_std_accessible_object(window, OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(&standard_));
+  }
+  ~WindowObject() {
+    if (standard_) standard_->Release();
+  }
+  WindowObject(const WindowObject&) = delete;
+  WindowObject& operator=(const WindowObject&) = delete;
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  // IDispatch: screen readers call IAccessible directly.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count) *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
+  }
+
+  // IAccessible
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_ ? standard_->get_accParent(parent) : E_NOTIMPL;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+    if (count == nullptr) return E_POINTER;
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (is_client(*view)) {
+      *count = static_cast<LONG>(children_of(*view).size());
+      return S_OK;
+    }
+    if (standard_) return standard_->get_accChildCount(count);
+    *count = 0;
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (!is_client(*view)) return standard_ ? standard_->get_accChild(child, out) : E_INVALIDARG;
+    const auto found = child_at(*view, child);
+    if (!found) return E_INVALIDARG;
+    if (found->window == nullptr) return S_FALSE;  // a painted part: this object answers for it
+    return libraries().accessible_object_from_window(found->window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+                                                     reinterpret_cast<void**>(out));
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    return answer(
+        child, name, &IAccessible::get_accName, [](const Control& c) { return accessible_name_of(c); },
+        [](const ReadOut& r) { return read_out_text(r); });
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    if (value == nullptr) return E_POINTER;
+    *value = nullptr;
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
+    if (control == nullptr || !is_self(child)) return delegate(&IAccessible::get_accValue, child, value);
+    switch (control->kind()) {
+      case ControlKind::TextBox: {
+        // The edit box's own object reads what the box shows, caret and all.
+        if (standard_ && SUCCEEDED(standard_->get_accValue(child, value)) && *value != nullptr) return S_OK;
+        return give_text(static_cast<const TextBox*>(control)->Text.get(), value);
+      }
+      case ControlKind::ComboBox:
+      case ControlKind::ListBox: return give_text(static_cast<const ListControl*>(control)->Text.get(), value);
+      case ControlKind::UpDown:
+        return give_text(to_text(Variant::Long(static_cast<const UpDown*>(control)->Value.get())), value);
+      default: return S_FALSE;
+    }
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    return answer(
+        child, description, &IAccessible::get_accDescription,
+        [](const Control& c) {
+          return accessible_role_of(c) == AccessibleRole::Link ? c.link_address : c.accessible_description;
+        },
+        [](const ReadOut&) { return Text(); });
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (role == nullptr) return E_POINTER;
+    clear(role);
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    const Control* control = nullptr;
+    if (is_client(*view)) {
+      if (is_self(child)) {
+        control = view->form();
+      } else if (const auto found = child_at(*view, child)) {
+        control = found->control;
+        if (found->read_out != nullptr) {
+          role->vt = VT_I4;
+          role->lVal = ROLE_SYSTEM_STATICTEXT;
+          return S_OK;
+        }
+      }
+    } else if (is_self(child)) {
+      control = view->control_of(window_);
+    } else {
+      return delegate(&IAccessible::get_accRole, child, role);
+    }
+    if (control == nullptr) return E_INVALIDARG;
+    role->vt = VT_I4;
+    role->lVal = msaa_role(accessible_role_of(*control));
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    if (state == nullptr) return E_POINTER;
+    clear(state);
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (is_client(*view) && !is_self(child)) {
+      const auto found = child_at(*view, child);
+      if (!found) return E_INVALIDARG;
+      if (found->window != nullptr) return E_INVALIDARG;  // asked of its own object
+      state->vt = VT_I4;
+      state->lVal = STATE_SYSTEM_READONLY | (found->control != nullptr ? STATE_SYSTEM_LINKED : 0);
+      return S_OK;
+    }
+    HRESULT result = delegate(&IAccessible::get_accState, child, state);
+    if (FAILED(result) || state->vt != VT_I4) {
+      clear(state);
+      state->vt = VT_I4;
+      state->lVal = 0;
+      result = S_OK;
+    }
+    const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
+    if (control == nullptr || !is_self(child)) return result;
+    // Buttons that the toolkit checks and unchecks: the record says which.
+    long checked = -1;
+    if (control->kind() == ControlKind::CheckBox) checked = static_cast<const CheckBox*>(control)->Value.get();
+    if (control->kind() == ControlKind::OptionButton) checked = static_cast<const OptionButton*>(control)->Value.get();
+    if (checked >= 0) {
+      state->lVal &= ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED);
+      if (checked == 1) state->lVal |= STATE_SYSTEM_CHECKED;
+      if (checked == 2) state->lVal |= STATE_SYSTEM_MIXED;
+    }
+    if (control->kind() == ControlKind::TextBox && static_cast<const TextBox*>(control)->read_only)
+      state->lVal |= STATE_SYSTEM_READONLY;
+    if (control->traits().takes_focus) state->lVal |= STATE_SYSTEM_FOCUSABLE;
+    if (GetFocus() == window_) state->lVal |= STATE_SYSTEM_FOCUSED;
+    if (!control->enabled()) state->lVal |= STATE_SYSTEM_UNAVAILABLE;
+    return result;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return delegate(&IAccessible::get_accHelp, child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return standard_ ? standard_->get_accHelpTopic(file, child, topic) : E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    return delegate(&IAccessible::get_accKeyboardShortcut, child, shortcut);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+    return standard_ ? standard_->get_accFocus(focus) : E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+    return standard_ ? standard_->get_accSelection(selection) : E_NOTIMPL;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (is_client(*view) && !is_self(child)) {
+      const auto found = child_at(*view, child);
+      if (!found) return E_INVALIDARG;
+      return give_text(found->read_out == nullptr && found->window == nullptr ? L"Jump" : L"", action);
+    }
+    return delegate(&IAccessible::get_accDefaultAction, child, action);
+  }
+
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return standard_ ? standard_->accSelect(flags, child) : E_NOTIMPL;
+  }
+
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (!is_client(*view) || is_self(child))
+      return standard_ ? standard_->accLocation(left, top, width, height, child) : E_NOTIMPL;
+    const auto found = child_at(*view, child);
+    if (!found) return E_INVALIDARG;
+    RECT r{};
+    if (found->window != nullptr) {
+      GetWindowRect(found->window, &r);
+    } else {
+      r = screen_rect(window_, client_rect_of(*found, view->dpi()));
+    }
+    *left = r.left;
+    *top = r.top;
+    *width = r.right - r.left;
+    *height = r.bottom - r.top;
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    if (end == nullptr) return E_POINTER;
+    clear(end);
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (!is_client(*view)) return standard_ ? standard_->accNavigate(direction, start, end) : E_NOTIMPL;
+    const auto count = static_cast<long>(children_of(*view).size());
+    long to = 0;
+    if (is_self(start) && direction == NAVDIR_FIRSTCHILD) to = 1;
+    if (is_self(start) && direction == NAVDIR_LASTCHILD) to = count;
+    if (!is_self(start) && start.vt == VT_I4 && direction == NAVDIR_NEXT) to = start.lVal + 1;
+    if (!is_self(start) && start.vt == VT_I4 && direction == NAVDIR_PREVIOUS) to = start.lVal - 1;
+    if (to == 0 && is_self(start)) return standard_ ? standard_->accNavigate(direction, start, end) : S_FALSE;
+    if (to < 1 || to > count) return S_FALSE;
+    return give_child(*view, to, end);
+  }
+
+  HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* at) override {
+    if (at == nullptr) return E_POINTER;
+    clear(at);
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (!is_client(*view)) return standard_ ? standard_->accHitTest(x, y, at) : E_NOTIMPL;
+    POINT point{x, y};
+    ScreenToClient(window_, &point);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (!PtInRect(&client, point)) return S_FALSE;
+    // Control windows lie above everything painted; of the painted parts, the last listed lies on top.
+    const auto children = children_of(*view);
+    for (std::size_t i = 0; i < children.size(); ++i) {
+      if (children[i].window == nullptr) continue;
+      RECT r{};
+      GetWindowRect(children[i].window, &r);
+      if (PtInRect(&r, POINT{x, y})) return give_child(*view, static_cast<long>(i + 1), at);
+    }
+    for (std::size_t i = children.size(); i-- > 0;) {
+      if (children[i].window != nullptr) continue;
+      const RECT r = client_rect_of(children[i], view->dpi());
+      if (PtInRect(&r, point)) return give_child(*view, static_cast<long>(i + 1), at);
+    }
+    at->vt = VT_I4;
+    at->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (is_client(*view) && !is_self(child)) {
+      const auto found = child_at(*view, child);
+      if (!found || found->window != nullptr) return E_INVALIDARG;
+      if (found->control == nullptr) return DISP_E_MEMBERNOTFOUND;  // a read-out does nothing
+      press_later(window_, *found->control);
+      return S_OK;
+    }
+    const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
+    if (control != nullptr && is_self(child) && control->traits().pressable) {
+      // As a click of the button's own: it reports itself to the view, which asks the toolkit.
+      PostMessageW(window_, BM_CLICK, 0, 0);
+      return S_OK;
+    }
+    return standard_ ? standard_->accDoDefaultAction(child) : DISP_E_MEMBERNOTFOUND;
+  }
+
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+ private:
+  FormView* view_or_null() const {
+    if (!IsWindow(window_)) return nullptr;
+    FormView* view = FormView::of(window_);
+    return view != nullptr && view->form() != nullptr ? view : nullptr;
+  }
+  bool is_client(const FormView& view) const { return view.window() == window_; }
+
+  static std::optional<Child> child_at(const FormView& view, const VARIANT& child) {
+    if (child.vt != VT_I4 || child.lVal < 1) return std::nullopt;
+    const auto children = children_of(view);
+    if (static_cast<std::size_t>(child.lVal) > children.size()) return std::nullopt;
+    return children[static_cast<std::size_t>(child.lVal - 1)];
+  }
+
+  // A control window's child is its own object; a painted part is a number of this one.
+  static HRESULT give_child(const FormView& view, long number, VARIANT* out) {
+    const auto children = children_of(view);
+    const Child& child = children[static_cast<std::size_t>(number - 1)];
+    if (child.window != nullptr) {
+      IDispatch* object = nullptr;
+      if (SUCCEEDED(libraries().accessible_object_from_window(child.window, static_cast<DWORD>(OBJID_CLIENT),
+                                                              IID_IDispatch, reinterpret_cast<void**>(&object)))) {
+        out->vt = VT_DISPATCH;
+        out->pdispVal = object;
+        return S_OK;
+      }
+    }
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+  }
+
+  template <class Out>
+  HRESULT delegate(HRESULT (STDMETHODCALLTYPE IAccessible::*method)(VARIANT, Out*), VARIANT child, Out* out) {
+    return standard_ ? (standard_->*method)(child, out) : DISP_E_MEMBERNOTFOUND;
+  }
+
+  // A text of the record: for this window's control, for a painted part of the client area, or, for
+  // the client area itself, Windows' own answer (the window's caption).
+  template <class OfControl, class OfReadOut>
+  HRESULT answer(VARIANT child, BSTR* out, HRESULT (STDMETHODCALLTYPE IAccessible::*method)(VARIANT, BSTR*),
+                 OfControl of_control, OfReadOut of_read_out) {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    const FormView* view = view_or_null();
+    if (view == nullptr) return E_FAIL;
+    if (is_client(*view)) {
+      if (is_self(child)) return delegate(method, child, out);
+      const auto found = child_at(*view, child);
+      if (!found) return E_INVALIDARG;
+      if (found->read_out != nullptr) return give_text(of_read_out(*found->read_out), out);
+      return give_text(of_control(*found->control), out);
+    }
+    if (!is_self(child)) return delegate(method, child, out);
+    const Control* control = view->control_of(window_);
+    if (control == nullptr) return delegate(method, child, out);
+    if (control->kind() == ControlKind::StatusBar && method == &IAccessible::get_accName)
+      return give_text(static_cast<const StatusBar*>(control)->SimpleText.get(), out);
+    return give_text(of_control(*control), out);
+  }
+
+  LONG references_ = 1;
+  HWND window_;
+  IAccessible* standard_ = nullptr;
+};
+
+// The child number of a read-out among its window's children.
+long number_of(const FormView& view, const ReadOut& read_out) {
+  const auto children = children_of(view);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    if (children[i].read_out == &read_out) return static_cast<long>(i + 1);
+  }
+  return 0;
+}
+
+// What each read-out read when screen readers were last told: several of its labels change in one
+// delivery (and a label may move without changing the text), yet it reads anew only once.
+std::map<const ReadOut*, Text>& read_out_texts() {
+  static std::map<const ReadOut*, Text> texts;
+  return texts;
+}
+
+}  // namespace
+
+LRESULT accessible_object(HWND window, WPARAM flags, LPARAM object_id) {
+  if (static_cast<LONG>(object_id) != OBJID_CLIENT || !libraries().complete()) return 0;
+  auto* object = new WindowObject(window);
+  const LRESULT result = libraries().lresult_from_object(IID_IAccessible, flags, object);
+  object->Release();
+  return result > 0 ? result : 0;
+}
+
+ChangeAnnouncement::~ChangeAnnouncement() {
+  const Control& control = change_.control;
+  const PropertyId property = change_.property.id();
+  if (const Form* form = view_.form(); control.traits().painted && form != nullptr) {
+    for (const ReadOut& read_out : form->read_outs()) {
+      if (!read_out.reads(control)) continue;
+      Text text = read_out_text(read_out);
+      Text& told = read_out_texts()[&read_out];
+      if (text == told) continue;
+      told = std::move(text);
+      if (const long number = number_of(view_, read_out))
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, view_.window(), OBJID_CLIENT, number);
+    }
+    return;
+  }
+  HWND window = view_.control_window(control);
+  if (window == nullptr) return;
+  DWORD event = 0;
+  switch (property) {
+    case PropertyId::Text:  // a list's Text follows its ListIndex, which tells
+      if (control.kind() != ControlKind::TextBox) return;
+      event = EVENT_OBJECT_VALUECHANGE;
+      break;
+    case PropertyId::ListIndex: event = EVENT_OBJECT_VALUECHANGE; break;
+    case PropertyId::Value:
+      event = control.kind() == ControlKind::UpDown ? EVENT_OBJECT_VALUECHANGE : EVENT_OBJECT_STATECHANGE;
+      break;
+    case PropertyId::Caption:
+    case PropertyId::SimpleText: event = EVENT_OBJECT_NAMECHANGE; break;
+    case PropertyId::Enabled: event = EVENT_OBJECT_STATECHANGE; break;
+    default: return;
+  }
+  NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace tarvex::win32
