@@ -5,6 +5,7 @@
 // pointer, when a press and a release make a click, and where a wrapping caption breaks. A front end
 // keeps only the calls to its own widgets.
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,9 +42,9 @@ enum class WidgetPart {
   TextColour,
   ListIndex,
   Caption,
-  Value,      // a check box's or an option button's mark
-  SpinRange,  // the spin control's value and its bounds
-  StatusText,
+  Value,       // a check box's or an option button's mark
+  SpinRange,   // the spin control's value and its bounds
+  StatusText,  // the last part
 };
 WidgetPart widget_part(ControlKind kind, PropertyId property);
 // Each part of a control's widget once, in the order of its properties.
@@ -59,6 +60,27 @@ const Control* stacking_neighbour(const Form& window, const Control& added,
 // margin of pixels for a line's width, an italic overhang or a descender. What is repainted, where
 // it was and where it is, when it changes; nothing for a control that is not painted.
 Bounds painted_bounds(const Control& control);
+
+// The painted controls' boxes as last painted, so that a change repaints where a control was and
+// where it is now, and nothing else.
+class PaintedAreas {
+ public:
+  explicit PaintedAreas(const Form& window);
+  // The control has changed: the box to repaint, in twips, which holds its box before and now.
+  Bounds changed(const Control& control);
+
+ private:
+  std::map<const Control*, Bounds> areas_;
+};
+
+// The mark a check box or an option button shows: a check box's Value 1 is checked and 2 greyed, an
+// option button is checked while its Value is True.
+enum class CheckMark { Clear, Checked, Greyed };
+CheckMark check_mark(const Control& control);
+
+// Whether the user's choice of an item in a list is a pick: any item of a drop-down list, even the
+// selected one again; in a list box, an item other than the selected one.
+bool is_pick(const ListControl& list, long index);
 
 // The box a shape fills, in twips: a square or a circle is the largest one centred in its control's
 // box, every other shape fills the box.

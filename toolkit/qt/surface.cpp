@@ -13,20 +13,15 @@
 
 namespace tarvex::qt {
 
-Surface::Surface(Form& form, UserInput& input, QWidget* parent) : QWidget(parent), form_(&form), input_(input) {
+Surface::Surface(Form& form, UserInput& input, QWidget* parent)
+    : QWidget(parent), form_(&form), input_(input), areas_(form) {
   setObjectName(QStringLiteral("client area"));
   setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  for (const Control* control : form.paint_order()) extents_.insert(control, painted_extent(*control));
 }
 
-void Surface::repaint_control(const Control& control) {
-  const QRect now = painted_extent(control);
-  QRect& before = extents_[&control];
-  update(before.united(now));
-  before = now;
-}
+void Surface::repaint_control(const Control& control) { update(to_pixels(areas_.changed(control)).toAlignedRect()); }
 
 Control* Surface::control_at(QPointF point, PointerUse use) const {
   if (form_ == nullptr) return nullptr;

@@ -41,17 +41,7 @@ DWORD window_style(const Form& form) {
 }
 
 DWORD window_extended_style(const Form& form) {
-  DWORD style = form.border == FormBorder::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-  if (!form.show_in_taskbar) style &= ~WS_EX_APPWINDOW;
-  return style;
-}
-
-RECT united(const RECT& a, const RECT& b) {
-  RECT both{};
-  if (IsRectEmpty(&a)) return b;
-  if (IsRectEmpty(&b)) return a;
-  UnionRect(&both, &a, &b);
-  return both;
+  return form.border == FormBorder::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
 }
 
 }  // namespace
@@ -150,7 +140,7 @@ void FormView::add_control_window(Control& control) {
   windows_[&control] = child;
   controls_[child] = &control;
   SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
-  if (tooltips_ != nullptr) add_tool(child, control.ToolTipText);
+  if (tooltips_ != nullptr) tell_tooltips(TTM_ADDTOOLW, child, control.ToolTipText);
   // The arrows keep their buddy: the text box they stand against.
   for (const auto& [arrows, arrows_window] : windows_) {
     if (arrows->kind() != ControlKind::UpDown) continue;
@@ -171,15 +161,19 @@ void FormView::make_tooltips() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  for (const auto& [control, child] : windows_) add_tool(child, control->ToolTipText);
-  add_tool(window_, tooltip_owner_ ? tooltip_owner_->ToolTipText.get() : Text());
+  for (const auto& [control, child] : windows_) tell_tooltips(TTM_ADDTOOLW, child, control->ToolTipText);
+  tell_tooltips(TTM_ADDTOOLW, window_, tooltip_owner_ ? tooltip_owner_->ToolTipText.get() : Text());
 }
 
-void FormView::add_tool(HWND tool_window, const Text& text) {
-  TTTOOLINFOW tool = tool_of(tool_window);
+// A tool is known by its window: a windowed control's, or the client area's for the painted ones.
+void FormView::tell_tooltips(UINT message, HWND tool_window, const Text& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(tool_window);
   tool.lpszText = const_cast<wchar_t*>(wide(text));
-  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltips_, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // The tooltips see the mouse through the windows' own procedures, which see every message anyway.
@@ -226,7 +220,6 @@ void FormView::apply_dpi(UINT dpi, const RECT* suggested) {
   ++showing_;
   for (const auto& [control, child] : windows_) show_all_properties(child, *control, dpi_);
   --showing_;
-  for (auto& [control, extent] : extents_) extent = painted_extent(*control, dpi_);
   if (suggested != nullptr) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -275,30 +268,18 @@ void FormView::give_focus_to(const Control* control) {
   giving_focus_ = false;
 }
 
-TTTOOLINFOW FormView::tool_of(HWND child) const {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(child);
-  return tool;
-}
-
 void FormView::show_tooltip(const Control& control) {
   HWND tool_window = control_window(control);
   if (tool_window == nullptr && &control == tooltip_owner_) tool_window = window_;
   if (tool_window == nullptr || tooltips_ == nullptr) return;
-  TTTOOLINFOW tool = tool_of(tool_window);
-  tool.lpszText = const_cast<wchar_t*>(wide(control.ToolTipText.get()));
-  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  tell_tooltips(TTM_UPDATETIPTEXTW, tool_window, control.ToolTipText);
 }
 
 void FormView::on_mouse_move(POINT at) {
   const Control* owner = form_ ? painted_control_at(*form_, to_twips(at, dpi_), PointerUse::Tooltip) : nullptr;
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
-  TTTOOLINFOW tool = tool_of(window_);
-  tool.lpszText = const_cast<wchar_t*>(owner ? wide(owner->ToolTipText.get()) : L"");
-  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  tell_tooltips(TTM_UPDATETIPTEXTW, window_, owner ? owner->ToolTipText.get() : Text());
   if (owner == nullptr || owner->ToolTipText.get().empty()) SendMessageW(tooltips_, TTM_POP, 0, 0);
 }
 
@@ -310,7 +291,7 @@ void FormView::build() {
   if (!form_->menu_bar().empty()) build_menus();
   build_controls();
   built_ = true;
-  for (const Control* control : form_->paint_order()) extents_[control] = painted_extent(*control, dpi_);
+  areas_.emplace(*form_);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -344,11 +325,8 @@ void FormView::property_changed(const PropertyChange& change) {
 }
 
 void FormView::repaint_control(const Control& control) {
-  const RECT now = painted_extent(control, dpi_);
-  RECT& before = extents_[&control];
-  const RECT both = united(before, now);
-  before = now;
-  InvalidateRect(window_, &both, FALSE);
+  const RECT area = to_pixels(areas_->changed(control), dpi_);
+  InvalidateRect(window_, &area, FALSE);
 }
 
 // Drawn into a bitmap first and then copied at once: the window never shows half a frame. The
@@ -360,19 +338,12 @@ HDC FormView::back_buffer(HDC screen) {
   GetClientRect(window_, &client);
   if (buffer_dc_ != nullptr && buffer_size_.cx >= client.right && buffer_size_.cy >= client.bottom) return buffer_dc_;
   release_back_buffer();
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = std::max<LONG>(client.right, 1);
-  format.bmiHeader.biHeight = -std::max<LONG>(client.bottom, 1);  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  buffer_size_ = {std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
   void* bits = nullptr;
-  buffer_ = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  buffer_ = top_down_bitmap(screen, buffer_size_.cx, buffer_size_.cy, &bits);
   if (buffer_ == nullptr) return nullptr;
   buffer_dc_ = CreateCompatibleDC(screen);
   buffer_before_ = SelectObject(buffer_dc_, buffer_);
-  buffer_size_ = {format.bmiHeader.biWidth, -format.bmiHeader.biHeight};
   return buffer_dc_;
 }
 

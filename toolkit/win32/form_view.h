@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -69,10 +70,10 @@ class FormView : public PropertyObserver {
   void on_command(WPARAM wparam, LPARAM lparam);
   LRESULT on_notify(const NMHDR& header);
   void build();
-  TTTOOLINFOW tool_of(HWND child) const;
   void add_control_window(Control& control);
   void make_tooltips();
-  void add_tool(HWND tool_window, const Text& text);
+  // Adds a tool (TTM_ADDTOOLW) or gives it a new text (TTM_UPDATETIPTEXTW).
+  void tell_tooltips(UINT message, HWND tool_window, const Text& text);
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
   void on_mouse(UINT message, POINT at);
@@ -100,8 +101,8 @@ class FormView : public PropertyObserver {
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
   std::map<HWND, Control*> controls_;
-  std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
-  std::map<const Control*, RECT> extents_;
+  std::vector<Menu*> menu_items_;      // a menu command is 1 + the index here
+  std::optional<PaintedAreas> areas_;  // from the record when the window is built
   PaintedClick click_;
   bool built_ = false;
   const Control* tooltip_owner_ = nullptr;

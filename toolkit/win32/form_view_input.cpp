@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
 
@@ -164,18 +165,17 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       // shows the record's item again.
       if (code == CBN_SELENDOK) {
         const auto index = static_cast<long>(SendMessageW(child, CB_GETCURSEL, 0, 0));
-        if (index >= 0) input_.perform(action::Pick{*control, index});
+        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
       } else if (code == CBN_SELENDCANCEL) {
         ++showing_;
-        SendMessageW(child, CB_SETCURSEL, static_cast<WPARAM>(static_cast<ListControl*>(control)->ListIndex.get()), 0);
+        show_property(child, *control, PropertyId::ListIndex, dpi_);
         --showing_;
       }
       break;
     case ControlKind::ListBox:
       if (code == LBN_SELCHANGE) {
         const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (index >= 0 && index != static_cast<ListControl*>(control)->ListIndex)
-          input_.perform(action::Pick{*control, index});
+        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
       }
       break;
     case ControlKind::CheckBox:
