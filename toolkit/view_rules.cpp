@@ -103,6 +103,17 @@ Bounds PaintedAreas::changed(const Control& control) {
           std::max(before.top + before.height, now.top + now.height) - top};
 }
 
+std::vector<const Control*> controls_to_paint(const Form& window, Bounds area) {
+  std::vector<const Control*> painted;
+  for (const Control* control : window.paint_order()) {
+    const Bounds box = painted_bounds(*control);
+    if (control->Visible && box.left < area.left + area.width && area.left < box.left + box.width &&
+        box.top < area.top + area.height && area.top < box.top + box.height)
+      painted.push_back(control);
+  }
+  return painted;
+}
+
 CheckMark check_mark(const Control& control) {
   if (control.kind() == ControlKind::OptionButton)
     return static_cast<const OptionButton&>(control).Value ? CheckMark::Checked : CheckMark::Clear;
@@ -154,8 +165,9 @@ Control* PaintedClick::release(const Form& window, TwipPoint at) {
 
 std::optional<KeyPress> key_press_of(const KeyStroke& stroke) {
   if (stroke.alt) {
-    if (stroke.shift || stroke.control || stroke.letter == 0) return std::nullopt;
-    return KeyPress{KeyName::Alt, stroke.letter};
+    const bool letter = (stroke.code >= 'A' && stroke.code <= 'Z') || (stroke.code >= '0' && stroke.code <= '9');
+    if (stroke.shift || stroke.control || !letter) return std::nullopt;
+    return KeyPress{KeyName::Alt, static_cast<char16_t>(stroke.code)};
   }
   if (stroke.control || !stroke.key) return std::nullopt;
   if (*stroke.key == KeyName::Tab) return KeyPress{stroke.shift ? KeyName::ShiftTab : KeyName::Tab};

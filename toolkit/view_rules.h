@@ -73,6 +73,10 @@ class PaintedAreas {
   std::map<const Control*, Bounds> areas_;
 };
 
+// The visible painted controls that may paint in an area of the client area (twips), in the
+// window's paint order: what a paint of that area draws.
+std::vector<const Control*> controls_to_paint(const Form& window, Bounds area);
+
 // The mark a check box or an option button shows: a check box's Value 1 is checked and 2 greyed, an
 // option button is checked while its Value is True.
 enum class CheckMark { Clear, Checked, Greyed };
@@ -113,10 +117,11 @@ class PaintedClick {
 };
 
 // A key as a front end reads it: one of the keys the window may act on (none for any other), the
-// ASCII letter or digit it is (upper case, for an access key), and the modifiers held.
+// key's code, and the modifiers held. Qt's and Windows' codes of the letter and digit keys are both
+// their ASCII upper case, which an access key is.
 struct KeyStroke {
   std::optional<KeyName> key{};  // Enter, Escape, Tab, Space or an arrow
-  char16_t letter = 0;
+  long code = 0;
   bool alt = false, shift = false, control = false;
 };
 // The key that the window may act on: Alt with a letter or digit and nothing else held (an access

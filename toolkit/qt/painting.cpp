@@ -76,8 +76,6 @@ void paint_label(QPainter& painter, const Label& label) {
 
 }  // namespace
 
-QRect painted_extent(const Control& control) { return to_pixels(painted_bounds(control)).toAlignedRect(); }
-
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();
   switch (control.kind()) {

@@ -9,10 +9,6 @@
 
 namespace tarvex::qt {
 
-// Everything a control may paint, in pixels, with a margin for its border: what to repaint when it
-// changes.
-QRect painted_extent(const Control& control);
-
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture);
 
 }  // namespace tarvex::qt

@@ -45,11 +45,8 @@ void Surface::paintEvent(QPaintEvent* event) {
   const QColor background = form_ ? to_qcolor(form_->back_color) : palette().color(QPalette::Window);
   painter.fillRect(event->rect(), background);
   if (form_ == nullptr) return;
-  for (const Control* control : form_->paint_order()) {
-    if (control->Visible && event->region().intersects(painted_extent(*control))) {
-      paint_control(painter, *control, picture_of(*control));
-    }
-  }
+  for (const Control* control : controls_to_paint(*form_, to_twips(QRectF(event->rect()))))
+    paint_control(painter, *control, picture_of(*control));
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

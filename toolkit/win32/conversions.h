@@ -30,6 +30,10 @@ inline int to_pixels(float twips, UINT dpi) {
 inline TwipPoint to_twips(POINT pixels, UINT dpi) {
   return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
 }
+inline Bounds to_twips(const RECT& r, UINT dpi) {
+  const auto twips = [dpi](LONG pixels) { return static_cast<float>(pixels * 1440.0 / dpi); };
+  return {twips(r.left), twips(r.top), twips(r.right - r.left), twips(r.bottom - r.top)};
+}
 inline RECT to_pixels(Bounds b, UINT dpi) {
   const int left = to_pixels(b.left, dpi);
   const int top = to_pixels(b.top, dpi);

@@ -299,29 +299,21 @@ void FormView::property_changed(const PropertyChange& change) {
   if (!built_) return;  // built from the record when first shown
   Control& control = change.control;
   HWND child = control_window(control);
+  const ViewTask task = view_task(change, child != nullptr);
+  bool updated = task == ViewTask::ShowMenu || task == ViewTask::Make || task == ViewTask::ShowAll;
   ++showing_;
-  switch (view_task(change, child != nullptr)) {
+  switch (task) {
     case ViewTask::Retitle: SetWindowTextW(window_, wide(form_->Caption.get())); break;
-    case ViewTask::ShowMenu:
-      build_menus();
-      ++widget_updates_;
-      break;
+    case ViewTask::ShowMenu: build_menus(); break;
     case ViewTask::ShowTooltip: show_tooltip(control); break;
     case ViewTask::Repaint: repaint_control(control); break;
-    case ViewTask::Make:
-      add_control_window(control);
-      ++widget_updates_;
-      break;
-    case ViewTask::ShowAll:
-      show_all_properties(child, control, dpi_);
-      ++widget_updates_;
-      break;
-    case ViewTask::ShowProperty:
-      if (show_property(child, control, change.property.id(), dpi_)) ++widget_updates_;
-      break;
+    case ViewTask::Make: add_control_window(control); break;
+    case ViewTask::ShowAll: show_all_properties(child, control, dpi_); break;
+    case ViewTask::ShowProperty: updated = show_property(child, control, change.property.id(), dpi_); break;
     case ViewTask::Nothing: break;
   }
   --showing_;
+  if (updated) ++widget_updates_;
 }
 
 void FormView::repaint_control(const Control& control) {
@@ -367,16 +359,8 @@ void FormView::paint() {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
     FillRect(buffer, &area, background_);
     if (form_ != nullptr) {
-      for (const Control* control : form_->paint_order()) {
-        if (!control->Visible) continue;
-        const RECT extent = painted_extent(*control, dpi_);
-        RECT overlap{};
-        if (!IntersectRect(&overlap, &extent, &area)) continue;
-        const Picture* picture = control->kind() == ControlKind::Image
-                                     ? program_picture(static_cast<const Image*>(control)->picture)
-                                     : nullptr;
-        paint_control(buffer, *control, dpi_, picture);
-      }
+      for (const Control* control : controls_to_paint(*form_, to_twips(area, dpi_)))
+        paint_control(buffer, *control, dpi_);
     }
     SelectClipRgn(buffer, nullptr);
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,

@@ -28,11 +28,10 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
   // Alt's own business.
   const bool alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
   if (!alt && (message.message != WM_KEYDOWN || held(VK_MENU))) return std::nullopt;
-  KeyStroke stroke{.alt = alt, .shift = held(VK_SHIFT), .control = held(VK_CONTROL)};
+  KeyStroke stroke{.code = static_cast<long>(key), .alt = alt, .shift = held(VK_SHIFT), .control = held(VK_CONTROL)};
   for (const auto& [code, name] : kNamed) {
     if (code == key) stroke.key = name;
   }
-  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) stroke.letter = static_cast<char16_t>(key);
   return tarvex::key_press_of(stroke);
 }
 

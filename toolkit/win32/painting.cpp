@@ -108,15 +108,14 @@ void paint_label(HDC dc, const Label& label, UINT dpi) {
 
 }  // namespace
 
-RECT painted_extent(const Control& control, UINT dpi) { return to_pixels(painted_bounds(control), dpi); }
-
-void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
+void paint_control(HDC dc, const Control& control, UINT dpi) {
   switch (control.kind()) {
     case ControlKind::Shape: paint_shape(dc, static_cast<const Shape&>(control), dpi); break;
     case ControlKind::Line: paint_line(dc, static_cast<const Line&>(control), dpi); break;
     case ControlKind::Label: paint_label(dc, static_cast<const Label&>(control), dpi); break;
     case ControlKind::Image:
-      if (picture != nullptr) picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
+      if (const Picture* picture = program_picture(static_cast<const Image&>(control).picture))
+        picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
       break;
     default: break;
   }
