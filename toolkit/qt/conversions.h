@@ -24,6 +24,12 @@ inline QColor to_qcolor(Color color) {
                 static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+inline Qt::Alignment to_qt_alignment(Alignment alignment) {
+  return alignment == Alignment::Right    ? Qt::AlignRight
+         : alignment == Alignment::Center ? Qt::AlignHCenter
+                                          : Qt::AlignLeft;
+}
+
 inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
 inline TwipPoint to_twips(QPointF pixels) {
   return {static_cast<float>(pixels.x()) * kTwipsPerPixel, static_cast<float>(pixels.y()) * kTwipsPerPixel};

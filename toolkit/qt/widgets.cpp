@@ -82,9 +82,7 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
   auto* edit = new QLineEdit(parent);
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setReadOnly(box.read_only);
-  edit->setAlignment(box.alignment == Alignment::Right    ? Qt::AlignRight | Qt::AlignVCenter
-                     : box.alignment == Alignment::Center ? Qt::AlignHCenter | Qt::AlignVCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setAlignment(to_qt_alignment(box.alignment) | Qt::AlignVCenter);
   QObject::connect(edit, &QLineEdit::textEdited, link, [edit, &box, &input](const QString& text) {
     const auto [start, length] = selection_of(*edit);
     input.perform(action::Edit{box, to_text(text), start, length});
