@@ -3,7 +3,6 @@
 // records describe them. Positions come in twips; the painter works in device-independent pixels.
 #include <QPainter>
 #include <QPixmap>
-#include <QRect>
 
 #include "toolkit/control.h"
 

@@ -178,6 +178,7 @@ void FormView::tell_tooltips(UINT message, HWND tool_window, const Text& text) {
 
 // The tooltips see the mouse through the windows' own procedures, which see every message anyway.
 void FormView::relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_MOUSEMOVE && (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK)) return;
   if (message == WM_MOUSEMOVE) make_tooltips();
   if (tooltips_ == nullptr) return;
   MSG relayed{from, message, wparam, lparam, GetMessageTime(), {}};
@@ -400,6 +401,7 @@ LRESULT CALLBACK FormView::window_proc(HWND window, UINT message, WPARAM wparam,
 }
 
 LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  relay_to_tooltips(window_, message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND: return 1;  // the paint fills the background itself
     case WM_PAINT: paint(); return 0;
@@ -409,18 +411,16 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE:
-      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: relay_to_tooltips(window_, message, wparam, lparam); return 0;
+    case WM_MBUTTONUP: return 0;
     case WM_SETFOCUS:
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());

@@ -74,6 +74,7 @@ class FormView : public PropertyObserver {
   void make_tooltips();
   // Adds a tool (TTM_ADDTOOLW) or gives it a new text (TTM_UPDATETIPTEXTW).
   void tell_tooltips(UINT message, HWND tool_window, const Text& text);
+  // Hands a message of the mouse on to the tooltips; any other is left alone.
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
   void on_mouse(UINT message, POINT at);

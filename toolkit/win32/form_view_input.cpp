@@ -104,8 +104,7 @@ LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam,
 
 LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
   const bool is_text_box = control.kind() == ControlKind::TextBox;
-  if (message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK))
-    relay_to_tooltips(child, message, wparam, lparam);
+  relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
       // The press that moves the focus into a text box is spent on the focus: the box keeps the
