@@ -1,9 +1,10 @@
 #pragma once
 // The rules that a window on the screen follows, written once for every front end as plain functions
 // of the records: what a delivered change asks of a window's view, which part of a widget shows a
-// property, which windowed control a new one stacks below, which painted control lies under the
-// pointer, when a press and a release make a click, and where a wrapping caption breaks. A front end
-// keeps only the calls to its own widgets.
+// property, which windowed control a new one stacks below, what a change repaints and a paint draws,
+// which painted control lies under the pointer, when a press and a release make a click, the mark of
+// a button, which choice in a list is a pick, and where a wrapping caption breaks. A front end keeps
+// only the calls to its own widgets.
 #include <functional>
 #include <map>
 #include <optional>
@@ -76,6 +77,9 @@ class PaintedAreas {
 // The visible painted controls that may paint in an area of the client area (twips), in the
 // window's paint order: what a paint of that area draws.
 std::vector<const Control*> controls_to_paint(const Form& window, Bounds area);
+
+// How many items an open drop-down list shows at once.
+inline constexpr int kOpenListItems = 10;
 
 // The mark a check box or an option button shows: a check box's Value 1 is checked and 2 greyed, an
 // option button is checked while its Value is True.

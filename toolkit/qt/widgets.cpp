@@ -148,7 +148,7 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   auto* combo = new DropDown(parent);
   combo->setStyle(control_style());
   combo->setEditable(false);
-  combo->setMaxVisibleItems(10);
+  combo->setMaxVisibleItems(kOpenListItems);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
   QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) {

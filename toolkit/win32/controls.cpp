@@ -14,8 +14,6 @@ namespace tarvex::win32 {
 
 namespace {
 
-constexpr int kVisibleListItems = 10;
-
 DWORD edit_style(const TextBox& box) {
   DWORD style = ES_AUTOHSCROLL;
   if (box.alignment == Alignment::Right) style |= ES_RIGHT;
@@ -81,7 +79,7 @@ void show_geometry(HWND w, const Control& c, UINT dpi) {
   int height = r.bottom - r.top;
   if (c.kind() == ControlKind::ComboBox) {
     fit_drop_down(w, height, dpi);
-    height += static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0)) * kVisibleListItems + 2;
+    height += static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0)) * kOpenListItems + 2;
   }
   SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
