@@ -25,7 +25,7 @@ void use_system_notation() {
       notation_of(to_text(locale.decimalPoint()), to_text(locale.groupSeparator()), to_text(locale.currencySymbol())));
 }
 
-// The views, and everything that holds them, are made where the views' type is known.
+// Out of line, where a view's type is whole: the base's calls into the views are made with it.
 QtPlatform::QtPlatform() = default;
 
 // A modal window's view is a child of its owner's and goes with it.

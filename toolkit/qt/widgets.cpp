@@ -233,17 +233,21 @@ void show_text_colour(QWidget& w, const Control& c) {
 }
 void show_list_index(QWidget& w, const Control& c) {
   const int index = static_cast<const ListControl&>(c).ListIndex;
-  if (auto* drop_down = qobject_cast<QComboBox*>(&w)) return drop_down->setCurrentIndex(index);
-  auto& list = static_cast<QListWidget&>(w);
-  list.setCurrentRow(index);
-  if (index < 0) list.clearSelection();
+  if (auto* drop_down = qobject_cast<QComboBox*>(&w)) {
+    drop_down->setCurrentIndex(index);
+  } else {
+    auto& list = static_cast<QListWidget&>(w);
+    list.setCurrentRow(index);
+    if (index < 0) list.clearSelection();
+  }
 }
 void show_value(QWidget& w, const Control& c) {
   const CheckMark mark = check_mark(c);
   if (auto* box = qobject_cast<QCheckBox*>(&w)) {
-    return box->setCheckState(mark == CheckMark::Checked  ? Qt::Checked
-                              : mark == CheckMark::Greyed ? Qt::PartiallyChecked
-                                                          : Qt::Unchecked);
+    box->setCheckState(mark == CheckMark::Checked  ? Qt::Checked
+                       : mark == CheckMark::Greyed ? Qt::PartiallyChecked
+                                                   : Qt::Unchecked);
+    return;
   }
   auto& option = static_cast<QRadioButton&>(w);
   // The selected button of an exclusive set cannot be cleared by itself; the record can clear it.
