@@ -12,6 +12,14 @@ NumberNotation& current() {
 }
 }  // namespace
 
+NumberNotation notation_of(std::u16string_view decimal, std::u16string_view grouping, std::u16string_view currency) {
+  NumberNotation notation;
+  if (decimal.size() == 1) notation.decimal_separator = decimal.front();
+  if (grouping.size() == 1) notation.grouping_separator = grouping.front();
+  notation.currency_symbol = currency;
+  return notation;
+}
+
 const NumberNotation& current_notation() { return current(); }
 
 void set_current_notation(NumberNotation notation) { current() = std::move(notation); }

@@ -21,6 +21,11 @@ namespace tarvex {
 
 namespace {
 
+Color color_of(QColor pixel) {
+  return color_bgr(static_cast<std::uint32_t>(pixel.red()) | static_cast<std::uint32_t>(pixel.green()) << 8 |
+                   static_cast<std::uint32_t>(pixel.blue()) << 16);
+}
+
 Qt::Key qt_key(KeyPress press) {
   switch (press.name) {
     case KeyName::Enter: return Qt::Key_Return;
@@ -166,7 +171,7 @@ std::string QtHands::pixel(float x, float y) {
   const qreal scale = image.devicePixelRatio();
   const QPoint at(static_cast<int>(qt::to_pixels(x) * scale), static_cast<int>(qt::to_pixels(y) * scale));
   if (!image.rect().contains(at)) throw ScriptError{"the point is outside the client area"};
-  return format_color(qt::to_color(image.pixelColor(at)));
+  return format_color(color_of(image.pixelColor(at)));
 }
 
 }  // namespace tarvex

@@ -118,6 +118,7 @@ class Placed : public Control {
  public:
   using Control::Control;
   void place(Bounds b);
+  Bounds bounds() const { return {Left, Top, Width, Height}; }
 
   Property<float> Left{*this, PropertyId::Left};
   Property<float> Top{*this, PropertyId::Top};

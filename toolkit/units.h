@@ -10,4 +10,8 @@ inline constexpr float kTwipsPerPixel = 15.0f;
 // The pixel size of a point size at 96 dots per inch, as the windows draw their type.
 inline int font_pixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
+// A measured text width in twips, in whole pixels rounded up, as every front end measures it: a
+// self-sizing label never clips its text (a hair over a whole pixel from rounding stays on it).
+inline float whole_pixel_width(double pixels) { return static_cast<float>(std::ceil(pixels - 1e-9) * kTwipsPerPixel); }
+
 }  // namespace tarvex

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "toolkit/units.h"
 
@@ -88,8 +89,44 @@ Bounds painted_bounds(const Control& control) {
   return widened(box.Left, box.Top, box.Width, box.Height, 2);
 }
 
+PaintedAreas::PaintedAreas(const Form& window) {
+  for (const Control* control : window.paint_order()) areas_[control] = painted_bounds(*control);
+}
+
+Bounds PaintedAreas::changed(const Control& control) {
+  const Bounds now = painted_bounds(control);
+  const Bounds before = std::exchange(areas_[&control], now);
+  if (before.width <= 0 || before.height <= 0) return now;
+  const float left = std::min(before.left, now.left);
+  const float top = std::min(before.top, now.top);
+  return {left, top, std::max(before.left + before.width, now.left + now.width) - left,
+          std::max(before.top + before.height, now.top + now.height) - top};
+}
+
+std::vector<const Control*> controls_to_paint(const Form& window, Bounds area) {
+  std::vector<const Control*> painted;
+  for (const Control* control : window.paint_order()) {
+    const Bounds box = painted_bounds(*control);
+    if (control->Visible && box.left < area.left + area.width && area.left < box.left + box.width &&
+        box.top < area.top + area.height && area.top < box.top + box.height)
+      painted.push_back(control);
+  }
+  return painted;
+}
+
+CheckMark check_mark(const Control& control) {
+  if (control.kind() == ControlKind::OptionButton)
+    return static_cast<const OptionButton&>(control).Value ? CheckMark::Checked : CheckMark::Clear;
+  const Integer value = static_cast<const CheckBox&>(control).Value;
+  return value == 1 ? CheckMark::Checked : value == 2 ? CheckMark::Greyed : CheckMark::Clear;
+}
+
+bool is_pick(const ListControl& list, long index) {
+  return index >= 0 && (list.kind() == ControlKind::ComboBox || index != list.ListIndex);
+}
+
 Bounds shape_box(const Shape& shape) {
-  const Bounds box{shape.Left, shape.Top, shape.Width, shape.Height};
+  const Bounds box = shape.bounds();
   if (shape.shape != ShapeKind::Square && shape.shape != ShapeKind::Circle && shape.shape != ShapeKind::RoundedSquare)
     return box;
   const float side = std::min(box.width, box.height);
@@ -128,8 +165,9 @@ Control* PaintedClick::release(const Form& window, TwipPoint at) {
 
 std::optional<KeyPress> key_press_of(const KeyStroke& stroke) {
   if (stroke.alt) {
-    if (stroke.shift || stroke.control || stroke.letter == 0) return std::nullopt;
-    return KeyPress{KeyName::Alt, stroke.letter};
+    const bool letter = (stroke.code >= 'A' && stroke.code <= 'Z') || (stroke.code >= '0' && stroke.code <= '9');
+    if (stroke.shift || stroke.control || !letter) return std::nullopt;
+    return KeyPress{KeyName::Alt, static_cast<char16_t>(stroke.code)};
   }
   if (stroke.control || !stroke.key) return std::nullopt;
   if (*stroke.key == KeyName::Tab) return KeyPress{stroke.shift ? KeyName::ShiftTab : KeyName::Tab};

@@ -1,10 +1,12 @@
 #pragma once
 // The rules that a window on the screen follows, written once for every front end as plain functions
 // of the records: what a delivered change asks of a window's view, which part of a widget shows a
-// property, which windowed control a new one stacks below, which painted control lies under the
-// pointer, when a press and a release make a click, and where a wrapping caption breaks. A front end
-// keeps only the calls to its own widgets.
+// property, which windowed control a new one stacks below, what a change repaints and a paint draws,
+// which painted control lies under the pointer, when a press and a release make a click, the mark of
+// a button, which choice in a list is a pick, and where a wrapping caption breaks. A front end keeps
+// only the calls to its own widgets.
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,9 +43,9 @@ enum class WidgetPart {
   TextColour,
   ListIndex,
   Caption,
-  Value,      // a check box's or an option button's mark
-  SpinRange,  // the spin control's value and its bounds
-  StatusText,
+  Value,       // a check box's or an option button's mark
+  SpinRange,   // the spin control's value and its bounds
+  StatusText,  // the last part
 };
 WidgetPart widget_part(ControlKind kind, PropertyId property);
 // Each part of a control's widget once, in the order of its properties.
@@ -59,6 +61,34 @@ const Control* stacking_neighbour(const Form& window, const Control& added,
 // margin of pixels for a line's width, an italic overhang or a descender. What is repainted, where
 // it was and where it is, when it changes; nothing for a control that is not painted.
 Bounds painted_bounds(const Control& control);
+
+// The painted controls' boxes as last painted, so that a change repaints where a control was and
+// where it is now, and nothing else.
+class PaintedAreas {
+ public:
+  explicit PaintedAreas(const Form& window);
+  // The control has changed: the box to repaint, in twips, which holds its box before and now.
+  Bounds changed(const Control& control);
+
+ private:
+  std::map<const Control*, Bounds> areas_;
+};
+
+// The visible painted controls that may paint in an area of the client area (twips), in the
+// window's paint order: what a paint of that area draws.
+std::vector<const Control*> controls_to_paint(const Form& window, Bounds area);
+
+// How many items an open drop-down list shows at once.
+inline constexpr int kOpenListItems = 10;
+
+// The mark a check box or an option button shows: a check box's Value 1 is checked and 2 greyed, an
+// option button is checked while its Value is True.
+enum class CheckMark { Clear, Checked, Greyed };
+CheckMark check_mark(const Control& control);
+
+// Whether the user's choice of an item in a list is a pick: any item of a drop-down list, even the
+// selected one again; in a list box, an item other than the selected one.
+bool is_pick(const ListControl& list, long index);
 
 // The box a shape fills, in twips: a square or a circle is the largest one centred in its control's
 // box, every other shape fills the box.
@@ -91,10 +121,11 @@ class PaintedClick {
 };
 
 // A key as a front end reads it: one of the keys the window may act on (none for any other), the
-// ASCII letter or digit it is (upper case, for an access key), and the modifiers held.
+// key's code, and the modifiers held. Qt's and Windows' codes of the letter and digit keys are both
+// their ASCII upper case, which an access key is.
 struct KeyStroke {
   std::optional<KeyName> key{};  // Enter, Escape, Tab, Space or an arrow
-  char16_t letter = 0;
+  long code = 0;
   bool alt = false, shift = false, control = false;
 };
 // The key that the window may act on: Alt with a letter or digit and nothing else held (an access

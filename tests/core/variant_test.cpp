@@ -94,6 +94,16 @@ TEST(EnteredNumber, ACommaGroupsOnlyThousands) {
   EXPECT_EQ(entered_number(u"1.234,5"), 1234.5);
 }
 
+// A locale's separator of more than one character (a narrow no-break space with a mark, say) cannot
+// stand for one: the plain one stays.
+TEST(NotationOf, TakesTheLocalesOneCharacterSeparatorsAndItsCurrency) {
+  const NumberNotation german = notation_of(u",", u".", u"€");
+  EXPECT_EQ(std::u16string({german.decimal_separator, german.grouping_separator}), u",.");
+  EXPECT_EQ(german.currency_symbol, u"€");
+  const NumberNotation odd = notation_of(u"", u"\u202F\u0301", u"");
+  EXPECT_EQ(std::u16string({odd.decimal_separator, odd.grouping_separator}), u".,");
+}
+
 TEST(Val, NumbersBeyondTheDoubleOverflow) {
   ExpectError(ErrorKind::Overflow, [] { Val(u"1e400"); });
   ExpectError(ErrorKind::Overflow, [] { Val(std::u16string(400, u'9')); });

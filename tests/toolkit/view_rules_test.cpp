@@ -128,6 +128,54 @@ TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndACircleIsDrawnInTh
   expect_bounds(shape_box(window.shape), {3300, 0, 900, 900});
 }
 
+// A change repaints the union of the control's box before and now, and then only the box now.
+TEST_F(ViewRulesTest, AChangeRepaintsWhereTheControlWasAndWhereItIsAndAPaintDrawsWhatReachesItsArea) {
+  PaintedAreas areas(window);
+  window.caption.Left = 600;
+  const Bounds both = areas.changed(window.caption);
+  EXPECT_EQ(std::vector({both.left, both.top, both.width, both.height}), std::vector<float>({-30, 1170, 2160, 360}));
+  const Bounds now = areas.changed(window.caption);
+  EXPECT_EQ(std::vector({now.left, now.width}), std::vector<float>({570, 1560}));
+
+  // A paint of an area draws, in paint order, the visible controls whose margin reaches into it.
+  using Painted = std::vector<const Control*>;
+  EXPECT_EQ(controls_to_paint(window, {2000, 700, 2000, 100}), Painted({&window.shape, &window.line}));
+  EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted({&window.picture}));
+  EXPECT_EQ(controls_to_paint(window, {1520, 0, 1000, 1000}), Painted({&window.picture})) << "within its margin";
+  window.picture.Visible = false;
+  EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted());
+}
+
+struct Choices : Form {
+  explicit Choices(Toolkit& toolkit) : Form(toolkit, "frmChoices") {
+    for (ListControl* list : {&drop_down, &list_box}) list->design({.items = {u"one", u"two"}});
+  }
+  CheckBox check{*this, "check"};
+  OptionButton option{*this, "option"};
+  ListControl drop_down{*this, "drop_down", ControlKind::ComboBox};
+  ListControl list_box{*this, "list_box", ControlKind::ListBox};
+};
+
+TEST_F(ViewRulesTest, ButtonsShowTheirMarkAndAChosenItemIsAPickOnlyWhereItChangesSomething) {
+  Choices choices(toolkit);
+  const std::vector<CheckMark> marks = {CheckMark::Clear, CheckMark::Checked, CheckMark::Greyed};
+  for (Integer value : {0, 1, 2}) {
+    choices.check.Value = value;
+    EXPECT_EQ(check_mark(choices.check), marks[value]) << value;
+  }
+  EXPECT_EQ(check_mark(choices.option), CheckMark::Clear);
+  choices.option.Value = true;
+  EXPECT_EQ(check_mark(choices.option), CheckMark::Checked);
+
+  choices.drop_down.ListIndex = 1;
+  choices.list_box.ListIndex = 1;
+  EXPECT_TRUE(is_pick(choices.drop_down, 1)) << "the selected item again, from the open drop-down list";
+  EXPECT_FALSE(is_pick(choices.list_box, 1)) << "the list box only moved to its own selection";
+  EXPECT_TRUE(is_pick(choices.list_box, 0));
+  EXPECT_FALSE(is_pick(choices.drop_down, -1)) << "nothing chosen";
+  EXPECT_FALSE(is_pick(choices.list_box, -1));
+}
+
 TEST_F(ViewRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {
   PaintedClick click;
   EXPECT_TRUE(click.press(window, {100, 100}));
@@ -148,19 +196,20 @@ TEST(KeyPressOf, TheWindowTakesAccessKeysTabAndTheNamedKeysOnlyWithTheirModifier
     KeyStroke stroke;
     std::optional<KeyName> taken;
   } rows[] = {
-      {"Alt with a letter", {.letter = u'X', .alt = true}, KeyName::Alt},
-      {"Alt with Shift", {.letter = u'X', .alt = true, .shift = true}, std::nullopt},
+      {"Alt with a letter", {.code = 'X', .alt = true}, KeyName::Alt},
+      {"Alt with a key that is no letter or digit", {.code = '[', .alt = true}, std::nullopt},
+      {"Alt with Shift", {.code = 'X', .alt = true, .shift = true}, std::nullopt},
       {"Shift with Tab", {.key = KeyName::Tab, .shift = true}, KeyName::ShiftTab},
       {"Control with Tab", {.key = KeyName::Tab, .control = true}, std::nullopt},
       {"Enter alone", {.key = KeyName::Enter}, KeyName::Enter},
-      {"a letter typed", {.letter = u'X'}, std::nullopt},
+      {"a letter typed", {.code = 'X'}, std::nullopt},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const auto press = key_press_of(row.stroke);
     EXPECT_EQ(press ? std::optional(press->name) : std::nullopt, row.taken);
   }
-  EXPECT_EQ(key_press_of({.letter = u'X', .alt = true})->letter, u'X');
+  EXPECT_EQ(key_press_of({.code = 'X', .alt = true})->letter, u'X');
 }
 
 TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwn) {

@@ -104,8 +104,7 @@ double width_in_pixels(int pixels, bool bold, std::u16string_view text) {
 }  // namespace
 
 float measured_width_twips(const Font& font, std::u16string_view text) {
-  const double pixels = width_in_pixels(font_pixels(font.size), font.bold, text);
-  return static_cast<float>(std::ceil(pixels - 1e-9) * kTwipsPerPixel);
+  return whole_pixel_width(width_in_pixels(font_pixels(font.size), font.bold, text));
 }
 
 }  // namespace tarvex

@@ -5,6 +5,10 @@
 
 namespace tarvex::qt {
 
+namespace {
+
+// The family that a face of the windows is drawn in here: the face itself where the system has it,
+// else the closest sans serif.
 QString resolved_family(std::u16string_view face) {
   static QHash<QString, QString> resolved;
   const QString wanted = to_qstring(face);
@@ -16,6 +20,8 @@ QString resolved_family(std::u16string_view face) {
   return *resolved.insert(
       wanted, drawn.empty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : to_qstring(drawn));
 }
+
+}  // namespace
 
 QFont to_qfont(const Font& font) {
   QFont qfont(resolved_family(font.face));

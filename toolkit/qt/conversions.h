@@ -23,25 +23,26 @@ inline QColor to_qcolor(Color color) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
 }
-inline Color to_color(QColor color) {
-  return color_bgr(static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
-                   static_cast<std::uint32_t>(color.blue()) << 16);
+
+inline Qt::Alignment to_qt_alignment(Alignment alignment) {
+  return alignment == Alignment::Right    ? Qt::AlignRight
+         : alignment == Alignment::Center ? Qt::AlignHCenter
+                                          : Qt::AlignLeft;
 }
 
 inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
 inline TwipPoint to_twips(QPointF pixels) {
   return {static_cast<float>(pixels.x()) * kTwipsPerPixel, static_cast<float>(pixels.y()) * kTwipsPerPixel};
 }
+inline Bounds to_twips(const QRectF& r) {
+  return {static_cast<float>(r.x()) * kTwipsPerPixel, static_cast<float>(r.y()) * kTwipsPerPixel,
+          static_cast<float>(r.width()) * kTwipsPerPixel, static_cast<float>(r.height()) * kTwipsPerPixel};
+}
 inline QRectF to_pixels(Bounds b) {
   return {to_pixels(b.left), to_pixels(b.top), to_pixels(b.width), to_pixels(b.height)};
 }
-inline QRectF to_pixels(const Placed& c) {
-  return {to_pixels(c.Left), to_pixels(c.Top), to_pixels(c.Width), to_pixels(c.Height)};
-}
+inline QRectF to_pixels(const Placed& c) { return to_pixels(c.bounds()); }
 
-// The family that a face of the windows is drawn in here: the face itself where the system has it,
-// else the closest sans serif.
-QString resolved_family(std::u16string_view face);
 // The font that draws a typeface of the windows, at the pixel size of its point size.
 QFont to_qfont(const Font& font);
 

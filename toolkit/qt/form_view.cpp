@@ -133,8 +133,6 @@ void FormView::watch(QWidget* widget, Control* control) {
   controls_.insert(widget, control);
 }
 
-Control* FormView::control_of(const QObject* widget) const { return controls_.value(widget); }
-
 void FormView::show_window(FormView* owner, bool modal) {
   if (!built_) build();
   if (owner != nullptr) setParent(owner, windowFlags());

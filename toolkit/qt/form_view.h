@@ -27,7 +27,7 @@ class FormView : public QWidget, public PropertyObserver {
   QMenuBar* menu_bar() const { return menu_bar_; }
   QWidget* widget_of(const Control& control) const { return widgets_.value(&control); }
   QAction* action_of(const Control& menu) const { return actions_.value(&menu); }
-  Control* control_of(const QObject* widget) const;
+  Control* control_of(const QObject* widget) const { return controls_.value(widget); }
 
   // Shown centred on the screen, its top-left corner on it; a modal window over its owner.
   void show_window(FormView* owner, bool modal);

@@ -25,12 +25,11 @@ std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
                                             {Qt::Key_Left, KeyName::Left},     {Qt::Key_Right, KeyName::Right}};
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   const int key = event.key();
-  KeyStroke stroke{.alt = modifiers.testFlag(Qt::AltModifier),
+  KeyStroke stroke{.code = key,
+                   .alt = modifiers.testFlag(Qt::AltModifier),
                    .shift = modifiers.testFlag(Qt::ShiftModifier) || key == Qt::Key_Backtab,
                    .control = (modifiers & ~(Qt::AltModifier | Qt::ShiftModifier | Qt::KeypadModifier)) != 0};
   if (auto found = named.constFind(key); found != named.constEnd()) stroke.key = *found;
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-    stroke.letter = static_cast<char16_t>(key);  // Qt's codes of these keys are their ASCII upper case
   return tarvex::key_press_of(stroke);
 }
 

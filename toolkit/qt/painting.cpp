@@ -45,12 +45,6 @@ void paint_line(QPainter& painter, const Line& line) {
   painter.drawLine(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)));
 }
 
-int horizontal_flags(const Label& label) {
-  return label.alignment == Alignment::Right    ? Qt::AlignRight
-         : label.alignment == Alignment::Center ? Qt::AlignHCenter
-                                                : Qt::AlignLeft;
-}
-
 void paint_label(QPainter& painter, const Label& label) {
   const QRectF box = to_pixels(label);
   if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
@@ -60,7 +54,7 @@ void paint_label(QPainter& painter, const Label& label) {
   painter.setPen(label.enabled() ? to_qcolor(label.ForeColor) : QColor(Qt::gray));
   const Text caption = label.shown_caption();
   if (!label.word_wrap) {
-    painter.drawText(box, horizontal_flags(label) | Qt::AlignTop, to_qstring(caption));
+    painter.drawText(box, to_qt_alignment(label.alignment) | Qt::AlignTop, to_qstring(caption));
     return;
   }
   const QFontMetricsF metrics(font);
@@ -69,14 +63,12 @@ void paint_label(QPainter& painter, const Label& label) {
   };
   QRectF line_box(box.left(), box.top(), box.width(), metrics.lineSpacing());
   for (const Text& line : lines_broken_at_blanks(caption, static_cast<float>(box.width()), width_of)) {
-    painter.drawText(line_box, horizontal_flags(label) | Qt::AlignTop, to_qstring(line));
+    painter.drawText(line_box, to_qt_alignment(label.alignment) | Qt::AlignTop, to_qstring(line));
     line_box.translate(0, metrics.lineSpacing());
   }
 }
 
 }  // namespace
-
-QRect painted_extent(const Control& control) { return to_pixels(painted_bounds(control)).toAlignedRect(); }
 
 void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
   painter.save();

@@ -6,8 +6,7 @@
 #include <QMessageBox>
 #include <functional>
 
-#include "toolkit/platform.h"
-#include "toolkit/user_input.h"
+#include "toolkit/viewing_platform.h"
 
 namespace tarvex::qt {
 
@@ -16,15 +15,11 @@ class FormView;
 // The user's number notation from the system's locale, handed to the value rules.
 void use_system_notation();
 
-class QtPlatform : public Platform {
+class QtPlatform : public ViewingPlatform<FormView> {
  public:
   // Gives the program the windows' own look (see look.h).
   QtPlatform();
   ~QtPlatform() override;
-
-  // The user's input reaches the toolkit through this; set before the first window is loaded.
-  void attach(UserInput& input) { input_ = &input; }
-  FormView* view_of(const Form& window) const { return views_.value(&window); }
 
   // Called once each message box is on the screen (a driver closes it from here).
   std::function<void(QMessageBox&)> message_box_shown;
@@ -33,17 +28,12 @@ class QtPlatform : public Platform {
   void start_program(const Text& command_line, int window_style) override;
   float text_width(const Font& font, std::u16string_view text) override;
   void window_loaded(Form& window) override;
-  void window_shown(Form& window, Form* owner, bool modal) override;
-  void window_unloaded(Form& window) override;
-  void window_destroyed(Form& window) override;
-  void focus_moved(Form& window, Control* control) override;
   void run_modal(Form& window) override;
 
  private:
-  void remove_view(Form& window);
+  void remove_view(Form& window) override;
+  void end_program() override;
 
-  UserInput* input_ = nullptr;
-  QHash<const Form*, FormView*> views_;
   QHash<const Form*, QEventLoop*> modal_loops_;
 };
 

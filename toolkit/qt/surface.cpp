@@ -13,20 +13,15 @@
 
 namespace tarvex::qt {
 
-Surface::Surface(Form& form, UserInput& input, QWidget* parent) : QWidget(parent), form_(&form), input_(input) {
+Surface::Surface(Form& form, UserInput& input, QWidget* parent)
+    : QWidget(parent), form_(&form), input_(input), areas_(form) {
   setObjectName(QStringLiteral("client area"));
   setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  for (const Control* control : form.paint_order()) extents_.insert(control, painted_extent(*control));
 }
 
-void Surface::repaint_control(const Control& control) {
-  const QRect now = painted_extent(control);
-  QRect& before = extents_[&control];
-  update(before.united(now));
-  before = now;
-}
+void Surface::repaint_control(const Control& control) { update(to_pixels(areas_.changed(control)).toAlignedRect()); }
 
 Control* Surface::control_at(QPointF point, PointerUse use) const {
   if (form_ == nullptr) return nullptr;
@@ -50,11 +45,8 @@ void Surface::paintEvent(QPaintEvent* event) {
   const QColor background = form_ ? to_qcolor(form_->back_color) : palette().color(QPalette::Window);
   painter.fillRect(event->rect(), background);
   if (form_ == nullptr) return;
-  for (const Control* control : form_->paint_order()) {
-    if (control->Visible && event->region().intersects(painted_extent(*control))) {
-      paint_control(painter, *control, picture_of(*control));
-    }
-  }
+  for (const Control* control : controls_to_paint(*form_, to_twips(QRectF(event->rect()))))
+    paint_control(painter, *control, picture_of(*control));
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

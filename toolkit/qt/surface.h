@@ -34,7 +34,7 @@ class Surface : public QWidget {
 
   Form* form_;
   UserInput& input_;
-  QHash<const Control*, QRect> extents_;
+  PaintedAreas areas_;
   QHash<QString, QPixmap> pictures_;
   PaintedClick click_;
 };

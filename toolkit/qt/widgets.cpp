@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -28,17 +29,10 @@ namespace {
 
 // Buttons whose checked state only the record sets: a click is reported, and the record's answer
 // (a new Value, or none) comes back as a property change.
-class RecordRadioButton : public QRadioButton {
+template <class Button>
+class RecordButton : public Button {
  public:
-  using QRadioButton::QRadioButton;
-
- protected:
-  void nextCheckState() override {}
-};
-
-class RecordCheckBox : public QCheckBox {
- public:
-  using QCheckBox::QCheckBox;
+  using Button::Button;
 
  protected:
   void nextCheckState() override {}
@@ -89,9 +83,7 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
   auto* edit = new QLineEdit(parent);
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setReadOnly(box.read_only);
-  edit->setAlignment(box.alignment == Alignment::Right    ? Qt::AlignRight | Qt::AlignVCenter
-                     : box.alignment == Alignment::Center ? Qt::AlignHCenter | Qt::AlignVCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+  edit->setAlignment(to_qt_alignment(box.alignment) | Qt::AlignVCenter);
   QObject::connect(edit, &QLineEdit::textEdited, link, [edit, &box, &input](const QString& text) {
     const auto [start, length] = selection_of(*edit);
     input.perform(action::Edit{box, to_text(text), start, length});
@@ -157,7 +149,7 @@ QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input
   auto* combo = new DropDown(parent);
   combo->setStyle(control_style());
   combo->setEditable(false);
-  combo->setMaxVisibleItems(10);
+  combo->setMaxVisibleItems(kOpenListItems);
   // Its open list is a window of its own, and some desktops give lists a palette of their own.
   if (!QApplication::palette(combo->view()).isCopyOf(QApplication::palette())) {
     combo->view()->setPalette(parent->window()->palette());
@@ -174,7 +166,7 @@ QListWidget* create_list(ListControl& list, QWidget* parent, UserInput& input, Q
   auto* widget = new QListWidget(parent);
   for (const Text& item : list.items()) widget->addItem(to_qstring(item));
   QObject::connect(widget, &QListWidget::currentRowChanged, link, [&list, &input](int row) {
-    if (row >= 0 && row != list.ListIndex) input.perform(action::Pick{list, row});
+    if (is_pick(list, row)) input.perform(action::Pick{list, row});
   });
   return widget;
 }
@@ -193,13 +185,13 @@ QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObjec
     case ControlKind::ComboBox: return create_drop_down(static_cast<ListControl&>(control), parent, input, link);
     case ControlKind::ListBox: return create_list(static_cast<ListControl&>(control), parent, input, link);
     case ControlKind::CheckBox: {
-      auto* box = create_button<RecordCheckBox>(control, parent, input, link);
+      auto* box = create_button<RecordButton<QCheckBox>>(control, parent, input, link);
       box->setTristate(true);
       return box;
     }
     case ControlKind::OptionButton:
       // Exclusive, as the record's buttons are, so that it is announced as a radio button.
-      return create_button<RecordRadioButton>(control, parent, input, link);
+      return create_button<RecordButton<QRadioButton>>(control, parent, input, link);
     case ControlKind::CommandButton: {
       auto* button = create_button<QPushButton>(control, parent, input, link);
       button->setStyle(control_style());
@@ -244,56 +236,49 @@ void show_text_colour(QWidget& w, const Control& c) {
   palette.setColor(QPalette::Text, to_qcolor(static_cast<const TextBox&>(c).ForeColor));
   w.setPalette(palette);
 }
-void show_drop_down_index(QWidget& w, const Control& c) {
-  static_cast<QComboBox&>(w).setCurrentIndex(static_cast<const ListControl&>(c).ListIndex);
-}
 void show_list_index(QWidget& w, const Control& c) {
-  auto& list = static_cast<QListWidget&>(w);
   const int index = static_cast<const ListControl&>(c).ListIndex;
-  list.setCurrentRow(index);
-  if (index < 0) list.clearSelection();
+  if (auto* drop_down = qobject_cast<QComboBox*>(&w)) {
+    drop_down->setCurrentIndex(index);
+  } else {
+    auto& list = static_cast<QListWidget&>(w);
+    list.setCurrentRow(index);
+    if (index < 0) list.clearSelection();
+  }
 }
-void show_check(QWidget& w, const Control& c) {
-  const Integer value = static_cast<const CheckBox&>(c).Value;
-  static_cast<QCheckBox&>(w).setCheckState(value == 1   ? Qt::Checked
-                                           : value == 2 ? Qt::PartiallyChecked
-                                                        : Qt::Unchecked);
-}
-void show_option(QWidget& w, const Control& c) {
+void show_value(QWidget& w, const Control& c) {
+  const CheckMark mark = check_mark(c);
+  if (auto* box = qobject_cast<QCheckBox*>(&w)) {
+    box->setCheckState(mark == CheckMark::Checked  ? Qt::Checked
+                       : mark == CheckMark::Greyed ? Qt::PartiallyChecked
+                                                   : Qt::Unchecked);
+    return;
+  }
   auto& option = static_cast<QRadioButton&>(w);
-  const bool selected = static_cast<const OptionButton&>(c).Value;
   // The selected button of an exclusive set cannot be cleared by itself; the record can clear it.
-  if (!selected && option.isChecked()) {
+  if (mark == CheckMark::Clear && option.isChecked()) {
     option.setAutoExclusive(false);
     option.setChecked(false);
     option.setAutoExclusive(true);
   } else {
-    option.setChecked(selected);
+    option.setChecked(mark == CheckMark::Checked);
   }
 }
 void show_status(QWidget& w, const Control& c) {
   static_cast<SimpleStatusBar&>(w).set_text(to_qstring(static_cast<const StatusBar&>(c).SimpleText.get()));
 }
 
+// How each part of a widget is shown, in the order of the parts; nullptr for none. The arrows only
+// report a click: the toolkit keeps the spin value.
+using Shower = void (*)(QWidget&, const Control&);
+constexpr Shower kShowers[] = {nullptr,    show_geometry,  show_visible,     show_enabled,    show_tooltip,
+                               show_text,  show_selection, show_text_colour, show_list_index, show_caption,
+                               show_value, nullptr,        show_status};
+static_assert(std::size(kShowers) == static_cast<std::size_t>(WidgetPart::StatusText) + 1);
+
 void show_part(QWidget& w, const Control& c, WidgetPart part) {
   const QSignalBlocker program_write(w);
-  switch (part) {
-    case WidgetPart::Geometry: show_geometry(w, c); break;
-    case WidgetPart::Visible: show_visible(w, c); break;
-    case WidgetPart::Enabled: show_enabled(w, c); break;
-    case WidgetPart::Tooltip: show_tooltip(w, c); break;
-    case WidgetPart::Text: show_text(w, c); break;
-    case WidgetPart::Selection: show_selection(w, c); break;
-    case WidgetPart::TextColour: show_text_colour(w, c); break;
-    case WidgetPart::ListIndex:
-      c.kind() == ControlKind::ComboBox ? show_drop_down_index(w, c) : show_list_index(w, c);
-      break;
-    case WidgetPart::Caption: show_caption(w, c); break;
-    case WidgetPart::Value: c.kind() == ControlKind::CheckBox ? show_check(w, c) : show_option(w, c); break;
-    case WidgetPart::StatusText: show_status(w, c); break;
-    case WidgetPart::SpinRange:  // the arrows only report a click: the toolkit keeps the value
-    case WidgetPart::None: break;
-  }
+  if (const Shower show = kShowers[static_cast<std::size_t>(part)]) show(w, c);
 }
 
 }  // namespace

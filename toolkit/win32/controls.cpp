@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -12,8 +13,6 @@
 namespace tarvex::win32 {
 
 namespace {
-
-constexpr int kVisibleListItems = 10;
 
 DWORD edit_style(const TextBox& box) {
   DWORD style = ES_AUTOHSCROLL;
@@ -56,6 +55,8 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
 // The frame around the field grows with the DPI, and what CB_GETITEMHEIGHT reports back differs
 // between systems, so the frame is measured, once at each DPI: one trial height, and the closed
 // height it gives.
+RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }
+
 int drop_down_frame(HWND combo, UINT dpi, int trial) {
   static std::map<UINT, int> frames;
   if (auto found = frames.find(dpi); found != frames.end()) return found->second;
@@ -78,7 +79,7 @@ void show_geometry(HWND w, const Control& c, UINT dpi) {
   int height = r.bottom - r.top;
   if (c.kind() == ControlKind::ComboBox) {
     fit_drop_down(w, height, dpi);
-    height += static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0)) * kVisibleListItems + 2;
+    height += static_cast<int>(SendMessageW(w, CB_GETITEMHEIGHT, 0, 0)) * kOpenListItems + 2;
   }
   SetWindowPos(w, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -97,18 +98,17 @@ void show_text(HWND w, const Control& c, UINT dpi) {
 }
 // The colour is read when the box is drawn (WM_CTLCOLOREDIT): it only has to be drawn again.
 void show_text_colour(HWND w, const Control&, UINT) { InvalidateRect(w, nullptr, TRUE); }
-void show_drop_down_index(HWND w, const Control& c, UINT) {
-  SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get()), 0);
-}
 void show_list_index(HWND w, const Control& c, UINT) {
-  SendMessageW(w, LB_SETCURSEL, static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get()), 0);
+  const auto index = static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get());
+  SendMessageW(w, c.kind() == ControlKind::ComboBox ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
 }
-void show_check(HWND w, const Control& c, UINT) {
-  const Integer value = static_cast<const CheckBox&>(c).Value;
-  SendMessageW(w, BM_SETCHECK, value == 1 ? BST_CHECKED : value == 2 ? BST_INDETERMINATE : BST_UNCHECKED, 0);
-}
-void show_option(HWND w, const Control& c, UINT) {
-  SendMessageW(w, BM_SETCHECK, static_cast<const OptionButton&>(c).Value ? BST_CHECKED : BST_UNCHECKED, 0);
+void show_value(HWND w, const Control& c, UINT) {
+  const CheckMark mark = check_mark(c);
+  SendMessageW(w, BM_SETCHECK,
+               mark == CheckMark::Checked  ? BST_CHECKED
+               : mark == CheckMark::Greyed ? BST_INDETERMINATE
+                                           : BST_UNCHECKED,
+               0);
 }
 void show_spin_range(HWND w, const Control& c, UINT) {
   const auto& spin = static_cast<const UpDown&>(c);
@@ -123,38 +123,21 @@ void show_status(HWND w, const Control& c, UINT) {
 
 using Shower = void (*)(HWND, const Control&, UINT dpi);
 
-// How a part of the widget is shown here; nullptr for one the Windows control does not show (the
-// tooltips are the view's).
-Shower shower_of(const Control& c, WidgetPart part) {
-  switch (part) {
-    case WidgetPart::Geometry: return show_geometry;
-    case WidgetPart::Visible: return show_visible;
-    case WidgetPart::Enabled: return show_enabled;
-    case WidgetPart::Text: return show_text;
-    case WidgetPart::Selection: return show_selection;
-    case WidgetPart::TextColour: return show_text_colour;
-    case WidgetPart::ListIndex: return c.kind() == ControlKind::ComboBox ? show_drop_down_index : show_list_index;
-    case WidgetPart::Caption: return show_caption;
-    case WidgetPart::Value: return c.kind() == ControlKind::CheckBox ? show_check : show_option;
-    case WidgetPart::SpinRange: return show_spin_range;
-    case WidgetPart::StatusText: return show_status;
-    case WidgetPart::Tooltip:
-    case WidgetPart::None: return nullptr;
-  }
-  return nullptr;
-}
+// How each part of the widget is shown here, in the order of the parts; nullptr for one the Windows
+// control does not show (the tooltips are the view's).
+constexpr Shower kShowers[] = {nullptr,    show_geometry,   show_visible,     show_enabled,    nullptr,
+                               show_text,  show_selection,  show_text_colour, show_list_index, show_caption,
+                               show_value, show_spin_range, show_status};
+static_assert(std::size(kShowers) == static_cast<std::size_t>(WidgetPart::StatusText) + 1);
 
-}  // namespace
+Shower shower_of(WidgetPart part) { return kShowers[static_cast<std::size_t>(part)]; }
 
+// The font a windowed control's text is drawn in, or nullptr for kinds without one.
 const Font* font_of(const Control& control) {
   if (const Font* own = control.own_font()) return own;
   // The status bar writes in its window's font.
   return control.kind() == ControlKind::StatusBar ? control.form().own_font() : nullptr;
 }
-
-RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }
-
-namespace {
 
 // Every part once, after the font; a part in already_shown is left as it is.
 void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_list<WidgetPart> already_shown) {
@@ -162,7 +145,7 @@ void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
   for (WidgetPart part : widget_parts(control)) {
     if (std::find(already_shown.begin(), already_shown.end(), part) != already_shown.end()) continue;
-    if (Shower show = shower_of(control, part)) show(window, control, dpi);
+    if (Shower show = shower_of(part)) show(window, control, dpi);
   }
 }
 
@@ -195,7 +178,7 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
 }
 
 bool show_property(HWND window, const Control& control, PropertyId property, UINT dpi) {
-  const Shower show = shower_of(control, widget_part(control.kind(), property));
+  const Shower show = shower_of(widget_part(control.kind(), property));
   if (show != nullptr) show(window, control, dpi);
   return show != nullptr;
 }

@@ -19,10 +19,4 @@ bool show_property(HWND window, const Control& control, PropertyId property, UIN
 // Shows every property of a control, and its font, at a DPI (when created, and when the DPI changes).
 void show_all_properties(HWND window, const Control& control, UINT dpi);
 
-// The font a windowed control's text is drawn in, or nullptr for kinds without one.
-const Font* font_of(const Control& control);
-
-// The rectangle a control takes in its window's client area, in pixels at a DPI.
-RECT control_rect(const Control& control, UINT dpi);
-
 }  // namespace tarvex::win32

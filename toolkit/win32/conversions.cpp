@@ -1,5 +1,6 @@
 #include "toolkit/win32/conversions.h"
 
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -55,6 +56,9 @@ HFONT font_at_pixels(const Font& font, int pixels) {
   return made;
 }
 
-HFONT font_for(const Font& font, UINT dpi) { return font_at_pixels(font, font_pixels_at(font.size, dpi)); }
+// The pixel height of a type size at a DPI, as font_pixels() gives it at 96.
+HFONT font_for(const Font& font, UINT dpi) {
+  return font_at_pixels(font, static_cast<int>(std::lround(static_cast<double>(font.size) * dpi / 72.0)));
+}
 
 }  // namespace tarvex::win32

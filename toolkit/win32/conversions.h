@@ -27,29 +27,23 @@ COLORREF to_colorref(Color color);
 inline int to_pixels(float twips, UINT dpi) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }
-inline double to_pixels_exact(float twips, UINT dpi) { return static_cast<double>(twips) * dpi / 1440.0; }
 inline TwipPoint to_twips(POINT pixels, UINT dpi) {
   return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
+}
+inline Bounds to_twips(const RECT& r, UINT dpi) {
+  const auto twips = [dpi](LONG pixels) { return static_cast<float>(pixels * 1440.0 / dpi); };
+  return {twips(r.left), twips(r.top), twips(r.right - r.left), twips(r.bottom - r.top)};
 }
 inline RECT to_pixels(Bounds b, UINT dpi) {
   const int left = to_pixels(b.left, dpi);
   const int top = to_pixels(b.top, dpi);
   return {left, top, left + to_pixels(b.width, dpi), top + to_pixels(b.height, dpi)};
 }
-inline RECT to_pixels(const Placed& c, UINT dpi) {
-  const int left = to_pixels(c.Left, dpi);
-  const int top = to_pixels(c.Top, dpi);
-  return {left, top, left + to_pixels(c.Width, dpi), top + to_pixels(c.Height, dpi)};
-}
-// The pixel height of a type size at a DPI, as font_pixels() gives it at 96.
-inline int font_pixels_at(float points, UINT dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
-}
+inline RECT to_pixels(const Placed& c, UINT dpi) { return to_pixels(c.bounds(), dpi); }
 
 // The face that a typeface of the windows is drawn in: the face itself where the system has it,
 // else the closest sans serif it has.
 std::wstring resolved_face(std::u16string_view face);
-
 // The fonts of the windows, made once for each face, size, weight and DPI and kept for the run.
 HFONT font_for(const Font& font, UINT dpi);
 // A font at a given pixel height (for measuring at a large size).

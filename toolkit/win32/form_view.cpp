@@ -42,17 +42,7 @@ DWORD window_style(const Form& form) {
 }
 
 DWORD window_extended_style(const Form& form) {
-  DWORD style = form.border == FormBorder::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-  if (!form.show_in_taskbar) style &= ~WS_EX_APPWINDOW;
-  return style;
-}
-
-RECT united(const RECT& a, const RECT& b) {
-  RECT both{};
-  if (IsRectEmpty(&a)) return b;
-  if (IsRectEmpty(&b)) return a;
-  UnionRect(&both, &a, &b);
-  return both;
+  return form.border == FormBorder::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
 }
 
 }  // namespace
@@ -152,7 +142,7 @@ void FormView::add_control_window(Control& control) {
   windows_[&control] = child;
   controls_[child] = &control;
   SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
-  if (tooltips_ != nullptr) add_tool(child, control.ToolTipText);
+  if (tooltips_ != nullptr) tell_tooltips(TTM_ADDTOOLW, child, control.ToolTipText);
   // The arrows keep their buddy: the text box they stand against.
   for (const auto& [arrows, arrows_window] : windows_) {
     if (arrows->kind() != ControlKind::UpDown) continue;
@@ -173,19 +163,24 @@ void FormView::make_tooltips() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  for (const auto& [control, child] : windows_) add_tool(child, control->ToolTipText);
-  add_tool(window_, tooltip_owner_ ? tooltip_owner_->ToolTipText.get() : Text());
+  for (const auto& [control, child] : windows_) tell_tooltips(TTM_ADDTOOLW, child, control->ToolTipText);
+  tell_tooltips(TTM_ADDTOOLW, window_, tooltip_owner_ ? tooltip_owner_->ToolTipText.get() : Text());
 }
 
-void FormView::add_tool(HWND tool_window, const Text& text) {
-  TTTOOLINFOW tool = tool_of(tool_window);
+// A tool is known by its window: a windowed control's, or the client area's for the painted ones.
+void FormView::tell_tooltips(UINT message, HWND tool_window, const Text& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(tool_window);
   tool.lpszText = const_cast<wchar_t*>(wide(text));
-  SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltips_, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // The tooltips see the mouse through the windows' own procedures, which see every message anyway.
 void FormView::relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message != WM_MOUSEMOVE && (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK)) return;
   if (message == WM_MOUSEMOVE) make_tooltips();
   if (tooltips_ == nullptr) return;
   MSG relayed{from, message, wparam, lparam, GetMessageTime(), {}};
@@ -228,7 +223,6 @@ void FormView::apply_dpi(UINT dpi, const RECT* suggested) {
   ++showing_;
   for (const auto& [control, child] : windows_) show_all_properties(child, *control, dpi_);
   --showing_;
-  for (auto& [control, extent] : extents_) extent = painted_extent(*control, dpi_);
   if (suggested != nullptr) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -277,30 +271,18 @@ void FormView::give_focus_to(const Control* control) {
   giving_focus_ = false;
 }
 
-TTTOOLINFOW FormView::tool_of(HWND child) const {
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(child);
-  return tool;
-}
-
 void FormView::show_tooltip(const Control& control) {
   HWND tool_window = control_window(control);
   if (tool_window == nullptr && &control == tooltip_owner_) tool_window = window_;
   if (tool_window == nullptr || tooltips_ == nullptr) return;
-  TTTOOLINFOW tool = tool_of(tool_window);
-  tool.lpszText = const_cast<wchar_t*>(wide(control.ToolTipText.get()));
-  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  tell_tooltips(TTM_UPDATETIPTEXTW, tool_window, control.ToolTipText);
 }
 
 void FormView::on_mouse_move(POINT at) {
   const Control* owner = form_ ? painted_control_at(*form_, to_twips(at, dpi_), PointerUse::Tooltip) : nullptr;
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
-  TTTOOLINFOW tool = tool_of(window_);
-  tool.lpszText = const_cast<wchar_t*>(owner ? wide(owner->ToolTipText.get()) : L"");
-  SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  tell_tooltips(TTM_UPDATETIPTEXTW, window_, owner ? owner->ToolTipText.get() : Text());
   if (owner == nullptr || owner->ToolTipText.get().empty()) SendMessageW(tooltips_, TTM_POP, 0, 0);
 }
 
@@ -312,7 +294,7 @@ void FormView::build() {
   if (!form_->menu_bar().empty()) build_menus();
   build_controls();
   built_ = true;
-  for (const Control* control : form_->paint_order()) extents_[control] = painted_extent(*control, dpi_);
+  areas_.emplace(*form_);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -321,43 +303,32 @@ void FormView::property_changed(const PropertyChange& change) {
   const ChangeAnnouncement announcement{*this, change};
   Control& control = change.control;
   HWND child = control_window(control);
+  const ViewTask task = view_task(change, child != nullptr);
+  bool updated = task == ViewTask::ShowMenu || task == ViewTask::Make || task == ViewTask::ShowAll;
   ++showing_;
-  switch (view_task(change, child != nullptr)) {
+  switch (task) {
     case ViewTask::Retitle: SetWindowTextW(window_, wide(form_->Caption.get())); break;
-    case ViewTask::ShowMenu:
-      build_menus();
-      ++widget_updates_;
-      break;
+    case ViewTask::ShowMenu: build_menus(); break;
     case ViewTask::ShowTooltip: show_tooltip(control); break;
     case ViewTask::Repaint: repaint_control(control); break;
-    case ViewTask::Make:
-      add_control_window(control);
-      ++widget_updates_;
-      break;
-    case ViewTask::ShowAll:
-      show_all_properties(child, control, dpi_);
-      ++widget_updates_;
-      break;
-    case ViewTask::ShowProperty:
-      if (show_property(child, control, change.property.id(), dpi_)) ++widget_updates_;
-      break;
+    case ViewTask::Make: add_control_window(control); break;
+    case ViewTask::ShowAll: show_all_properties(child, control, dpi_); break;
+    case ViewTask::ShowProperty: updated = show_property(child, control, change.property.id(), dpi_); break;
     case ViewTask::Nothing: break;
   }
   --showing_;
+  if (updated) ++widget_updates_;
 }
 
 void FormView::repaint_control(const Control& control) {
-  const RECT now = painted_extent(control, dpi_);
-  RECT& before = extents_[&control];
-  const RECT both = united(before, now);
-  before = now;
+  const RECT area = to_pixels(areas_->changed(control), dpi_);
   // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
-  HRGN area = CreateRectRgnIndirect(&both);
+  HRGN region = CreateRectRgnIndirect(&area);
   if (to_repaint_ == nullptr) {
-    to_repaint_ = area;
+    to_repaint_ = region;
   } else {
-    CombineRgn(to_repaint_, to_repaint_, area, RGN_OR);
-    DeleteObject(area);
+    CombineRgn(to_repaint_, to_repaint_, region, RGN_OR);
+    DeleteObject(region);
   }
 }
 
@@ -377,19 +348,12 @@ HDC FormView::back_buffer(HDC screen) {
   GetClientRect(window_, &client);
   if (buffer_dc_ != nullptr && buffer_size_.cx >= client.right && buffer_size_.cy >= client.bottom) return buffer_dc_;
   release_back_buffer();
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = std::max<LONG>(client.right, 1);
-  format.bmiHeader.biHeight = -std::max<LONG>(client.bottom, 1);  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  buffer_size_ = {std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)};
   void* bits = nullptr;
-  buffer_ = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  buffer_ = top_down_bitmap(screen, buffer_size_.cx, buffer_size_.cy, &bits);
   if (buffer_ == nullptr) return nullptr;
   buffer_dc_ = CreateCompatibleDC(screen);
   buffer_before_ = SelectObject(buffer_dc_, buffer_);
-  buffer_size_ = {format.bmiHeader.biWidth, -format.bmiHeader.biHeight};
   return buffer_dc_;
 }
 
@@ -413,16 +377,8 @@ void FormView::paint() {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
     FillRect(buffer, &area, background_);
     if (form_ != nullptr) {
-      for (const Control* control : form_->paint_order()) {
-        if (!control->Visible) continue;
-        const RECT extent = painted_extent(*control, dpi_);
-        RECT overlap{};
-        if (!IntersectRect(&overlap, &extent, &area)) continue;
-        const Picture* picture = control->kind() == ControlKind::Image
-                                     ? program_picture(static_cast<const Image*>(control)->picture)
-                                     : nullptr;
-        paint_control(buffer, *control, dpi_, picture);
-      }
+      for (const Control* control : controls_to_paint(*form_, to_twips(area, dpi_)))
+        paint_control(buffer, *control, dpi_);
     }
     SelectClipRgn(buffer, nullptr);
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
@@ -462,6 +418,7 @@ LRESULT CALLBACK FormView::window_proc(HWND window, UINT message, WPARAM wparam,
 }
 
 LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  relay_to_tooltips(window_, message, wparam, lparam);
   switch (message) {
     case WM_ERASEBKGND: return 1;  // the paint fills the background itself
     case WM_PAINT: paint(); return 0;
@@ -471,18 +428,16 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE:
-      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      relay_to_tooltips(window_, message, wparam, lparam);
       on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: relay_to_tooltips(window_, message, wparam, lparam); return 0;
+    case WM_MBUTTONUP: return 0;
     case WM_SETFOCUS:
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -71,10 +72,11 @@ class FormView : public PropertyObserver {
   void on_command(WPARAM wparam, LPARAM lparam);
   LRESULT on_notify(const NMHDR& header);
   void build();
-  TTTOOLINFOW tool_of(HWND child) const;
   void add_control_window(Control& control);
   void make_tooltips();
-  void add_tool(HWND tool_window, const Text& text);
+  // Adds a tool (TTM_ADDTOOLW) or gives it a new text (TTM_UPDATETIPTEXTW).
+  void tell_tooltips(UINT message, HWND tool_window, const Text& text);
+  // Hands a message of the mouse on to the tooltips; any other is left alone.
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
   void on_mouse(UINT message, POINT at);
@@ -102,8 +104,8 @@ class FormView : public PropertyObserver {
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
   std::map<HWND, Control*> controls_;
-  std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
-  std::map<const Control*, RECT> extents_;
+  std::vector<Menu*> menu_items_;      // a menu command is 1 + the index here
+  std::optional<PaintedAreas> areas_;  // from the record when the window is built
   PaintedClick click_;
   HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
   bool built_ = false;

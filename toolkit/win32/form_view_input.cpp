@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "toolkit/win32/accessibility.h"
+#include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
 
@@ -28,11 +29,10 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
   // Alt's own business.
   const bool alt = message.message == WM_SYSKEYDOWN && (message.lParam & (1 << 29)) != 0;
   if (!alt && (message.message != WM_KEYDOWN || held(VK_MENU))) return std::nullopt;
-  KeyStroke stroke{.alt = alt, .shift = held(VK_SHIFT), .control = held(VK_CONTROL)};
+  KeyStroke stroke{.code = static_cast<long>(key), .alt = alt, .shift = held(VK_SHIFT), .control = held(VK_CONTROL)};
   for (const auto& [code, name] : kNamed) {
     if (code == key) stroke.key = name;
   }
-  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) stroke.letter = static_cast<char16_t>(key);
   return tarvex::key_press_of(stroke);
 }
 
@@ -105,8 +105,7 @@ LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam,
 
 LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
   const bool is_text_box = control.kind() == ControlKind::TextBox;
-  if (message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK))
-    relay_to_tooltips(child, message, wparam, lparam);
+  relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
       // The press that moves the focus into a text box is spent on the focus: the box keeps the
@@ -174,18 +173,17 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       // shows the record's item again.
       if (code == CBN_SELENDOK) {
         const auto index = static_cast<long>(SendMessageW(child, CB_GETCURSEL, 0, 0));
-        if (index >= 0) input_.perform(action::Pick{*control, index});
+        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
       } else if (code == CBN_SELENDCANCEL) {
         ++showing_;
-        SendMessageW(child, CB_SETCURSEL, static_cast<WPARAM>(static_cast<ListControl*>(control)->ListIndex.get()), 0);
+        show_property(child, *control, PropertyId::ListIndex, dpi_);
         --showing_;
       }
       break;
     case ControlKind::ListBox:
       if (code == LBN_SELCHANGE) {
         const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (index >= 0 && index != static_cast<ListControl*>(control)->ListIndex)
-          input_.perform(action::Pick{*control, index});
+        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
       }
       break;
     case ControlKind::CheckBox:

@@ -29,9 +29,10 @@ class Selected {
   HGDIOBJ before_;
 };
 
-HPEN solid_pen(COLORREF colour, int width, DWORD cap) {
+// style: a line's end cap, or PS_INSIDEFRAME for a border inside its box.
+HPEN solid_pen(COLORREF colour, int width, DWORD style) {
   LOGBRUSH brush{BS_SOLID, colour, 0};
-  return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | cap | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
+  return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | style | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
 }
 
 // Border widths are in pixels at 96 DPI and grow with the DPI.
@@ -42,10 +43,9 @@ void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
   Selected brush(dc, CreateSolidBrush(to_colorref(shape.FillColor)));
   // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
   // right and bottom edges, so the box grows by that pixel.
-  const LOGBRUSH border{BS_SOLID, to_colorref(shape.BorderColor), 0};
   HGDIOBJ pen = shape.has_border
-                    ? static_cast<HGDIOBJ>(ExtCreatePen(PS_GEOMETRIC | PS_INSIDEFRAME | PS_SOLID | PS_JOIN_MITER,
-                                                        scaled_width(shape.border_width, dpi), &border, 0, nullptr))
+                    ? static_cast<HGDIOBJ>(solid_pen(to_colorref(shape.BorderColor),
+                                                     scaled_width(shape.border_width, dpi), PS_INSIDEFRAME))
                     : GetStockObject(NULL_PEN);
   Selected selected_pen(dc, pen, shape.has_border);
   if (!shape.has_border) {
@@ -108,15 +108,14 @@ void paint_label(HDC dc, const Label& label, UINT dpi) {
 
 }  // namespace
 
-RECT painted_extent(const Control& control, UINT dpi) { return to_pixels(painted_bounds(control), dpi); }
-
-void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture) {
+void paint_control(HDC dc, const Control& control, UINT dpi) {
   switch (control.kind()) {
     case ControlKind::Shape: paint_shape(dc, static_cast<const Shape&>(control), dpi); break;
     case ControlKind::Line: paint_line(dc, static_cast<const Line&>(control), dpi); break;
     case ControlKind::Label: paint_label(dc, static_cast<const Label&>(control), dpi); break;
     case ControlKind::Image:
-      if (picture != nullptr) picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
+      if (const Picture* picture = program_picture(static_cast<const Image&>(control).picture))
+        picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
       break;
     default: break;
   }

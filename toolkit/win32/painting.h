@@ -7,12 +7,6 @@
 
 namespace tarvex::win32 {
 
-class Picture;
-
-// Everything a control may paint, in pixels, with a margin for its border: what to repaint when it
-// changes.
-RECT painted_extent(const Control& control, UINT dpi);
-
-void paint_control(HDC dc, const Control& control, UINT dpi, const Picture* picture);
+void paint_control(HDC dc, const Control& control, UINT dpi);
 
 }  // namespace tarvex::win32

@@ -7,16 +7,20 @@
 
 namespace tarvex::win32 {
 
-Picture::Picture(const RawPixels& pixels) : width_(pixels.width), height_(pixels.height) {
+HBITMAP top_down_bitmap(HDC dc, int width, int height, void** bits) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;  // top-down rows
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+Picture::Picture(const RawPixels& pixels) : width_(pixels.width), height_(pixels.height) {
   void* bits = nullptr;
-  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bitmap_ = top_down_bitmap(nullptr, width_, height_, &bits);
   if (bitmap_ == nullptr) return;
   auto* out = static_cast<std::uint8_t*>(bits);
   for (std::size_t i = 0; i < static_cast<std::size_t>(width_) * height_; ++i) {

@@ -8,6 +8,10 @@
 
 namespace tarvex::win32 {
 
+// A 32-bit bitmap of the size, rows top-down, whose pixels the program writes at bits; nullptr when
+// GDI cannot make one.
+HBITMAP top_down_bitmap(HDC dc, int width, int height, void** bits);
+
 // A picture ready for GDI to stretch into a box.
 class Picture {
  public:

@@ -1,6 +1,5 @@
 #include "toolkit/win32/win32_platform.h"
 
-#include <cmath>
 #include <commctrl.h>
 #include <stdexcept>
 #include <utility>
@@ -65,13 +64,8 @@ void CALLBACK look_for_message_box(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 void use_system_notation() {
-  NumberNotation notation;
-  const std::u16string decimal = locale_text(LOCALE_SDECIMAL);
-  const std::u16string grouping = locale_text(LOCALE_STHOUSAND);
-  if (decimal.size() == 1) notation.decimal_separator = decimal.front();
-  if (grouping.size() == 1) notation.grouping_separator = grouping.front();
-  notation.currency_symbol = locale_text(LOCALE_SCURRENCY);
-  set_current_notation(notation);
+  set_current_notation(
+      notation_of(locale_text(LOCALE_SDECIMAL), locale_text(LOCALE_STHOUSAND), locale_text(LOCALE_SCURRENCY)));
 }
 
 Win32Platform::Win32Platform() = default;
@@ -79,11 +73,6 @@ Win32Platform::Win32Platform() = default;
 Win32Platform::~Win32Platform() {
   views_.clear();
   retired_.clear();
-}
-
-FormView* Win32Platform::view_of(const Form& window) const {
-  auto found = views_.find(&window);
-  return found == views_.end() ? nullptr : found->second.get();
 }
 
 void Win32Platform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
@@ -113,8 +102,7 @@ void Win32Platform::start_program(const Text& command_line, int window_style) {
 }
 
 // Measured at 64 times the size and scaled down, so that the advances are the design's, as at every
-// size, and not those rounded to whole pixels; then whole pixels, rounded up, as the other measures
-// give them: a self-sizing label never clips its text.
+// size, and not those rounded to whole pixels.
 float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   constexpr int kScale = 64;
   HDC screen = GetDC(nullptr);
@@ -124,12 +112,10 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   GetTextExtentPoint32W(screen, wide_text.c_str(), static_cast<int>(wide_text.size()), &size);
   SelectObject(screen, before);
   ReleaseDC(nullptr, screen);
-  const double pixels = static_cast<double>(size.cx) / kScale;
-  return static_cast<float>(std::ceil(pixels - 1e-9) * kTwipsPerPixel);
+  return whole_pixel_width(static_cast<double>(size.cx) / kScale);
 }
 
 void Win32Platform::window_loaded(Form& window) {
-  if (input_ == nullptr) throw std::logic_error("the Windows platform has no user input attached");
   // A window loaded while another takes the input belongs to that one (the About window to the main
   // window); the first window has none.
   Form* owner = window.toolkit().active_window();
@@ -137,11 +123,7 @@ void Win32Platform::window_loaded(Form& window) {
   if (owner != nullptr && owner != &window) {
     if (FormView* view = view_of(*owner)) owner_window = view->window();
   }
-  views_[&window] = std::make_unique<FormView>(window, *input_, owner_window);
-}
-
-void Win32Platform::window_shown(Form& window, Form* owner, bool modal) {
-  if (FormView* view = view_of(window)) view->show_window(owner ? view_of(*owner) : nullptr, modal);
+  views_[&window] = std::make_unique<FormView>(window, input(), owner_window);
 }
 
 void Win32Platform::remove_view(Form& window) {
@@ -152,28 +134,14 @@ void Win32Platform::remove_view(Form& window) {
   views_.erase(found);
 }
 
-// With no window left, the program ends.
-void Win32Platform::window_unloaded(Form& window) {
-  remove_view(window);
-  if (!window.toolkit().running()) PostQuitMessage(0);
-}
-
-void Win32Platform::window_destroyed(Form& window) { remove_view(window); }
-
-void Win32Platform::focus_moved(Form& window, Control* control) {
-  if (FormView* view = view_of(window)) view->give_focus_to(control);
-}
-
 void Win32Platform::dispatch(MSG& message) {
   FormView* view = FormView::of(message.hwnd);
   if (view == nullptr || !view->route_key(message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  delete_retired_views();
+  retired_.clear();  // outside their windows' messages now
 }
-
-void Win32Platform::delete_retired_views() { retired_.clear(); }
 
 bool Win32Platform::pump_one() {
   if (quit_) return false;
@@ -190,14 +158,7 @@ bool Win32Platform::pump_one() {
 
 void Win32Platform::pump_waiting() {
   MSG message{};
-  while (!quit_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      quit_ = true;
-      exit_code_ = static_cast<int>(message.wParam);
-      break;
-    }
-    dispatch(message);
-  }
+  while (!quit_ && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) pump_one();
 }
 
 void Win32Platform::run_modal(Form& window) {

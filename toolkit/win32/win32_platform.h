@@ -5,12 +5,10 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
-#include "toolkit/platform.h"
-#include "toolkit/user_input.h"
+#include "toolkit/viewing_platform.h"
 
 namespace tarvex::win32 {
 
@@ -21,16 +19,12 @@ void prepare_process();
 // The user's number notation from the locale settings, handed to the value rules.
 void use_system_notation();
 
-class Win32Platform : public Platform {
+class Win32Platform : public ViewingPlatform<FormView, std::unique_ptr<FormView>> {
  public:
   Win32Platform();
   ~Win32Platform() override;
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
-
-  // The user's input reaches the toolkit through this; set before the first window is loaded.
-  void attach(UserInput& input) { input_ = &input; }
-  FormView* view_of(const Form& window) const;
 
   // Called once each message box is on the screen, from within its own loop (a driver closes it
   // from here).
@@ -40,10 +34,6 @@ class Win32Platform : public Platform {
   void start_program(const Text& command_line, int window_style) override;
   float text_width(const Font& font, std::u16string_view text) override;
   void window_loaded(Form& window) override;
-  void window_shown(Form& window, Form* owner, bool modal) override;
-  void window_unloaded(Form& window) override;
-  void window_destroyed(Form& window) override;
-  void focus_moved(Form& window, Control* control) override;
   void run_modal(Form& window) override;
 
   // Waits for the next message and hands it on: the window's keys to its view first, then
@@ -56,11 +46,9 @@ class Win32Platform : public Platform {
 
  private:
   void dispatch(MSG& message);
-  void remove_view(Form& window);
-  void delete_retired_views();
+  void remove_view(Form& window) override;
+  void end_program() override { PostQuitMessage(0); }
 
-  UserInput* input_ = nullptr;
-  std::map<const Form*, std::unique_ptr<FormView>> views_;
   std::vector<std::unique_ptr<FormView>> retired_;
   bool quit_ = false;
   int exit_code_ = 0;
