@@ -55,8 +55,6 @@ std::optional<Blueprint> blueprint_of(const Control& control) {
 // The frame around the field grows with the DPI, and what CB_GETITEMHEIGHT reports back differs
 // between systems, so the frame is measured, once at each DPI: one trial height, and the closed
 // height it gives.
-RECT control_rect(const Control& control, UINT dpi) { return to_pixels(static_cast<const Placed&>(control), dpi); }
-
 int drop_down_frame(HWND combo, UINT dpi, int trial) {
   static std::map<UINT, int> frames;
   if (auto found = frames.find(dpi); found != frames.end()) return found->second;

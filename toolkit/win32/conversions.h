@@ -40,6 +40,10 @@ inline RECT to_pixels(Bounds b, UINT dpi) {
   return {left, top, left + to_pixels(b.width, dpi), top + to_pixels(b.height, dpi)};
 }
 inline RECT to_pixels(const Placed& c, UINT dpi) { return to_pixels(c.bounds(), dpi); }
+// Where a control that has a place lies, in pixels.
+inline RECT control_rect(const Control& control, UINT dpi) {
+  return to_pixels(static_cast<const Placed&>(control), dpi);
+}
 
 // The face that a typeface of the windows is drawn in: the face itself where the system has it,
 // else the closest sans serif it has.
