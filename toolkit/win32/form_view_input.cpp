@@ -108,9 +108,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
   relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
-      // The press that moves the focus into a text box is spent on the focus: the box keeps the
-      // selection that its focus handler made, rather than a caret where the pointer fell.
-      if (is_text_box && GetFocus() != child) {
+      if (press_spent_on_focus(control, GetFocus() != child)) {
         SetFocus(child);
         return 0;
       }
@@ -130,11 +128,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       if (showing_ > 0) return 0;
       break;
     case WM_MOUSEWHEEL:
-      if (control.traits().list) {
-        const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
-        if (notches != 0) input_.perform(action::Wheel{control, notches});
-        return 0;
-      }
+      if (wheel_turned(control, GET_WHEEL_DELTA_WPARAM(wparam))) return 0;
       break;
     default: break;
   }
@@ -161,6 +155,11 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
   HWND child = reinterpret_cast<HWND>(lparam);
   Control* control = control_of(child);
   if (control == nullptr || showing_ > 0) return;
+  // The item that a list's selection message reports, when choosing it is a pick.
+  const auto pick = [&](UINT selection_message) {
+    const auto index = static_cast<long>(SendMessageW(child, selection_message, 0, 0));
+    if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
+  };
   switch (control->kind()) {
     case ControlKind::TextBox:
       if (code == EN_CHANGE) {
@@ -172,8 +171,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       // Choosing an item, even the selected one again, is a pick; a list closed without a choice
       // shows the record's item again.
       if (code == CBN_SELENDOK) {
-        const auto index = static_cast<long>(SendMessageW(child, CB_GETCURSEL, 0, 0));
-        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
+        pick(CB_GETCURSEL);
       } else if (code == CBN_SELENDCANCEL) {
         ++showing_;
         show_property(child, *control, PropertyId::ListIndex, dpi_);
@@ -181,10 +179,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       }
       break;
     case ControlKind::ListBox:
-      if (code == LBN_SELCHANGE) {
-        const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
-      }
+      if (code == LBN_SELCHANGE) pick(LB_GETCURSEL);
       break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
