@@ -118,12 +118,9 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
 void Win32Platform::window_loaded(Form& window) {
   // A window loaded while another takes the input belongs to that one (the About window to the main
   // window); the first window has none.
-  Form* owner = window.toolkit().active_window();
-  HWND owner_window = nullptr;
-  if (owner != nullptr && owner != &window) {
-    if (FormView* view = view_of(*owner)) owner_window = view->window();
-  }
-  views_[&window] = std::make_unique<FormView>(window, input(), owner_window);
+  const Form* owner = window.toolkit().active_window();
+  const FormView* owner_view = owner != nullptr && owner != &window ? view_of(*owner) : nullptr;
+  views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
 }
 
 void Win32Platform::remove_view(Form& window) {
