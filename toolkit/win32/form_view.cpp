@@ -65,13 +65,8 @@ FormView::~FormView() {
 }
 
 FormView* FormView::of(HWND window) {
-  while (window != nullptr) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (std::wstring_view(name) == kWindowClass) {
-      return reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    }
-    window = GetParent(window);
+  for (; window != nullptr; window = GetParent(window)) {
+    if (is_of_class(window, kWindowClass)) return reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
   return nullptr;
 }

@@ -39,9 +39,7 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
 // An open drop-down list keeps its own keys: they move within it, pick and close it.
 bool is_open_drop_down(HWND focus) {
   for (HWND window = focus; window != nullptr; window = GetParent(window)) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (std::wstring_view(name) == L"ComboBox") return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (is_of_class(window, L"ComboBox")) return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
   }
   return false;
 }

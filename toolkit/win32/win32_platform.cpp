@@ -41,9 +41,7 @@ std::string last_error_text() {
 
 // The message box on the screen, found among the windows of this thread.
 BOOL CALLBACK note_message_box(HWND window, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window)) {
+  if (is_of_class(window, L"#32770") && IsWindowVisible(window)) {
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
   }
