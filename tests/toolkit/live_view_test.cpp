@@ -14,6 +14,7 @@
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
 #include "toolkit/web_address.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex {
 namespace {
@@ -153,6 +154,28 @@ TEST_F(LiveViewTest, ArrowsAndTheWheelStepAListAndStopAtItsEnds) {
   EXPECT_EQ(window.list.ListIndex.get(), 0);
   input.perform(action::Wheel{window.list, -1});
   EXPECT_EQ(window.list.ListIndex.get(), 1);
+}
+
+// A front end's view with no widgets: what it does with the wheel and a press before a widget sees them.
+struct BareView : WindowView {
+  using WindowView::press_spent_on_focus;
+  using WindowView::wheel_turned;
+  using WindowView::WindowView;
+  void property_changed(const PropertyChange&) override {}
+  void focus_widget_of(const Control&) override {}
+};
+
+TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesAndSpendsThePressThatFocusesATextBox) {
+  window.list.ListIndex = 0;
+  BareView bare(window, input);
+  EXPECT_FALSE(bare.wheel_turned(window.entry, -240)) << "the text box's widget keeps the wheel";
+  EXPECT_TRUE(bare.wheel_turned(window.list, -119)) << "less than a notch is taken, and steps nothing";
+  EXPECT_EQ(window.list.ListIndex.get(), 0);
+  EXPECT_TRUE(bare.wheel_turned(window.list, -240));
+  EXPECT_EQ(window.list.ListIndex.get(), 2);
+  EXPECT_TRUE(BareView::press_spent_on_focus(window.entry, true));
+  EXPECT_FALSE(BareView::press_spent_on_focus(window.entry, false)) << "the box had the focus already";
+  EXPECT_FALSE(BareView::press_spent_on_focus(window.compute, true));
 }
 
 TEST_F(LiveViewTest, ArrowsInTheSpinControlsBoxStepItWithinItsBounds) {

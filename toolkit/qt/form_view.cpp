@@ -43,11 +43,10 @@ QIcon window_icon(const std::string& name) {
 
 }  // namespace
 
-FormView::FormView(Form& form, UserInput& input) : form_(&form), input_(input), input_link_(new QObject(this)) {
+FormView::FormView(Form& form, UserInput& input) : WindowView(form, input), input_link_(new QObject(this)) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowFlags(window_flags(form));
   installEventFilter(this);
-  form.set_observer(this);
 }
 
 // The record as its Form_Load has left it; the toolkit tells nothing of a window before it is shown.
@@ -76,10 +75,6 @@ void FormView::build() {
     if (control->traits().windowed && control->Visible) add_widget(*control);
   }
   build_accessible_areas();
-}
-
-FormView::~FormView() {
-  if (form_) form_->set_observer(nullptr);
 }
 
 void FormView::build_menus() {
@@ -162,8 +157,7 @@ void FormView::set_icon_after_first_frame() {
 }
 
 void FormView::close_for_toolkit() {
-  if (form_) form_->set_observer(nullptr);
-  form_ = nullptr;
+  let_go_of_form();
   delete std::exchange(input_link_, nullptr);
   if (surface_) surface_->detach();
   closing_for_toolkit_ = true;
@@ -171,14 +165,12 @@ void FormView::close_for_toolkit() {
   deleteLater();
 }
 
-void FormView::give_focus_to(const Control* control) {
-  QWidget* widget = control ? widget_of(*control) : nullptr;
+void FormView::focus_widget_of(const Control& control) {
+  QWidget* widget = widget_of(control);
   if (widget == nullptr || widget->hasFocus()) return;
   // Styles draw the focus of most controls only once the keyboard has moved it in the window.
   if (delivering_key_) setAttribute(Qt::WA_KeyboardFocusChange);
-  giving_focus_ = true;
   widget->setFocus(Qt::OtherFocusReason);
-  giving_focus_ = false;
 }
 
 void FormView::property_changed(const PropertyChange& change) {

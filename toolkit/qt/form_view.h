@@ -9,20 +9,17 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include "toolkit/form.h"
-#include "toolkit/user_input.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex::qt {
 
 class Surface;
 class ReadOutText;
 
-class FormView : public QWidget, public PropertyObserver {
+class FormView : public QWidget, public WindowView {
  public:
   FormView(Form& form, UserInput& input);
-  ~FormView() override;
 
-  Form* form() const { return form_; }
   Surface& surface() const { return *surface_; }
   QMenuBar* menu_bar() const { return menu_bar_; }
   QWidget* widget_of(const Control& control) const { return widgets_.value(&control); }
@@ -34,14 +31,13 @@ class FormView : public QWidget, public PropertyObserver {
   // The toolkit has unloaded the window (or its record is going away): the view lets go of the
   // record, hides and is deleted later.
   void close_for_toolkit();
-  // The toolkit's focus, given to a widget without reporting it back.
-  void give_focus_to(const Control* control);
 
   void property_changed(const PropertyChange& change) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void focus_widget_of(const Control& control) override;
 
  private:
   void build();
@@ -53,8 +49,6 @@ class FormView : public QWidget, public PropertyObserver {
   bool route_key(QObject* watched, QEvent* event);
   void set_icon_after_first_frame();
 
-  Form* form_;
-  UserInput& input_;
   QObject* input_link_;  // holds every connection from a widget to the toolkit
   QMenuBar* menu_bar_ = nullptr;
   Surface* surface_ = nullptr;
@@ -62,12 +56,10 @@ class FormView : public QWidget, public PropertyObserver {
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
   QList<ReadOutText*> read_outs_;
-  bool giving_focus_ = false;
   bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
   bool closing_for_toolkit_ = false;
   bool icon_set_ = false;
-  bool built_ = false;
 };
 
 }  // namespace tarvex::qt

@@ -4,7 +4,6 @@
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QWheelEvent>
 #include <optional>
 #include <utility>
@@ -69,18 +68,15 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         input_.perform(action::Focus{.control = *control, .moved_by_view = true});
       }
       return false;
-    case QEvent::MouseButtonPress:
-      // The press that moved the focus into a text box is spent on the focus: the box keeps the
-      // selection that its focus handler made, rather than a caret where the pointer fell.
-      if (std::exchange(focus_taken_by_press_, nullptr) == watched && qobject_cast<QLineEdit*>(watched)) return true;
-      return false;
-    case QEvent::Wheel:
-      if (Control* control = control_of(watched); control && control->traits().list) {
-        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
-        if (notches != 0) input_.perform(action::Wheel{*control, notches});
-        return true;
-      }
-      return false;
+    case QEvent::MouseButtonPress: {
+      const bool moved_focus = std::exchange(focus_taken_by_press_, nullptr) == watched;
+      const Control* control = control_of(watched);
+      return control && press_spent_on_focus(*control, moved_focus);
+    }
+    case QEvent::Wheel: {
+      Control* control = control_of(watched);
+      return control && wheel_turned(*control, static_cast<QWheelEvent*>(event)->angleDelta().y());
+    }
     default: return false;
   }
 }

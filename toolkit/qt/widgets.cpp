@@ -216,12 +216,6 @@ void show_enabled(QWidget& w, const Control& c) { w.setEnabled(c.enabled()); }
 void show_tooltip(QWidget& w, const Control& c) { w.setToolTip(to_qstring(c.ToolTipText.get())); }
 void show_caption(QWidget& w, const Control& c) { static_cast<QAbstractButton&>(w).setText(to_qstring(*c.caption())); }
 
-void show_selection(QWidget& w, const Control& c);
-// A new text leaves the caret where the record says (setText alone would put it at the end).
-void show_text(QWidget& w, const Control& c) {
-  static_cast<QLineEdit&>(w).setText(to_qstring(static_cast<const TextBox&>(c).Text.get()));
-  show_selection(w, c);
-}
 void show_selection(QWidget& w, const Control& c) {
   auto& edit = static_cast<QLineEdit&>(w);
   const auto& box = static_cast<const TextBox&>(c);
@@ -230,6 +224,11 @@ void show_selection(QWidget& w, const Control& c) {
   } else {
     edit.setCursorPosition(static_cast<int>(box.SelStart.get()));
   }
+}
+// A new text leaves the caret where the record says (setText alone would put it at the end).
+void show_text(QWidget& w, const Control& c) {
+  static_cast<QLineEdit&>(w).setText(to_qstring(static_cast<const TextBox&>(c).Text.get()));
+  show_selection(w, c);
 }
 void show_text_colour(QWidget& w, const Control& c) {
   QPalette palette = w.palette();

@@ -19,6 +19,12 @@ inline const wchar_t* wide(const Text& text) { return reinterpret_cast<const wch
 inline std::wstring to_wstring(std::u16string_view text) { return {text.begin(), text.end()}; }
 inline Text to_text(std::wstring_view text) { return {text.begin(), text.end()}; }
 
+// Whether a window is of the window class of that name.
+inline bool is_of_class(HWND window, std::wstring_view class_name) {
+  wchar_t name[64] = {};
+  return GetClassNameW(window, name, 64) > 0 && class_name == name;
+}
+
 // The records' colours are 0x00BBGGRR, which is a COLORREF already. The system colours that the
 // windows name are drawn in the colours the system has for them now.
 COLORREF to_colorref(Color color);

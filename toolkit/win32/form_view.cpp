@@ -47,32 +47,26 @@ DWORD window_extended_style(const Form& form) {
 
 }  // namespace
 
-FormView::FormView(Form& form, UserInput& input, HWND owner) : form_(&form), input_(input), owner_(owner) {
+FormView::FormView(Form& form, UserInput& input, HWND owner) : WindowView(form, input), owner_(owner) {
   register_window_class(window_proc);
   background_ = CreateSolidBrush(to_colorref(form.back_color));
   window_ = CreateWindowExW(window_extended_style(form), kWindowClass, wide(form.Caption.get()), window_style(form),
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = GetDpiForWindow(window_);
   if (dpi_ == 0) dpi_ = 96;
-  form.set_observer(this);
 }
 
 FormView::~FormView() {
   release_back_buffer();
   if (to_repaint_) DeleteObject(to_repaint_);
-  if (form_) form_->set_observer(nullptr);
+  let_go_of_form();
   if (window_) DestroyWindow(window_);
   if (background_) DeleteObject(background_);
 }
 
 FormView* FormView::of(HWND window) {
-  while (window != nullptr) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    if (std::wstring_view(name) == kWindowClass) {
-      return reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    }
-    window = GetParent(window);
+  for (; window != nullptr; window = GetParent(window)) {
+    if (is_of_class(window, kWindowClass)) return reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   }
   return nullptr;
 }
@@ -252,8 +246,7 @@ void FormView::show_window(FormView* owner, bool modal) {
 }
 
 void FormView::close_for_toolkit() {
-  if (form_) form_->set_observer(nullptr);
-  form_ = nullptr;
+  let_go_of_form();
   // The owner takes input again before this window goes, so that it becomes the active one.
   if (disabled_owner_ && owner_) {
     EnableWindow(owner_, TRUE);
@@ -263,12 +256,9 @@ void FormView::close_for_toolkit() {
   if (HWND window = std::exchange(window_, nullptr)) DestroyWindow(window);
 }
 
-void FormView::give_focus_to(const Control* control) {
-  HWND child = control ? control_window(*control) : nullptr;
-  if (child == nullptr || GetFocus() == child) return;
-  giving_focus_ = true;
-  SetFocus(child);
-  giving_focus_ = false;
+void FormView::focus_widget_of(const Control& control) {
+  HWND child = control_window(control);
+  if (child != nullptr && GetFocus() != child) SetFocus(child);
 }
 
 void FormView::show_tooltip(const Control& control) {

@@ -10,22 +10,17 @@
 #include <optional>
 #include <vector>
 
-#include "toolkit/form.h"
-#include "toolkit/user_input.h"
 #include "toolkit/view_rules.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex::win32 {
 
-class FormView : public PropertyObserver {
+class FormView : public WindowView {
  public:
   // A window other than the start-up window is owned by the window that loads it.
   FormView(Form& form, UserInput& input, HWND owner);
   ~FormView() override;
-  FormView(const FormView&) = delete;
-  FormView& operator=(const FormView&) = delete;
 
-  Form* form() const { return form_; }
-  UserInput& input() const { return input_; }
   HWND window() const { return window_; }
   HMENU menu_bar() const { return menu_bar_; }
   // The system's tooltip window of the controls, nullptr until the pointer first comes over the window.
@@ -41,8 +36,6 @@ class FormView : public PropertyObserver {
   // The toolkit has unloaded the window (or its record is going away): the view lets go of the
   // record and its window. The object itself is deleted later, outside its window's messages.
   void close_for_toolkit();
-  // The toolkit's focus, given to a control without reporting it back.
-  void give_focus_to(const Control* control);
 
   void property_changed(const PropertyChange& change) override;
   void changes_delivered() override;
@@ -65,6 +58,7 @@ class FormView : public PropertyObserver {
   static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                        DWORD_PTR view);
+  void focus_widget_of(const Control& control) override;
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   // What the user did to a control, seen by its own window procedure first.
   LRESULT handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam);
@@ -94,8 +88,6 @@ class FormView : public PropertyObserver {
   void report_selection(HWND child, TextBox& box);
   void fit_to_client(bool centre);
 
-  Form* form_;
-  UserInput& input_;
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HMENU menu_bar_ = nullptr;
@@ -108,10 +100,8 @@ class FormView : public PropertyObserver {
   std::optional<PaintedAreas> areas_;  // from the record when the window is built
   PaintedClick click_;
   HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
-  bool built_ = false;
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
-  bool giving_focus_ = false;
   bool disabled_owner_ = false;
   std::vector<WPARAM> keys_taken_;  // keys whose press the window took: their release is taken too
   HDC buffer_dc_ = nullptr;

@@ -39,9 +39,7 @@ std::optional<KeyPress> key_press_of(const MSG& message) {
 // An open drop-down list keeps its own keys: they move within it, pick and close it.
 bool is_open_drop_down(HWND focus) {
   for (HWND window = focus; window != nullptr; window = GetParent(window)) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    if (std::wstring_view(name) == L"ComboBox") return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (is_of_class(window, L"ComboBox")) return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
   }
   return false;
 }
@@ -108,9 +106,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
   relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
-      // The press that moves the focus into a text box is spent on the focus: the box keeps the
-      // selection that its focus handler made, rather than a caret where the pointer fell.
-      if (is_text_box && GetFocus() != child) {
+      if (press_spent_on_focus(control, GetFocus() != child)) {
         SetFocus(child);
         return 0;
       }
@@ -130,11 +126,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       if (showing_ > 0) return 0;
       break;
     case WM_MOUSEWHEEL:
-      if (control.traits().list) {
-        const int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
-        if (notches != 0) input_.perform(action::Wheel{control, notches});
-        return 0;
-      }
+      if (wheel_turned(control, GET_WHEEL_DELTA_WPARAM(wparam))) return 0;
       break;
     default: break;
   }
@@ -161,6 +153,11 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
   HWND child = reinterpret_cast<HWND>(lparam);
   Control* control = control_of(child);
   if (control == nullptr || showing_ > 0) return;
+  // The item that a list's selection message reports, when choosing it is a pick.
+  const auto pick = [&](UINT selection_message) {
+    const auto index = static_cast<long>(SendMessageW(child, selection_message, 0, 0));
+    if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
+  };
   switch (control->kind()) {
     case ControlKind::TextBox:
       if (code == EN_CHANGE) {
@@ -172,8 +169,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       // Choosing an item, even the selected one again, is a pick; a list closed without a choice
       // shows the record's item again.
       if (code == CBN_SELENDOK) {
-        const auto index = static_cast<long>(SendMessageW(child, CB_GETCURSEL, 0, 0));
-        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
+        pick(CB_GETCURSEL);
       } else if (code == CBN_SELENDCANCEL) {
         ++showing_;
         show_property(child, *control, PropertyId::ListIndex, dpi_);
@@ -181,10 +177,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
       }
       break;
     case ControlKind::ListBox:
-      if (code == LBN_SELCHANGE) {
-        const auto index = static_cast<long>(SendMessageW(child, LB_GETCURSEL, 0, 0));
-        if (is_pick(static_cast<ListControl&>(*control), index)) input_.perform(action::Pick{*control, index});
-      }
+      if (code == LBN_SELCHANGE) pick(LB_GETCURSEL);
       break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:

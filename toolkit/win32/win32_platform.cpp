@@ -41,9 +41,7 @@ std::string last_error_text() {
 
 // The message box on the screen, found among the windows of this thread.
 BOOL CALLBACK note_message_box(HWND window, LPARAM found) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (std::wstring_view(name) == L"#32770" && IsWindowVisible(window)) {
+  if (is_of_class(window, L"#32770") && IsWindowVisible(window)) {
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
   }
@@ -118,12 +116,9 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
 void Win32Platform::window_loaded(Form& window) {
   // A window loaded while another takes the input belongs to that one (the About window to the main
   // window); the first window has none.
-  Form* owner = window.toolkit().active_window();
-  HWND owner_window = nullptr;
-  if (owner != nullptr && owner != &window) {
-    if (FormView* view = view_of(*owner)) owner_window = view->window();
-  }
-  views_[&window] = std::make_unique<FormView>(window, input(), owner_window);
+  const Form* owner = window.toolkit().active_window();
+  const FormView* owner_view = owner != nullptr && owner != &window ? view_of(*owner) : nullptr;
+  views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
 }
 
 void Win32Platform::remove_view(Form& window) {
