@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
   tarvex::WindowSystemWatch window_system(argc, argv);
   QApplication application(argc, argv);
   window_system.started();
+  tarvex::qt::keep_window_look();
   if (const auto status = tarvex::handle_command_line(QApplication::arguments())) return *status;
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
   tarvex::qt::use_system_notation();

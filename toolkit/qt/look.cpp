@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QToolTip>
@@ -56,9 +57,16 @@ QPalette window_palette() {
 }
 
 void keep_window_look() {
+  // The style set before the application exists has no owner: a style named by -style or
+  // QT_STYLE_OVERRIDE takes its place as the application starts, and Qt leaves it to us.
+  static QPointer<QStyle> set_before_the_application;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-    QApplication::setStyle(new_window_style());
+    set_before_the_application = new_window_style();
+    QApplication::setStyle(set_before_the_application);
     return;
+  }
+  if (set_before_the_application != nullptr && set_before_the_application != QApplication::style()) {
+    delete set_before_the_application;
   }
   if (QApplication::style()->name() != QLatin1String(kWindowStyle)) QApplication::setStyle(new_window_style());
   QToolTip::setPalette(window_palette());

@@ -13,7 +13,8 @@ namespace tarvex::qt {
 
 // Gives the whole program the windows' style, and the tooltips their palette. Called before the
 // QApplication exists, it sets the style alone, and Qt then never loads the desktop's own; called
-// again once the QApplication exists (QtPlatform does), it takes the style back from an override.
+// again once the QApplication exists (the program does, and QtPlatform), it takes the style back from an
+// override and frees the one the override replaced.
 void keep_window_look();
 
 // A new instance of the style the windows are laid out for, for a style that builds on it.
