@@ -1,6 +1,7 @@
 #include "toolkit/view_rules.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <utility>
 
@@ -54,10 +55,12 @@ WidgetPart widget_part(ControlKind kind, PropertyId property) {
 }
 
 std::vector<WidgetPart> widget_parts(const Control& control) {
+  std::bitset<static_cast<std::size_t>(WidgetPart::StatusText) + 1> shown;
+  for (const PropertyBase* property : control.properties())
+    shown.set(static_cast<std::size_t>(widget_part(control.kind(), property->id())));
   std::vector<WidgetPart> parts;
-  for (const PropertyBase* property : control.properties()) {
-    const WidgetPart part = widget_part(control.kind(), property->id());
-    if (part != WidgetPart::None && std::find(parts.begin(), parts.end(), part) == parts.end()) parts.push_back(part);
+  for (std::size_t part = 1; part < shown.size(); ++part) {
+    if (shown[part]) parts.push_back(static_cast<WidgetPart>(part));
   }
   return parts;
 }

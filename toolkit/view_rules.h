@@ -48,7 +48,8 @@ enum class WidgetPart {
   StatusText,  // the last part
 };
 WidgetPart widget_part(ControlKind kind, PropertyId property);
-// Each part of a control's widget once, in the order of its properties.
+// Each part of a control's widget once, in the order of the parts: the geometry first, so that a
+// widget is placed before it is shown (shown unplaced, it would first be sized to its contents).
 std::vector<WidgetPart> widget_parts(const Control& control);
 
 // The windowed control that a new widget goes just below, so that a later control lies above an

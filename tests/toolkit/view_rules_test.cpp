@@ -69,8 +69,10 @@ TEST_F(ViewRulesTest, EachDeliveredChangeSetsTheViewOneTask) {
   }
 }
 
-TEST_F(ViewRulesTest, AWidgetShowsEachPartOnceTheGeometryAmongThem) {
+TEST_F(ViewRulesTest, AWidgetShowsEachPartOnceTheGeometryFirst) {
   const std::vector<WidgetPart> parts = widget_parts(window.first);
+  ASSERT_FALSE(parts.empty());
+  EXPECT_EQ(parts.front(), WidgetPart::Geometry) << "placed before it is shown";
   EXPECT_EQ(std::count(parts.begin(), parts.end(), WidgetPart::Geometry), 1);
   EXPECT_EQ(std::count(parts.begin(), parts.end(), WidgetPart::Selection), 1) << "SelStart and SelLength";
   EXPECT_EQ(widget_part(ControlKind::TextBox, PropertyId::Caption), WidgetPart::None);
