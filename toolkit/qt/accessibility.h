@@ -20,6 +20,9 @@ void install_accessibility();
 class DropDown : public QComboBox {
  public:
   using QComboBox::QComboBox;
+  // Its open list is a window of its own, made when first opened, and some desktops give lists a
+  // palette of their own: it takes its window's.
+  void showPopup() override;
 };
 
 // The rectangle of a painted control that a click opens as a web address. It paints nothing and

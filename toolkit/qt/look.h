@@ -7,8 +7,6 @@
 // QT_STYLE_OVERRIDE ask for.
 #include <QPalette>
 
-class QStyle;
-
 namespace tarvex::qt {
 
 // Gives the whole program the windows' style, and the tooltips their palette. Called before the
@@ -16,9 +14,6 @@ namespace tarvex::qt {
 // again once the QApplication exists (the program does, and QtPlatform), it takes the style back from an
 // override and frees the one the override replaced.
 void keep_window_look();
-
-// A new instance of the style the windows are laid out for, for a style that builds on it.
-QStyle* new_window_style();
 
 // The palette of the windows and of their message boxes. It is given to each window rather than to
 // the whole program: the widgets inside a window then share their window's palette (a palette set

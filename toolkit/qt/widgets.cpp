@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -20,7 +19,6 @@
 
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
-#include "toolkit/qt/look.h"
 #include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
@@ -97,63 +95,10 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
   return edit;
 }
 
-// The look of the windows' controls where the platform's style falls short of them. A closed
-// drop-down list at the windows' widths holds only a short item beside the arrow of most styles:
-// "3 Orange" would show as "3 Orang"; here its arrow is narrow and its text runs up to the frame, so
-// that every item reads whole without a wider control. A command button shows the keyboard's focus
-// with a dotted frame inside it, also where the style marks a default button and a focused one alike.
-class ControlStyle : public QProxyStyle {
- public:
-  ControlStyle() : QProxyStyle(new_window_style()) { setParent(qApp); }
-
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                       const QWidget* widget) const override {
-    if (control != CC_ComboBox) return QProxyStyle::subControlRect(control, option, part, widget);
-    const QRect frame = option->rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
-    const int arrow = qMin(kArrowWidth, frame.width() / 2);
-    switch (part) {
-      case SC_ComboBoxArrow:
-        return visualRect(option->direction, option->rect,
-                          QRect(frame.right() + 1 - arrow, option->rect.top(), arrow + kFrame, option->rect.height()));
-      case SC_ComboBoxEditField:
-        return visualRect(option->direction, option->rect,
-                          QRect(frame.left(), frame.top(), frame.width() - arrow, frame.height()));
-      default: return QProxyStyle::subControlRect(control, option, part, widget);
-    }
-  }
-
-  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                   const QWidget* widget) const override {
-    QProxyStyle::drawControl(element, option, painter, widget);
-    if (element != CE_PushButton || !(option->state & State_HasFocus) || !(option->state & State_KeyboardFocusChange)) {
-      return;
-    }
-    painter->save();
-    painter->setPen(QPen(option->palette.color(QPalette::ButtonText), 1, Qt::DotLine));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(option->rect.adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
-    painter->restore();
-  }
-
-  static constexpr int kFrame = 1;
-  static constexpr int kArrowWidth = 11;
-  static constexpr int kFocusInset = 4;
-};
-
-QStyle* control_style() {
-  static ControlStyle* style = new ControlStyle;
-  return style;
-}
-
 QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input, QObject* link) {
   auto* combo = new DropDown(parent);
-  combo->setStyle(control_style());
   combo->setEditable(false);
   combo->setMaxVisibleItems(kOpenListItems);
-  // Its open list is a window of its own, and some desktops give lists a palette of their own.
-  if (!QApplication::palette(combo->view()).isCopyOf(QApplication::palette())) {
-    combo->view()->setPalette(parent->window()->palette());
-  }
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
   QObject::connect(combo, &QComboBox::activated, link, [&list, &input](int index) {
@@ -194,7 +139,6 @@ QWidget* create_bare(Control& control, QWidget* parent, UserInput& input, QObjec
       return create_button<RecordButton<QRadioButton>>(control, parent, input, link);
     case ControlKind::CommandButton: {
       auto* button = create_button<QPushButton>(control, parent, input, link);
-      button->setStyle(control_style());
       button->setAutoDefault(false);
       button->setDefault(static_cast<CommandButton&>(control).is_default);
       return button;
@@ -281,6 +225,11 @@ void show_part(QWidget& w, const Control& c, WidgetPart part) {
 }
 
 }  // namespace
+
+void DropDown::showPopup() {
+  if (!QApplication::palette(view()).isCopyOf(QApplication::palette())) view()->setPalette(window()->palette());
+  QComboBox::showPopup();
+}
 
 QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObject* link) {
   QWidget* widget = create_bare(control, parent, input, link);
