@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/fonts_ahead.h"
 #include "app/tarvex_program.h"
 #include "app/window_system.h"
 #include "toolkit/qt/look.h"
@@ -12,9 +13,11 @@
 int main(int argc, char** argv) {
   tarvex::answer_without_a_display(argc, argv);
   tarvex::qt::keep_window_look();
+  tarvex::FontsAhead fonts;
   tarvex::WindowSystemWatch window_system(argc, argv);
   QApplication application(argc, argv);
   window_system.started();
+  fonts.ready();
   tarvex::qt::keep_window_look();
   if (const auto status = tarvex::handle_command_line(QApplication::arguments())) return *status;
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tarvex.Tarvex"));
