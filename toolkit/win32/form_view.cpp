@@ -135,7 +135,11 @@ void FormView::add_control_window(Control& control) {
   }
   windows_[&control] = child;
   controls_[child] = &control;
-  SetWindowSubclass(child, control_proc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // The view's procedure goes in front of the control's own. (comctl32's SetWindowSubclass looks its
+  // chain up in a window property at every message: under Wine, a round trip to the server each.)
+  SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  control_procs_[child] =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_proc)));
   if (tooltips_ != nullptr) tell_tooltips(TTM_ADDTOOLW, child, control.ToolTipText);
   // The arrows keep their buddy: the text box they stand against.
   for (const auto& [arrows, arrows_window] : windows_) {

@@ -56,8 +56,9 @@ class FormView : public WindowView {
 
  private:
   static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR view);
+  static LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // A message of a control window handed on to the control's own procedure.
+  LRESULT control_default(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
   void focus_widget_of(const Control& control) override;
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   // What the user did to a control, seen by its own window procedure first.
@@ -96,8 +97,9 @@ class FormView : public WindowView {
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
   std::map<HWND, Control*> controls_;
-  std::vector<Menu*> menu_items_;      // a menu command is 1 + the index here
-  std::optional<PaintedAreas> areas_;  // from the record when the window is built
+  std::map<HWND, WNDPROC> control_procs_;  // each control window's own procedure
+  std::vector<Menu*> menu_items_;          // a menu command is 1 + the index here
+  std::optional<PaintedAreas> areas_;      // from the record when the window is built
   PaintedClick click_;
   HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
   const Control* tooltip_owner_ = nullptr;

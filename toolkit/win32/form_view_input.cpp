@@ -93,12 +93,15 @@ void FormView::report_selection(HWND child, TextBox& box) {
   if (start != box.SelStart.get() || length != box.SelLength.get()) input_.perform(action::Select{box, start, length});
 }
 
-LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                        DWORD_PTR view) {
-  auto* self = reinterpret_cast<FormView*>(view);
+LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<FormView*>(GetWindowLongPtrW(child, GWLP_USERDATA));
   Control* control = self->form_ ? self->control_of(child) : nullptr;
-  if (control == nullptr) return DefSubclassProc(child, message, wparam, lparam);
+  if (control == nullptr) return self->control_default(child, message, wparam, lparam);
   return self->handle_control(child, *control, message, wparam, lparam);
+}
+
+LRESULT FormView::control_default(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
+  return CallWindowProcW(control_procs_.at(child), child, message, wparam, lparam);
 }
 
 LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -112,7 +115,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       }
       break;
     case WM_SETFOCUS: {
-      const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+      const LRESULT result = control_default(child, message, wparam, lparam);
       if (!giving_focus_) input_.perform(action::Focus{control, true});
       return result;
     }
@@ -130,7 +133,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
       break;
     default: break;
   }
-  const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+  const LRESULT result = control_default(child, message, wparam, lparam);
   // Keys and the mouse move the caret and the selection of a text box without telling anyone.
   if (is_text_box && form_ != nullptr && showing_ == 0 &&
       (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_LBUTTONUP ||
