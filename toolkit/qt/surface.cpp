@@ -8,25 +8,20 @@
 #include <QToolTip>
 
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/form_view.h"
 #include "toolkit/qt/painting.h"
 #include "toolkit/qt/raw_picture.h"
 
 namespace tarvex::qt {
 
-Surface::Surface(Form& form, UserInput& input, QWidget* parent)
-    : QWidget(parent), form_(&form), input_(input), areas_(form) {
+Surface::Surface(FormView& view) : QWidget(&view), view_(view) {
   setObjectName(QStringLiteral("client area"));
-  setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
+  setFixedSize(qRound(to_pixels(view.form()->client_width)), qRound(to_pixels(view.form()->client_height)));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
 }
 
-void Surface::repaint_control(const Control& control) { update(to_pixels(areas_.changed(control)).toAlignedRect()); }
-
-Control* Surface::control_at(QPointF point, PointerUse use) const {
-  if (form_ == nullptr) return nullptr;
-  return painted_control_at(*form_, to_twips(point), use);
-}
+Control* Surface::control_at(QPointF point, PointerUse use) const { return view_.painted_at(to_twips(point), use); }
 
 const QPixmap* Surface::picture_of(const Control& control) {
   if (control.kind() != ControlKind::Image) return nullptr;
@@ -41,28 +36,29 @@ const QPixmap* Surface::picture_of(const Control& control) {
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
+  view_.set_icon_after_first_frame();
   QPainter painter(this);
-  const QColor background = form_ ? to_qcolor(form_->back_color) : palette().color(QPalette::Window);
-  painter.fillRect(event->rect(), background);
-  if (form_ == nullptr) return;
-  for (const Control* control : controls_to_paint(*form_, to_twips(QRectF(event->rect()))))
+  const Form* form = view_.form();
+  painter.fillRect(event->rect(), form ? to_qcolor(form->back_color) : palette().color(QPalette::Window));
+  if (form == nullptr) return;
+  for (const Control* control : controls_to_paint(*form, to_twips(QRectF(event->rect()))))
     paint_control(painter, *control, picture_of(*control));
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
-  if (form_ != nullptr && event->button() == Qt::LeftButton) {
-    click_.press(*form_, to_twips(event->position()));
+  if (event->button() == Qt::LeftButton) {
+    view_.left_button_down(to_twips(event->position()));
   } else {
-    click_.cancel();
+    view_.click_cancelled();
   }
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-  Control* clicked = form_ != nullptr && event->button() == Qt::LeftButton
-                         ? click_.release(*form_, to_twips(event->position()))
-                         : nullptr;
-  click_.cancel();
-  if (clicked != nullptr) input_.perform(action::Click{*clicked});
+  if (event->button() == Qt::LeftButton) {
+    view_.left_button_up(to_twips(event->position()));
+  } else {
+    view_.click_cancelled();
+  }
 }
 
 // A pointing hand where a click opens a link.

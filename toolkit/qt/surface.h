@@ -6,21 +6,18 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "toolkit/form.h"
-#include "toolkit/user_input.h"
 #include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
+class FormView;
+
 class Surface : public QWidget {
  public:
-  Surface(Form& form, UserInput& input, QWidget* parent);
+  explicit Surface(FormView& view);
 
-  // The control has changed: repaints where it was and where it is now, and nothing else.
-  void repaint_control(const Control& control);
   // The topmost painted control at a point (pixels) for a click or a tooltip, or nullptr.
   Control* control_at(QPointF point, PointerUse use) const;
-  void detach() { form_ = nullptr; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,11 +29,8 @@ class Surface : public QWidget {
  private:
   const QPixmap* picture_of(const Control& control);
 
-  Form* form_;
-  UserInput& input_;
-  PaintedAreas areas_;
+  FormView& view_;  // the record and the user input are the view's
   QHash<QString, QPixmap> pictures_;
-  PaintedClick click_;
 };
 
 }  // namespace tarvex::qt

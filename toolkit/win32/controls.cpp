@@ -73,7 +73,7 @@ void fit_drop_down(HWND combo, int height, UINT dpi) {
 }
 
 void show_geometry(HWND w, const Control& c, UINT dpi) {
-  const RECT r = control_rect(c, dpi);
+  const RECT r = to_pixels(c, dpi);
   int height = r.bottom - r.top;
   if (c.kind() == ControlKind::ComboBox) {
     fit_drop_down(w, height, dpi);
@@ -153,7 +153,7 @@ void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_
 HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi) {
   const auto blueprint = blueprint_of(control);
   if (!blueprint) return nullptr;
-  const RECT at = control_rect(control, dpi);
+  const RECT at = to_pixels(control, dpi);
   HWND window = CreateWindowExW(blueprint->extended_style, blueprint->window_class, L"",
                                 WS_CHILD | WS_CLIPSIBLINGS | blueprint->style, at.left, at.top, at.right - at.left,
                                 at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -268,8 +268,8 @@ void FormView::show_tooltip(const Control& control) {
   tell_tooltips(TTM_UPDATETIPTEXTW, tool_window, control.ToolTipText);
 }
 
-void FormView::on_mouse_move(POINT at) {
-  const Control* owner = form_ ? painted_control_at(*form_, to_twips(at, dpi_), PointerUse::Tooltip) : nullptr;
+void FormView::on_mouse_move(TwipPoint at) {
+  const Control* owner = painted_at(at, PointerUse::Tooltip);
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
   tell_tooltips(TTM_UPDATETIPTEXTW, window_, owner ? owner->ToolTipText.get() : Text());
@@ -283,8 +283,7 @@ void FormView::build() {
   SetWindowTextW(window_, wide(form_->Caption.get()));
   if (!form_->menu_bar().empty()) build_menus();
   build_controls();
-  built_ = true;
-  areas_.emplace(*form_);
+  mark_built();
   InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -311,7 +310,7 @@ void FormView::property_changed(const PropertyChange& change) {
 }
 
 void FormView::repaint_control(const Control& control) {
-  const RECT area = to_pixels(areas_->changed(control), dpi_);
+  const RECT area = to_pixels(repaint_area(control), dpi_);
   // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
   HRGN region = CreateRectRgnIndirect(&area);
   if (to_repaint_ == nullptr) {
@@ -384,12 +383,9 @@ LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
   const LRESULT system =
       DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
   const Control* control = control_of(child);
-  if (control == nullptr) return system;
-  if (control->kind() == ControlKind::TextBox) {
+  if (control != nullptr && control->kind() == ControlKind::TextBox) {
     SetTextColor(dc, to_colorref(static_cast<const TextBox*>(control)->ForeColor));
-    return system;
-  }
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+  } else if (control != nullptr && message != WM_CTLCOLOREDIT) {
     SetBkColor(dc, to_colorref(control->form().back_color));
     return reinterpret_cast<LRESULT>(background_);
   }
@@ -417,12 +413,13 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORBTN: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
-    case WM_MOUSEMOVE:
-      on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
-      return 0;
+    case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
     case WM_LBUTTONDOWN:
+      if (left_button_down(to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
+      return 0;
     case WM_LBUTTONUP:
-      on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      if (GetCapture() == window_) ReleaseCapture();
+      left_button_up(to_twips(mouse_point(lparam), dpi_));
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
@@ -432,10 +429,7 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());
       return 0;
-    case WM_CLOSE:
-      // The close box asks the toolkit, which unloads the window (or does not).
-      if (form_) input_.perform(action::Close{*form_});
-      return 0;
+    case WM_CLOSE: close_asked(); return 0;
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;

@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "toolkit/view_rules.h"
@@ -73,7 +72,6 @@ class FormView : public WindowView {
   // Hands a message of the mouse on to the tooltips; any other is left alone.
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
-  void on_mouse(UINT message, POINT at);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
 
   void build_menus();
@@ -84,7 +82,7 @@ class FormView : public WindowView {
   void repaint_control(const Control& control);
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
   // painted control under the pointer.
-  void on_mouse_move(POINT at);
+  void on_mouse_move(TwipPoint at);
   void report_selection(HWND child, TextBox& box);
   void fit_to_client(bool centre);
 
@@ -96,10 +94,8 @@ class FormView : public WindowView {
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
   std::map<HWND, Control*> controls_;
-  std::vector<Menu*> menu_items_;      // a menu command is 1 + the index here
-  std::optional<PaintedAreas> areas_;  // from the record when the window is built
-  PaintedClick click_;
-  HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
+  std::vector<Menu*> menu_items_;  // a menu command is 1 + the index here
+  HRGN to_repaint_ = nullptr;      // what the changes of a delivery have asked to repaint so far
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
   bool disabled_owner_ = false;

@@ -200,14 +200,4 @@ LRESULT FormView::on_notify(const NMHDR& header) {
   return 0;
 }
 
-void FormView::on_mouse(UINT message, POINT at) {
-  if (form_ == nullptr) return;
-  if (message == WM_LBUTTONDOWN) {
-    if (click_.press(*form_, to_twips(at, dpi_))) SetCapture(window_);
-    return;
-  }
-  if (GetCapture() == window_) ReleaseCapture();
-  if (Control* clicked = click_.release(*form_, to_twips(at, dpi_))) input_.perform(action::Click{*clicked});
-}
-
 }  // namespace tarvex::win32

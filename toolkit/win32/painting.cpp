@@ -115,7 +115,7 @@ void paint_control(HDC dc, const Control& control, UINT dpi) {
     case ControlKind::Label: paint_label(dc, static_cast<const Label&>(control), dpi); break;
     case ControlKind::Image:
       if (const Picture* picture = program_picture(static_cast<const Image&>(control).picture))
-        picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
+        picture->draw(dc, to_pixels(control, dpi));
       break;
     default: break;
   }
