@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -136,6 +137,20 @@ std::optional<KeyPress> key_press_of(const KeyStroke& stroke);
 // the first it has of the sans serifs closest to Verdana and MS Sans Serif; empty where it has none
 // of them either, for the system's own face.
 std::u16string drawn_face(std::u16string_view wanted, const std::function<bool(std::u16string_view)>& system_has);
+
+// The faces drawn for the typefaces of the windows, each chosen once for the run (drawn_face), as
+// asking the system costs a look through its fonts; the system's own face where it has none.
+class DrawnFaces {
+ public:
+  DrawnFaces(std::function<bool(std::u16string_view)> system_has, std::u16string system_face)
+      : system_has_(std::move(system_has)), system_face_(std::move(system_face)) {}
+  const std::u16string& of(std::u16string_view wanted);
+
+ private:
+  std::function<bool(std::u16string_view)> system_has_;
+  std::u16string system_face_;
+  std::map<std::u16string, std::u16string, std::less<>> chosen_;
+};
 
 // A wrapping caption breaks its lines at blanks only, as the windows always have: a web address in a
 // caption stays whole on its line. A line takes words while it is no wider than `width` by the front

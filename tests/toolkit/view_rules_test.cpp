@@ -212,13 +212,23 @@ TEST(KeyPressOf, TheWindowTakesAccessKeysTabAndTheNamedKeysOnlyWithTheirModifier
   EXPECT_EQ(key_press_of({.code = 'X', .alt = true})->letter, u'X');
 }
 
-TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwn) {
+TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwnChosenOnce) {
   const auto system_with = [](std::set<std::u16string_view> faces) {
     return [faces](std::u16string_view face) { return faces.count(face) > 0; };
   };
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Verdana", u"Tahoma"})), u"Verdana");
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Arial", u"DejaVu Sans"})), u"DejaVu Sans");
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Courier"})), u"");
+  int asked = 0;
+  DrawnFaces faces(
+      [&](std::u16string_view) {
+        ++asked;
+        return false;
+      },
+      u"System");
+  EXPECT_EQ(faces.of(u"Verdana"), u"System");
+  EXPECT_EQ(faces.of(u"Verdana"), u"System");
+  EXPECT_EQ(asked, 4) << "the face and its three closest, asked once for the run";
 }
 
 // A measure of one unit a character.

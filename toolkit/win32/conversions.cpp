@@ -34,11 +34,8 @@ bool system_has(const std::wstring& face) {
 }  // namespace
 
 std::wstring resolved_face(std::u16string_view face) {
-  static std::map<std::u16string, std::wstring> resolved;
-  const std::u16string key(face);
-  if (auto found = resolved.find(key); found != resolved.end()) return found->second;
-  const Text drawn = drawn_face(face, [](std::u16string_view family) { return system_has(to_wstring(family)); });
-  return resolved.emplace(key, drawn.empty() ? L"MS Shell Dlg 2" : to_wstring(drawn)).first->second;
+  static DrawnFaces faces([](std::u16string_view family) { return system_has(to_wstring(family)); }, u"MS Shell Dlg 2");
+  return to_wstring(faces.of(face));
 }
 
 HFONT font_at_pixels(const Font& font, int pixels) {
