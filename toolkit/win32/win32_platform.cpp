@@ -105,9 +105,8 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   constexpr int kScale = 64;
   HDC screen = GetDC(nullptr);
   HGDIOBJ before = SelectObject(screen, font_at_pixels(font, font_pixels(font.size) * kScale));
-  const std::wstring wide_text = to_wstring(text);
   SIZE size{};
-  GetTextExtentPoint32W(screen, wide_text.c_str(), static_cast<int>(wide_text.size()), &size);
+  GetTextExtentPoint32W(screen, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
   SelectObject(screen, before);
   ReleaseDC(nullptr, screen);
   return whole_pixel_width(static_cast<double>(size.cx) / kScale);
