@@ -79,6 +79,21 @@ class PaintedAreas {
 // window's paint order: what a paint of that area draws.
 std::vector<const Control*> controls_to_paint(const Form& window, Bounds area);
 
+// A paint of an area: hands each control that it draws (controls_to_paint) to draw as what it is, a
+// Shape, a Line, a Label or an Image, for the front end's drawing of that kind.
+template <class Draw>
+void draw_painted_controls(const Form& window, Bounds area, Draw&& draw) {
+  for (const Control* control : controls_to_paint(window, area)) {
+    switch (control->kind()) {
+      case ControlKind::Shape: draw(static_cast<const Shape&>(*control)); break;
+      case ControlKind::Line: draw(static_cast<const Line&>(*control)); break;
+      case ControlKind::Label: draw(static_cast<const Label&>(*control)); break;
+      case ControlKind::Image: draw(static_cast<const Image&>(*control)); break;
+      default: break;
+    }
+  }
+}
+
 // How many items an open drop-down list shows at once.
 inline constexpr int kOpenListItems = 10;
 

@@ -142,6 +142,16 @@ TEST_F(ViewRulesTest, AChangeRepaintsWhereTheControlWasAndWhereItIsAndAPaintDraw
   EXPECT_EQ(controls_to_paint(window, {2000, 700, 2000, 100}), Painted({&window.shape, &window.line}));
   EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted({&window.picture}));
   EXPECT_EQ(controls_to_paint(window, {1520, 0, 1000, 1000}), Painted({&window.picture})) << "within its margin";
+  // Each is drawn as what it is.
+  struct DrawnAs {
+    std::vector<std::string> seen;
+    void operator()(const Shape& shape) { seen.push_back("shape " + shape.name()); }
+    void operator()(const Line& line) { seen.push_back("line " + line.name()); }
+    void operator()(const Label& label) { seen.push_back("label " + label.name()); }
+    void operator()(const Image& image) { seen.push_back("image " + image.name()); }
+  } drawn;
+  draw_painted_controls(window, {0, 0, 5000, 2000}, drawn);
+  EXPECT_EQ(drawn.seen, std::vector<std::string>({"shape shape", "image picture", "label caption", "line line"}));
   window.picture.Visible = false;
   EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted());
 }

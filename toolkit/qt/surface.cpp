@@ -1,6 +1,5 @@
 #include "toolkit/qt/surface.h"
 
-#include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,7 +9,6 @@
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/painting.h"
-#include "toolkit/qt/raw_picture.h"
 
 namespace tarvex::qt {
 
@@ -23,26 +21,17 @@ Surface::Surface(FormView& view) : QWidget(&view), view_(view) {
 
 Control* Surface::control_at(QPointF point, PointerUse use) const { return view_.painted_at(to_twips(point), use); }
 
-const QPixmap* Surface::picture_of(const Control& control) {
-  if (control.kind() != ControlKind::Image) return nullptr;
-  const QString name = QString::fromStdString(static_cast<const Image&>(control).picture);
-  auto found = pictures_.find(name);
-  if (found == pictures_.end()) {
-    QFile file(QStringLiteral(":/images/%1.ppm").arg(name));
-    const QImage picture = file.open(QIODevice::ReadOnly) ? read_raw_picture(file.readAll()) : QImage();
-    found = pictures_.insert(name, QPixmap::fromImage(picture));
-  }
-  return &*found;
-}
-
 void Surface::paintEvent(QPaintEvent* event) {
   view_.set_icon_after_first_frame();
   QPainter painter(this);
   const Form* form = view_.form();
   painter.fillRect(event->rect(), form ? to_qcolor(form->back_color) : palette().color(QPalette::Window));
   if (form == nullptr) return;
-  for (const Control* control : controls_to_paint(*form, to_twips(QRectF(event->rect()))))
-    paint_control(painter, *control, picture_of(*control));
+  draw_painted_controls(*form, to_twips(QRectF(event->rect())), [&painter](const auto& control) {
+    painter.save();
+    draw(painter, control);
+    painter.restore();
+  });
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

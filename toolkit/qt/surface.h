@@ -2,8 +2,6 @@
 // A window's client area: it paints the window's labels, shapes, lines and pictures in their paint
 // order and passes clicks on them to the topmost one under the pointer. The windowed controls are
 // its child widgets, above everything it paints.
-#include <QHash>
-#include <QPixmap>
 #include <QWidget>
 
 #include "toolkit/view_rules.h"
@@ -27,10 +25,7 @@ class Surface : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  const QPixmap* picture_of(const Control& control);
-
   FormView& view_;  // the record and the user input are the view's
-  QHash<QString, QPixmap> pictures_;
 };
 
 }  // namespace tarvex::qt

@@ -365,10 +365,8 @@ void FormView::paint() {
   if (buffer != nullptr) {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
     FillRect(buffer, &area, background_);
-    if (form_ != nullptr) {
-      for (const Control* control : controls_to_paint(*form_, to_twips(area, dpi_)))
-        paint_control(buffer, *control, dpi_);
-    }
+    if (form_ != nullptr)
+      draw_painted_controls(*form_, to_twips(area, dpi_), [&](const auto& control) { draw(buffer, control, dpi_); });
     SelectClipRgn(buffer, nullptr);
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
            SRCCOPY);
