@@ -105,8 +105,7 @@ void FormView::build_menus() {
     AppendMenuW(bar, MF_POPUP | (title->enabled() ? MF_ENABLED : MF_GRAYED), reinterpret_cast<UINT_PTR>(items),
                 wide(title->Caption.get()));
   }
-  HMENU before = menu_bar_;
-  menu_bar_ = bar;
+  HMENU before = std::exchange(menu_bar_, bar);
   SetMenu(window_, bar);
   if (before) DestroyMenu(before);
 }

@@ -102,7 +102,6 @@ LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam,
 }
 
 LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
-  const bool is_text_box = control.kind() == ControlKind::TextBox;
   relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -132,7 +131,7 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
   }
   const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
   // Keys and the mouse move the caret and the selection of a text box without telling anyone.
-  if (is_text_box && form_ != nullptr && showing_ == 0 &&
+  if (control.kind() == ControlKind::TextBox && form_ != nullptr && showing_ == 0 &&
       (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_LBUTTONUP ||
        (message == WM_MOUSEMOVE && (wparam & MK_LBUTTON)))) {
     report_selection(child, static_cast<TextBox&>(control));
@@ -188,16 +187,13 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
   }
 }
 
+// The arrows only report the click: the toolkit keeps the value and the buddy's text.
 LRESULT FormView::on_notify(const NMHDR& header) {
   Control* control = form_ ? control_of(header.hwndFrom) : nullptr;
-  if (control == nullptr || control->kind() != ControlKind::UpDown) return 0;
-  if (header.code == UDN_DELTAPOS) {
-    // The arrows only report the click: the toolkit keeps the value and the buddy's text.
-    const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
-    if (delta != 0) input_.perform(action::Spin{*control, delta > 0 ? +1 : -1});
-    return 1;
-  }
-  return 0;
+  if (control == nullptr || control->kind() != ControlKind::UpDown || header.code != UDN_DELTAPOS) return 0;
+  const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
+  if (delta != 0) input_.perform(action::Spin{*control, delta > 0 ? +1 : -1});
+  return 1;
 }
 
 }  // namespace tarvex::win32
