@@ -100,13 +100,10 @@ void show_list_index(HWND w, const Control& c, UINT) {
   const auto index = static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get());
   SendMessageW(w, c.kind() == ControlKind::ComboBox ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
 }
+// A button's state for each CheckMark, in their order.
+constexpr WPARAM kCheckStates[] = {BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE};
 void show_value(HWND w, const Control& c, UINT) {
-  const CheckMark mark = check_mark(c);
-  SendMessageW(w, BM_SETCHECK,
-               mark == CheckMark::Checked  ? BST_CHECKED
-               : mark == CheckMark::Greyed ? BST_INDETERMINATE
-                                           : BST_UNCHECKED,
-               0);
+  SendMessageW(w, BM_SETCHECK, kCheckStates[static_cast<int>(check_mark(c))], 0);
 }
 void show_spin_range(HWND w, const Control& c, UINT) {
   const auto& spin = static_cast<const UpDown&>(c);

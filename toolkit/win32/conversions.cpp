@@ -1,6 +1,5 @@
 #include "toolkit/win32/conversions.h"
 
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -53,9 +52,6 @@ HFONT font_at_pixels(const Font& font, int pixels) {
   return made;
 }
 
-// The pixel height of a type size at a DPI, as font_pixels() gives it at 96.
-HFONT font_for(const Font& font, UINT dpi) {
-  return font_at_pixels(font, static_cast<int>(std::lround(static_cast<double>(font.size) * dpi / 72.0)));
-}
+HFONT font_for(const Font& font, UINT dpi) { return font_at_pixels(font, font_pixels(font.size, dpi)); }
 
 }  // namespace tarvex::win32

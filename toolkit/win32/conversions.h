@@ -36,12 +36,10 @@ inline int to_pixels(float twips, UINT dpi) {
 }
 // The point of the client area that a message of the mouse gives.
 inline POINT mouse_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
-inline TwipPoint to_twips(POINT pixels, UINT dpi) {
-  return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
-}
+inline TwipPoint to_twips(POINT pixels, UINT dpi) { return {twips_of(pixels.x, dpi), twips_of(pixels.y, dpi)}; }
 inline Bounds to_twips(const RECT& r, UINT dpi) {
-  const auto twips = [dpi](LONG pixels) { return static_cast<float>(pixels * 1440.0 / dpi); };
-  return {twips(r.left), twips(r.top), twips(r.right - r.left), twips(r.bottom - r.top)};
+  return {twips_of(r.left, dpi), twips_of(r.top, dpi), twips_of(r.right - r.left, dpi),
+          twips_of(r.bottom - r.top, dpi)};
 }
 inline RECT to_pixels(Bounds b, UINT dpi) {
   const int left = to_pixels(b.left, dpi);

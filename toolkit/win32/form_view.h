@@ -83,7 +83,6 @@ class FormView : public WindowView {
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
   // painted control under the pointer.
   void on_mouse_move(TwipPoint at);
-  void report_selection(HWND child, TextBox& box);
   void fit_to_client(bool centre);
 
   HWND window_ = nullptr;

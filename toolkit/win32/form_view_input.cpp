@@ -88,11 +88,6 @@ bool FormView::route_key(const MSG& message) {
   return true;
 }
 
-void FormView::report_selection(HWND child, TextBox& box) {
-  const auto [start, length] = selection_of(child);
-  if (start != box.SelStart.get() || length != box.SelLength.get()) input_.perform(action::Select{box, start, length});
-}
-
 LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR view) {
   auto* self = reinterpret_cast<FormView*>(view);
@@ -134,7 +129,10 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
   if (control.kind() == ControlKind::TextBox && form_ != nullptr && showing_ == 0 &&
       (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_LBUTTONUP ||
        (message == WM_MOUSEMOVE && (wparam & MK_LBUTTON)))) {
-    report_selection(child, static_cast<TextBox&>(control));
+    auto& box = static_cast<TextBox&>(control);
+    const auto [start, length] = selection_of(child);
+    if (start != box.SelStart.get() || length != box.SelLength.get())
+      input_.perform(action::Select{box, start, length});
   }
   return result;
 }

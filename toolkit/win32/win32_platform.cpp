@@ -29,12 +29,10 @@ std::u16string locale_text(LCTYPE what) {
 
 std::string last_error_text() {
   const DWORD code = GetLastError();
-  wchar_t* words = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
-  std::u16string text =
-      words ? std::u16string(words, words + wcslen(words)) : u"error " + to_text(std::to_wstring(code));
-  if (words) LocalFree(words);
+  wchar_t words[512] = {};
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, words, 512, nullptr);
+  std::u16string text = length > 0 ? std::u16string(words, words + length) : u"error " + to_text(std::to_wstring(code));
   while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u'.')) text.pop_back();
   return to_utf8(text);
 }
