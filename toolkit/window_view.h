@@ -36,15 +36,19 @@ class WindowView : public PropertyObserver {
   Control* painted_at(TwipPoint at, PointerUse use) const {
     return form_ ? painted_control_at(*form_, at, use) : nullptr;
   }
-  // The left button went down over the client area: true when over a control that takes clicks.
-  bool left_button_down(TwipPoint at) { return form_ != nullptr && click_.press(*form_, at); }
-  // The left button came up: a press and a release on the same painted control click it.
-  void left_button_up(TwipPoint at) {
-    Control* clicked = form_ ? click_.release(*form_, at) : nullptr;
+  // A button of the mouse went down over the client area: the left one over a painted control that
+  // takes clicks starts a click on it (true); any other button ends the click under way.
+  bool button_down(bool left, TwipPoint at) {
+    if (left) return form_ != nullptr && click_.press(*form_, at);
+    click_.cancel();
+    return false;
+  }
+  // A button came up: the left one over the control that it went down on clicks it.
+  void button_up(bool left, TwipPoint at) {
+    Control* clicked = left && form_ ? click_.release(*form_, at) : nullptr;
+    click_.cancel();
     if (clicked != nullptr) input_.perform(action::Click{*clicked});
   }
-  // Another button went down or came up: no click is under way.
-  void click_cancelled() { click_.cancel(); }
 
  protected:
   // The widget of the control takes the focus, if it has a widget and has not the focus already.

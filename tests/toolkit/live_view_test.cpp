@@ -179,8 +179,8 @@ TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesSpendsThePressThatFocusesAText
   EXPECT_TRUE(BareView::press_spent_on_focus(window.entry, true));
   EXPECT_FALSE(BareView::press_spent_on_focus(window.entry, false)) << "the box had the focus already";
   EXPECT_FALSE(BareView::press_spent_on_focus(window.compute, true));
-  EXPECT_TRUE(bare.left_button_down({100, 100}));
-  bare.left_button_up({200, 200});
+  EXPECT_TRUE(bare.button_down(true, {100, 100}));
+  bare.button_up(true, {200, 200});
   EXPECT_EQ(events.back(), "label");
 }
 

@@ -9,6 +9,7 @@
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/painting.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
@@ -18,8 +19,6 @@ Surface::Surface(FormView& view) : QWidget(&view), view_(view) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
 }
-
-Control* Surface::control_at(QPointF point, PointerUse use) const { return view_.painted_at(to_twips(point), use); }
 
 void Surface::paintEvent(QPaintEvent* event) {
   view_.set_icon_after_first_frame();
@@ -35,24 +34,16 @@ void Surface::paintEvent(QPaintEvent* event) {
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    view_.left_button_down(to_twips(event->position()));
-  } else {
-    view_.click_cancelled();
-  }
+  view_.button_down(event->button() == Qt::LeftButton, to_twips(event->position()));
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    view_.left_button_up(to_twips(event->position()));
-  } else {
-    view_.click_cancelled();
-  }
+  view_.button_up(event->button() == Qt::LeftButton, to_twips(event->position()));
 }
 
 // A pointing hand where a click opens a link.
 void Surface::mouseMoveEvent(QMouseEvent* event) {
-  const Control* control = control_at(event->position(), PointerUse::Click);
+  const Control* control = view_.painted_at(to_twips(event->position()), PointerUse::Click);
   if (control != nullptr && !control->link_address.empty()) {
     setCursor(Qt::PointingHandCursor);
   } else {
@@ -63,7 +54,7 @@ void Surface::mouseMoveEvent(QMouseEvent* event) {
 bool Surface::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const Control* control = control_at(help->pos(), PointerUse::Tooltip);
+    const Control* control = view_.painted_at(to_twips(help->pos()), PointerUse::Tooltip);
     if (control != nullptr && !control->ToolTipText.get().empty()) {
       QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText.get()), this);
     } else {

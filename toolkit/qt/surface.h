@@ -4,8 +4,6 @@
 // its child widgets, above everything it paints.
 #include <QWidget>
 
-#include "toolkit/view_rules.h"
-
 namespace tarvex::qt {
 
 class FormView;
@@ -13,9 +11,6 @@ class FormView;
 class Surface : public QWidget {
  public:
   explicit Surface(FormView& view);
-
-  // The topmost painted control at a point (pixels) for a click or a tooltip, or nullptr.
-  Control* control_at(QPointF point, PointerUse use) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

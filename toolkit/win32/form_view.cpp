@@ -412,11 +412,11 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
     case WM_LBUTTONDOWN:
-      if (left_button_down(to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
+      if (button_down(true, to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
       return 0;
     case WM_LBUTTONUP:
       if (GetCapture() == window_) ReleaseCapture();
-      left_button_up(to_twips(mouse_point(lparam), dpi_));
+      button_up(true, to_twips(mouse_point(lparam), dpi_));
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
