@@ -118,12 +118,9 @@ void Win32Platform::window_loaded(Form& window) {
   views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
 }
 
-void Win32Platform::remove_view(Form& window) {
-  auto found = views_.find(&window);
-  if (found == views_.end()) return;
-  found->second->close_for_toolkit();
-  retired_.push_back(std::move(found->second));
-  views_.erase(found);
+// A view is deleted outside its window's messages.
+void Win32Platform::view_removed(Form& /*window*/, std::unique_ptr<FormView> view) {
+  retired_.push_back(std::move(view));
 }
 
 void Win32Platform::dispatch(MSG& message) {
