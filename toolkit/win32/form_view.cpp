@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <ranges>
 #include <utility>
 
 #include "toolkit/view_rules.h"
@@ -52,8 +53,7 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : WindowView(form, 
   background_ = CreateSolidBrush(to_colorref(form.back_color));
   window_ = CreateWindowExW(window_extended_style(form), kWindowClass, wide(form.Caption.get()), window_style(form),
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
-  dpi_ = GetDpiForWindow(window_);
-  if (dpi_ == 0) dpi_ = 96;
+  if (const UINT dpi = GetDpiForWindow(window_)) dpi_ = dpi;
 }
 
 FormView::~FormView() {
@@ -108,16 +108,6 @@ void FormView::build_menus() {
   HMENU before = std::exchange(menu_bar_, bar);
   SetMenu(window_, bar);
   if (before) DestroyMenu(before);
-}
-
-// A control that has never been visible gets no window. A new child window goes below its
-// siblings: made from the last control to the first, a later control lies above an earlier one, as
-// the windows stack them.
-void FormView::build_controls() {
-  const auto& controls = form_->controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if ((*it)->traits().windowed && (*it)->Visible) add_control_window(**it);
-  }
 }
 
 void FormView::add_control_window(Control& control) {
@@ -281,7 +271,12 @@ void FormView::on_mouse_move(TwipPoint at) {
 void FormView::build() {
   SetWindowTextW(window_, wide(form_->Caption.get()));
   if (!form_->menu_bar().empty()) build_menus();
-  build_controls();
+  // A control that has never been visible gets no window. A new child window goes below its
+  // siblings: made from the last control to the first, a later control lies above an earlier one, as
+  // the windows stack them.
+  for (Control* control : std::views::reverse(form_->controls())) {
+    if (control->traits().windowed && control->Visible) add_control_window(*control);
+  }
   mark_built();
   InvalidateRect(window_, nullptr, FALSE);
 }

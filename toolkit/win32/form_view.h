@@ -75,7 +75,6 @@ class FormView : public WindowView {
   LRESULT colour_control(UINT message, HDC dc, HWND child);
 
   void build_menus();
-  void build_controls();
   void paint();
   HDC back_buffer(HDC screen);
   void release_back_buffer();
