@@ -61,9 +61,7 @@ int drop_down_frame(HWND combo, UINT dpi, int trial) {
   SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), trial);
   RECT closed{};
   GetWindowRect(combo, &closed);
-  const int frame = (closed.bottom - closed.top) - trial;
-  frames.emplace(dpi, frame);
-  return frame;
+  return frames.emplace(dpi, (closed.bottom - closed.top) - trial).first->second;
 }
 
 void fit_drop_down(HWND combo, int height, UINT dpi) {
