@@ -43,7 +43,8 @@ class WindowView : public PropertyObserver {
     click_.cancel();
     return false;
   }
-  // A button came up: the left one over the control that it went down on clicks it.
+  // A button came up: the left one over the control that it went down on clicks it; any other ends
+  // the click under way.
   void button_up(bool left, TwipPoint at) {
     Control* clicked = left && form_ ? click_.release(*form_, at) : nullptr;
     click_.cancel();
