@@ -7,8 +7,11 @@ namespace tarvex {
 
 inline constexpr float kTwipsPerPixel = 15.0f;
 
-// The pixel size of a point size at 96 dots per inch, as the windows draw their type.
-inline int font_pixels(float points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+// Pixels at a DPI (96: device-independent pixels) in twips: 1440 / DPI twips a pixel.
+inline float twips_of(double pixels, double dpi = 96) { return static_cast<float>(pixels * 1440.0 / dpi); }
+
+// The pixel size of a point size at a DPI, 96 dots per inch unless said, as the windows draw their type.
+inline int font_pixels(float points, double dpi = 96) { return static_cast<int>(std::lround(points * dpi / 72.0)); }
 
 // A measured text width in twips, in whole pixels rounded up, as every front end measures it: a
 // self-sizing label never clips its text (a hair over a whole pixel from rounding stays on it).

@@ -186,6 +186,12 @@ std::u16string drawn_face(std::u16string_view wanted, const std::function<bool(s
   return {};
 }
 
+const std::u16string& DrawnFaces::of(std::u16string_view wanted) {
+  if (auto found = chosen_.find(wanted); found != chosen_.end()) return found->second;
+  std::u16string drawn = drawn_face(wanted, system_has_);
+  return chosen_.emplace(wanted, drawn.empty() ? system_face_ : std::move(drawn)).first->second;
+}
+
 namespace {
 
 std::u16string_view without_end_blanks(std::u16string_view text) {

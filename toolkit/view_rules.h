@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -79,6 +80,21 @@ class PaintedAreas {
 // window's paint order: what a paint of that area draws.
 std::vector<const Control*> controls_to_paint(const Form& window, Bounds area);
 
+// A paint of an area: hands each control that it draws (controls_to_paint) to draw as what it is, a
+// Shape, a Line, a Label or an Image, for the front end's drawing of that kind.
+template <class Draw>
+void draw_painted_controls(const Form& window, Bounds area, Draw&& draw) {
+  for (const Control* control : controls_to_paint(window, area)) {
+    switch (control->kind()) {
+      case ControlKind::Shape: draw(static_cast<const Shape&>(*control)); break;
+      case ControlKind::Line: draw(static_cast<const Line&>(*control)); break;
+      case ControlKind::Label: draw(static_cast<const Label&>(*control)); break;
+      case ControlKind::Image: draw(static_cast<const Image&>(*control)); break;
+      default: break;
+    }
+  }
+}
+
 // How many items an open drop-down list shows at once.
 inline constexpr int kOpenListItems = 10;
 
@@ -137,6 +153,20 @@ std::optional<KeyPress> key_press_of(const KeyStroke& stroke);
 // the first it has of the sans serifs closest to Verdana and MS Sans Serif; empty where it has none
 // of them either, for the system's own face.
 std::u16string drawn_face(std::u16string_view wanted, const std::function<bool(std::u16string_view)>& system_has);
+
+// The faces drawn for the typefaces of the windows, each chosen once for the run (drawn_face), as
+// asking the system costs a look through its fonts; the system's own face where it has none.
+class DrawnFaces {
+ public:
+  DrawnFaces(std::function<bool(std::u16string_view)> system_has, std::u16string system_face)
+      : system_has_(std::move(system_has)), system_face_(std::move(system_face)) {}
+  const std::u16string& of(std::u16string_view wanted);
+
+ private:
+  std::function<bool(std::u16string_view)> system_has_;
+  std::u16string system_face_;
+  std::map<std::u16string, std::u16string, std::less<>> chosen_;
+};
 
 // A wrapping caption breaks its lines at blanks only, as the windows always have: a web address in a
 // caption stays whole on its line. A line takes words while it is no wider than `width` by the front

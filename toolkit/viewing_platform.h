@@ -1,11 +1,13 @@
 #pragma once
 // A front end's platform as far as it keeps one view for each loaded window: the calls of the toolkit
-// that only pass on to a window's view, and the end of the program with its last window. A View has
-// show_window(View* owner, bool modal) and give_focus_to(const Control*); Held is how the platform
-// holds a view (a plain pointer, or one that owns the view).
+// that only pass on to a window's view, the view's close when the toolkit is done with its window,
+// and the end of the program with its last window. A View has show_window(View* owner, bool modal),
+// give_focus_to(const Control*) and close_for_toolkit(); Held is how the platform holds a view (a
+// plain pointer, or one that owns the view).
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
@@ -43,13 +45,23 @@ class ViewingPlatform : public Platform {
     if (input_ == nullptr) throw std::logic_error("the front end has no user input attached");
     return *input_;
   }
-  // The toolkit is done with the window: its view lets go of the record and leaves views_.
-  virtual void remove_view(Form& window) = 0;
+  // A view has let go of its window's record and left views_: the front end keeps it while it must.
+  virtual void view_removed(Form& window, Held view) = 0;
   virtual void end_program() = 0;
 
   std::map<const Form*, Held> views_;
 
  private:
+  // The toolkit is done with the window: its view lets go of the record and leaves views_.
+  void remove_view(Form& window) {
+    const auto found = views_.find(&window);
+    if (found == views_.end()) return;
+    found->second->close_for_toolkit();
+    Held view = std::move(found->second);
+    views_.erase(found);
+    view_removed(window, std::move(view));
+  }
+
   UserInput* input_ = nullptr;
 };
 

@@ -2,10 +2,14 @@
 // What a window's view holds and does alike in every front end that shows windows: the window's
 // record, observed from the view's making until the toolkit is done with the window; the user's
 // input, where what the user does to the widgets goes; whether the widgets are built yet; the
-// toolkit's focus, given to a widget without being reported back; and what the wheel and a press of
-// the mouse do before any widget sees them.
+// toolkit's focus, given to a widget without being reported back; what the wheel and a press of
+// the mouse do before any widget sees them; the painted controls' boxes as last painted, and their
+// clicks and tooltips under the pointer; and the close box.
+#include <optional>
+
 #include "toolkit/form.h"
 #include "toolkit/user_input.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex {
 
@@ -28,9 +32,41 @@ class WindowView : public PropertyObserver {
     giving_focus_ = false;
   }
 
+  // The topmost visible painted control at a point of the client area for that use, or nullptr.
+  Control* painted_at(TwipPoint at, PointerUse use) const {
+    return form_ ? painted_control_at(*form_, at, use) : nullptr;
+  }
+  // A button of the mouse went down over the client area: the left one over a painted control that
+  // takes clicks starts a click on it (true); any other button ends the click under way.
+  bool button_down(bool left, TwipPoint at) {
+    if (left) return form_ != nullptr && click_.press(*form_, at);
+    click_.cancel();
+    return false;
+  }
+  // A button came up: the left one over the control that it went down on clicks it; any other ends
+  // the click under way.
+  void button_up(bool left, TwipPoint at) {
+    Control* clicked = left && form_ ? click_.release(*form_, at) : nullptr;
+    click_.cancel();
+    if (clicked != nullptr) input_.perform(action::Click{*clicked});
+  }
+
  protected:
   // The widget of the control takes the focus, if it has a widget and has not the focus already.
   virtual void focus_widget_of(const Control& control) = 0;
+
+  // The widgets are built from the record: what a change repaints is reckoned from here on.
+  void mark_built() {
+    built_ = true;
+    painted_.emplace(*form_);
+  }
+  // A painted control has changed: the box to repaint, in twips, where it was and where it is.
+  Bounds repaint_area(const Control& control) { return painted_->changed(control); }
+
+  // The close box asks the toolkit, which unloads the window (or does not).
+  void close_asked() {
+    if (form_) input_.perform(action::Close{*form_});
+  }
 
   // The toolkit is done with the window (or its record is going away): nothing more is told.
   void let_go_of_form() {
@@ -57,6 +93,10 @@ class WindowView : public PropertyObserver {
   UserInput& input_;
   bool built_ = false;         // the widgets are built from the record when the window is first shown
   bool giving_focus_ = false;  // the focus that a widget takes meanwhile is the toolkit's own
+
+ private:
+  std::optional<PaintedAreas> painted_;  // from the record when the widgets are built
+  PaintedClick click_;
 };
 
 }  // namespace tarvex

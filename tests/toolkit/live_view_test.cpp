@@ -41,6 +41,8 @@ struct Window : Form {
     spacer.Caption.set_initial(u"-");
     exit.Caption.set_initial(u"E&xit");
     set_tab_order({&entry, &compute, &list, &count, &check, &ok});
+    label.place({0, 0, 300, 300});
+    set_paint_order({&label});
   }
   TextBox entry{*this, "entry"};
   CommandButton compute{*this, "compute"};
@@ -156,7 +158,8 @@ TEST_F(LiveViewTest, ArrowsAndTheWheelStepAListAndStopAtItsEnds) {
   EXPECT_EQ(window.list.ListIndex.get(), 1);
 }
 
-// A front end's view with no widgets: what it does with the wheel and a press before a widget sees them.
+// A front end's view with no widgets: what it does with the wheel and a press before a widget sees
+// them, and with the left button over a painted control.
 struct BareView : WindowView {
   using WindowView::press_spent_on_focus;
   using WindowView::wheel_turned;
@@ -165,7 +168,7 @@ struct BareView : WindowView {
   void focus_widget_of(const Control&) override {}
 };
 
-TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesAndSpendsThePressThatFocusesATextBox) {
+TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesSpendsThePressThatFocusesATextBoxAndClicksALabel) {
   window.list.ListIndex = 0;
   BareView bare(window, input);
   EXPECT_FALSE(bare.wheel_turned(window.entry, -240)) << "the text box's widget keeps the wheel";
@@ -176,6 +179,9 @@ TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesAndSpendsThePressThatFocusesAT
   EXPECT_TRUE(BareView::press_spent_on_focus(window.entry, true));
   EXPECT_FALSE(BareView::press_spent_on_focus(window.entry, false)) << "the box had the focus already";
   EXPECT_FALSE(BareView::press_spent_on_focus(window.compute, true));
+  EXPECT_TRUE(bare.button_down(true, {100, 100}));
+  bare.button_up(true, {200, 200});
+  EXPECT_EQ(events.back(), "label");
 }
 
 TEST_F(LiveViewTest, ArrowsInTheSpinControlsBoxStepItWithinItsBounds) {

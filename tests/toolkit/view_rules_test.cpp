@@ -144,6 +144,16 @@ TEST_F(ViewRulesTest, AChangeRepaintsWhereTheControlWasAndWhereItIsAndAPaintDraw
   EXPECT_EQ(controls_to_paint(window, {2000, 700, 2000, 100}), Painted({&window.shape, &window.line}));
   EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted({&window.picture}));
   EXPECT_EQ(controls_to_paint(window, {1520, 0, 1000, 1000}), Painted({&window.picture})) << "within its margin";
+  // Each is drawn as what it is.
+  struct DrawnAs {
+    std::vector<std::string> seen;
+    void operator()(const Shape& shape) { seen.push_back("shape " + shape.name()); }
+    void operator()(const Line& line) { seen.push_back("line " + line.name()); }
+    void operator()(const Label& label) { seen.push_back("label " + label.name()); }
+    void operator()(const Image& image) { seen.push_back("image " + image.name()); }
+  } drawn;
+  draw_painted_controls(window, {0, 0, 5000, 2000}, drawn);
+  EXPECT_EQ(drawn.seen, std::vector<std::string>({"shape shape", "image picture", "label caption", "line line"}));
   window.picture.Visible = false;
   EXPECT_EQ(controls_to_paint(window, {0, 0, 1000, 1000}), Painted());
 }
@@ -214,13 +224,23 @@ TEST(KeyPressOf, TheWindowTakesAccessKeysTabAndTheNamedKeysOnlyWithTheirModifier
   EXPECT_EQ(key_press_of({.code = 'X', .alt = true})->letter, u'X');
 }
 
-TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwn) {
+TEST(DrawnFace, IsTheFaceWhereTheSystemHasItElseTheClosestItHasElseTheSystemsOwnChosenOnce) {
   const auto system_with = [](std::set<std::u16string_view> faces) {
     return [faces](std::u16string_view face) { return faces.count(face) > 0; };
   };
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Verdana", u"Tahoma"})), u"Verdana");
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Arial", u"DejaVu Sans"})), u"DejaVu Sans");
   EXPECT_EQ(drawn_face(u"Verdana", system_with({u"Courier"})), u"");
+  int asked = 0;
+  DrawnFaces faces(
+      [&](std::u16string_view) {
+        ++asked;
+        return false;
+      },
+      u"System");
+  EXPECT_EQ(faces.of(u"Verdana"), u"System");
+  EXPECT_EQ(faces.of(u"Verdana"), u"System");
+  EXPECT_EQ(asked, 4) << "the face and its three closest, asked once for the run";
 }
 
 // A measure of one unit a character.

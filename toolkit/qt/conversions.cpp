@@ -1,7 +1,6 @@
 #include "toolkit/qt/conversions.h"
 
 #include <QFontDatabase>
-#include <QHash>
 
 namespace tarvex::qt {
 
@@ -10,15 +9,12 @@ namespace {
 // The family that a face of the windows is drawn in here: the face itself where the system has it,
 // else the closest sans serif.
 QString resolved_family(std::u16string_view face) {
-  static QHash<QString, QString> resolved;
-  const QString wanted = to_qstring(face);
-  auto found = resolved.constFind(wanted);
-  if (found != resolved.constEnd()) return *found;
-  const QStringList families = QFontDatabase::families();
-  const Text drawn = drawn_face(
-      face, [&](std::u16string_view family) { return families.contains(to_qstring(family), Qt::CaseInsensitive); });
-  return *resolved.insert(
-      wanted, drawn.empty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : to_qstring(drawn));
+  static DrawnFaces faces(
+      [families = QFontDatabase::families()](std::u16string_view family) {
+        return families.contains(to_qstring(family), Qt::CaseInsensitive);
+      },
+      to_text(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()));
+  return to_qstring(faces.of(face));
 }
 
 }  // namespace

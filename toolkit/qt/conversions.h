@@ -31,12 +31,9 @@ inline Qt::Alignment to_qt_alignment(Alignment alignment) {
 }
 
 inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
-inline TwipPoint to_twips(QPointF pixels) {
-  return {static_cast<float>(pixels.x()) * kTwipsPerPixel, static_cast<float>(pixels.y()) * kTwipsPerPixel};
-}
+inline TwipPoint to_twips(QPointF pixels) { return {twips_of(pixels.x()), twips_of(pixels.y())}; }
 inline Bounds to_twips(const QRectF& r) {
-  return {static_cast<float>(r.x()) * kTwipsPerPixel, static_cast<float>(r.y()) * kTwipsPerPixel,
-          static_cast<float>(r.width()) * kTwipsPerPixel, static_cast<float>(r.height()) * kTwipsPerPixel};
+  return {twips_of(r.x()), twips_of(r.y()), twips_of(r.width()), twips_of(r.height())};
 }
 inline QRectF to_pixels(Bounds b) {
   return {to_pixels(b.left), to_pixels(b.top), to_pixels(b.width), to_pixels(b.height)};

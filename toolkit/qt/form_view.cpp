@@ -51,7 +51,7 @@ FormView::FormView(Form& form, UserInput& input) : WindowView(form, input), inpu
 
 // The record as its Form_Load has left it; the toolkit tells nothing of a window before it is shown.
 void FormView::build() {
-  built_ = true;
+  mark_built();
   setWindowTitle(to_qstring(form_->Caption.get()));
   setFont(to_qfont(form_->font));
   QPalette colours = window_palette();
@@ -67,8 +67,7 @@ void FormView::build() {
     layout->setMenuBar(menu_bar_);
     build_menus();
   }
-  surface_ = new Surface(*form_, input_, this);
-  surface_->installEventFilter(this);
+  surface_ = new Surface(*this);
   layout->addWidget(surface_);
   install_accessibility();
   for (Control* control : form_->controls()) {
@@ -159,8 +158,6 @@ void FormView::set_icon_after_first_frame() {
 void FormView::close_for_toolkit() {
   let_go_of_form();
   delete std::exchange(input_link_, nullptr);
-  if (surface_) surface_->detach();
-  closing_for_toolkit_ = true;
   hide();
   deleteLater();
 }
@@ -183,7 +180,7 @@ void FormView::property_changed(const PropertyChange& change) {
       if (QAction* action = action_of(control)) show_menu_property(*action, static_cast<const Menu&>(control));
       break;
     case ViewTask::Repaint:
-      surface_->repaint_control(control);
+      surface_->update(to_pixels(repaint_area(control)).toAlignedRect());
       for (ReadOutText* read_out : read_outs_) {
         if (read_out->read_out().reads(control)) read_out->refresh();
       }
@@ -199,14 +196,10 @@ void FormView::property_changed(const PropertyChange& change) {
   }
 }
 
-// The close box asks the toolkit, which unloads the window (or does not).
+// The close box asks the toolkit; a window the toolkit is done with closes.
 void FormView::closeEvent(QCloseEvent* event) {
-  if (closing_for_toolkit_ || form_ == nullptr) {
-    event->accept();
-    return;
-  }
-  event->ignore();
-  input_.perform(action::Close{*form_});
+  event->setAccepted(form_ == nullptr);
+  close_asked();
 }
 
 }  // namespace tarvex::qt

@@ -33,6 +33,8 @@ class FormView : public QWidget, public WindowView {
   void close_for_toolkit();
 
   void property_changed(const PropertyChange& change) override;
+  // The client area has painted a frame: the first one sets the window's icon after it.
+  void set_icon_after_first_frame();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,8 +48,7 @@ class FormView : public QWidget, public WindowView {
   void build_accessible_areas();
   void watch(QWidget* widget, Control* control);
   void show_menu_property(QAction& action, const Menu& menu);
-  bool route_key(QObject* watched, QEvent* event);
-  void set_icon_after_first_frame();
+  bool route_key(QEvent* event);
 
   QObject* input_link_;  // holds every connection from a widget to the toolkit
   QMenuBar* menu_bar_ = nullptr;
@@ -58,7 +59,6 @@ class FormView : public QWidget, public WindowView {
   QList<ReadOutText*> read_outs_;
   bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
-  bool closing_for_toolkit_ = false;
   bool icon_set_ = false;
 };
 

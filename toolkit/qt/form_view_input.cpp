@@ -34,34 +34,26 @@ std::optional<KeyPress> key_press_of(const QKeyEvent& event) {
 
 }  // namespace
 
-bool FormView::route_key(QObject* /*watched*/, QEvent* event) {
+bool FormView::route_key(QEvent* event) {
   const auto press = key_press_of(*static_cast<QKeyEvent*>(event));
   if (!press || !input_.takes_key(*press)) return false;
-  switch (event->type()) {
-    case QEvent::ShortcutOverride:
-      // The window takes this key itself: no shortcut of a widget may run it.
-      event->accept();
-      return true;
-    case QEvent::KeyPress: {
-      const bool outer = std::exchange(delivering_key_, true);
-      input_.perform(action::Key{*press});
-      delivering_key_ = outer;
-      return true;
-    }
-    default:  // the release of a key whose press the window took
-      return true;
+  // The window takes this key itself: no shortcut of a widget may run it, and its release is the
+  // window's too.
+  if (event->type() == QEvent::ShortcutOverride) event->accept();
+  if (event->type() == QEvent::KeyPress) {
+    const bool outer = std::exchange(delivering_key_, true);
+    input_.perform(action::Key{*press});
+    delivering_key_ = outer;
   }
+  return true;
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (form_ == nullptr) return false;
   switch (event->type()) {
-    case QEvent::Paint:
-      if (watched == surface_) set_icon_after_first_frame();
-      return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: return route_key(watched, event);
+    case QEvent::KeyRelease: return route_key(event);
     case QEvent::FocusIn:
       if (Control* control = control_of(watched); control && !giving_focus_) {
         focus_taken_by_press_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason ? watched : nullptr;

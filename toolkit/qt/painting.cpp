@@ -1,16 +1,17 @@
 #include "toolkit/qt/painting.h"
 
+#include <QFile>
 #include <QFontMetricsF>
+#include <QPixmapCache>
 #include <algorithm>
 
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/raw_picture.h"
 #include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
-namespace {
-
-void paint_shape(QPainter& painter, const Shape& shape) {
+void draw(QPainter& painter, const Shape& shape) {
   const QRectF box = to_pixels(shape_box(shape));
   // The border lies inside the box, as wide as it says.
   const qreal border = shape.has_border ? shape.border_width : 0;
@@ -39,13 +40,13 @@ void paint_shape(QPainter& painter, const Shape& shape) {
   }
 }
 
-void paint_line(QPainter& painter, const Line& line) {
+void draw(QPainter& painter, const Line& line) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(to_qcolor(line.BorderColor), line.border_width, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)));
 }
 
-void paint_label(QPainter& painter, const Label& label) {
+void draw(QPainter& painter, const Label& label) {
   const QRectF box = to_pixels(label);
   if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -68,23 +69,19 @@ void paint_label(QPainter& painter, const Label& label) {
   }
 }
 
-}  // namespace
-
-void paint_control(QPainter& painter, const Control& control, const QPixmap* picture) {
-  painter.save();
-  switch (control.kind()) {
-    case ControlKind::Shape: paint_shape(painter, static_cast<const Shape&>(control)); break;
-    case ControlKind::Line: paint_line(painter, static_cast<const Line&>(control)); break;
-    case ControlKind::Label: paint_label(painter, static_cast<const Label&>(control)); break;
-    case ControlKind::Image:
-      if (picture != nullptr && !picture->isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawPixmap(to_pixels(static_cast<const Placed&>(control)), *picture, picture->rect());
-      }
-      break;
-    default: break;
+// The program's pictures are decoded on their first paint and kept in Qt's pixmap cache, known by
+// their resource's path.
+void draw(QPainter& painter, const Image& image) {
+  const QString path = QStringLiteral(":/images/%1.ppm").arg(QString::fromStdString(image.picture));
+  QPixmap picture;
+  if (!QPixmapCache::find(path, &picture)) {
+    QFile file(path);
+    picture = QPixmap::fromImage(file.open(QIODevice::ReadOnly) ? read_raw_picture(file.readAll()) : QImage());
+    QPixmapCache::insert(path, picture);
   }
-  painter.restore();
+  if (picture.isNull()) return;
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawPixmap(to_pixels(image), picture, picture.rect());
 }
 
 }  // namespace tarvex::qt

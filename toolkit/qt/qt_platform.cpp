@@ -59,9 +59,7 @@ float QtPlatform::text_width(const Font& font, std::u16string_view text) {
 
 void QtPlatform::window_loaded(Form& window) { views_[&window] = new FormView(window, input()); }
 
-void QtPlatform::remove_view(Form& window) {
-  if (FormView* view = view_of(window)) view->close_for_toolkit();
-  views_.erase(&window);
+void QtPlatform::view_removed(Form& window, FormView* /*view: deleted later by itself*/) {
   if (QEventLoop* loop = modal_loops_.value(&window)) loop->quit();
 }
 

@@ -31,7 +31,8 @@ class QtPlatform : public ViewingPlatform<FormView> {
   void run_modal(Form& window) override;
 
  private:
-  void remove_view(Form& window) override;
+  // A modal window's loop ends with its view.
+  void view_removed(Form& window, FormView* view) override;
   void end_program() override;
 
   QHash<const Form*, QEventLoop*> modal_loops_;

@@ -1,6 +1,5 @@
 #include "toolkit/qt/surface.h"
 
-#include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,66 +7,43 @@
 #include <QToolTip>
 
 #include "toolkit/qt/conversions.h"
+#include "toolkit/qt/form_view.h"
 #include "toolkit/qt/painting.h"
-#include "toolkit/qt/raw_picture.h"
+#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
-Surface::Surface(Form& form, UserInput& input, QWidget* parent)
-    : QWidget(parent), form_(&form), input_(input), areas_(form) {
+Surface::Surface(FormView& view) : QWidget(&view), view_(view) {
   setObjectName(QStringLiteral("client area"));
-  setFixedSize(qRound(to_pixels(form.client_width)), qRound(to_pixels(form.client_height)));
+  setFixedSize(qRound(to_pixels(view.form()->client_width)), qRound(to_pixels(view.form()->client_height)));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
 }
 
-void Surface::repaint_control(const Control& control) { update(to_pixels(areas_.changed(control)).toAlignedRect()); }
-
-Control* Surface::control_at(QPointF point, PointerUse use) const {
-  if (form_ == nullptr) return nullptr;
-  return painted_control_at(*form_, to_twips(point), use);
-}
-
-const QPixmap* Surface::picture_of(const Control& control) {
-  if (control.kind() != ControlKind::Image) return nullptr;
-  const QString name = QString::fromStdString(static_cast<const Image&>(control).picture);
-  auto found = pictures_.find(name);
-  if (found == pictures_.end()) {
-    QFile file(QStringLiteral(":/images/%1.ppm").arg(name));
-    const QImage picture = file.open(QIODevice::ReadOnly) ? read_raw_picture(file.readAll()) : QImage();
-    found = pictures_.insert(name, QPixmap::fromImage(picture));
-  }
-  return &*found;
-}
-
 void Surface::paintEvent(QPaintEvent* event) {
+  view_.set_icon_after_first_frame();
   QPainter painter(this);
-  const QColor background = form_ ? to_qcolor(form_->back_color) : palette().color(QPalette::Window);
-  painter.fillRect(event->rect(), background);
-  if (form_ == nullptr) return;
-  for (const Control* control : controls_to_paint(*form_, to_twips(QRectF(event->rect()))))
-    paint_control(painter, *control, picture_of(*control));
+  const Form* form = view_.form();
+  painter.fillRect(event->rect(), form ? to_qcolor(form->back_color) : palette().color(QPalette::Window));
+  if (form == nullptr) return;
+  draw_painted_controls(*form, to_twips(QRectF(event->rect())), [&painter](const auto& control) {
+    painter.save();
+    draw(painter, control);
+    painter.restore();
+  });
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
-  if (form_ != nullptr && event->button() == Qt::LeftButton) {
-    click_.press(*form_, to_twips(event->position()));
-  } else {
-    click_.cancel();
-  }
+  view_.button_down(event->button() == Qt::LeftButton, to_twips(event->position()));
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-  Control* clicked = form_ != nullptr && event->button() == Qt::LeftButton
-                         ? click_.release(*form_, to_twips(event->position()))
-                         : nullptr;
-  click_.cancel();
-  if (clicked != nullptr) input_.perform(action::Click{*clicked});
+  view_.button_up(event->button() == Qt::LeftButton, to_twips(event->position()));
 }
 
 // A pointing hand where a click opens a link.
 void Surface::mouseMoveEvent(QMouseEvent* event) {
-  const Control* control = control_at(event->position(), PointerUse::Click);
+  const Control* control = view_.painted_at(to_twips(event->position()), PointerUse::Click);
   if (control != nullptr && !control->link_address.empty()) {
     setCursor(Qt::PointingHandCursor);
   } else {
@@ -78,7 +54,7 @@ void Surface::mouseMoveEvent(QMouseEvent* event) {
 bool Surface::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const Control* control = control_at(help->pos(), PointerUse::Tooltip);
+    const Control* control = view_.painted_at(to_twips(help->pos()), PointerUse::Tooltip);
     if (control != nullptr && !control->ToolTipText.get().empty()) {
       QToolTip::showText(help->globalPos(), to_qstring(control->ToolTipText.get()), this);
     } else {

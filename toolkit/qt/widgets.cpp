@@ -97,7 +97,6 @@ QLineEdit* create_text_box(TextBox& box, QWidget* parent, UserInput& input, QObj
 
 QComboBox* create_drop_down(ListControl& list, QWidget* parent, UserInput& input, QObject* link) {
   auto* combo = new DropDown(parent);
-  combo->setEditable(false);
   combo->setMaxVisibleItems(kOpenListItems);
   for (const Text& item : list.items()) combo->addItem(to_qstring(item));
   // Picking an item, even the selected one again, is a pick.
@@ -160,14 +159,10 @@ void show_enabled(QWidget& w, const Control& c) { w.setEnabled(c.enabled()); }
 void show_tooltip(QWidget& w, const Control& c) { w.setToolTip(to_qstring(c.ToolTipText.get())); }
 void show_caption(QWidget& w, const Control& c) { static_cast<QAbstractButton&>(w).setText(to_qstring(*c.caption())); }
 
+// With nothing selected, the caret goes to SelStart.
 void show_selection(QWidget& w, const Control& c) {
-  auto& edit = static_cast<QLineEdit&>(w);
   const auto& box = static_cast<const TextBox&>(c);
-  if (box.SelLength > 0) {
-    edit.setSelection(static_cast<int>(box.SelStart.get()), static_cast<int>(box.SelLength.get()));
-  } else {
-    edit.setCursorPosition(static_cast<int>(box.SelStart.get()));
-  }
+  static_cast<QLineEdit&>(w).setSelection(static_cast<int>(box.SelStart.get()), static_cast<int>(box.SelLength.get()));
 }
 // A new text leaves the caret where the record says (setText alone would put it at the end).
 void show_text(QWidget& w, const Control& c) {

@@ -116,11 +116,11 @@ std::vector<Child> children_of(const FormView& view) {
 
 // Where a painted part lies in the client area, in pixels.
 RECT client_rect_of(const Child& child, UINT dpi) {
-  if (child.control != nullptr) return control_rect(*child.control, dpi);
+  if (child.control != nullptr) return to_pixels(*child.control, dpi);
   RECT area{};
   for (const auto& word : child.read_out->words) {
     for (const Label* label : word) {
-      const RECT r = control_rect(*label, dpi);
+      const RECT r = to_pixels(*label, dpi);
       if (IsRectEmpty(&area)) {
         area = r;
       } else {

@@ -61,9 +61,7 @@ int drop_down_frame(HWND combo, UINT dpi, int trial) {
   SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), trial);
   RECT closed{};
   GetWindowRect(combo, &closed);
-  const int frame = (closed.bottom - closed.top) - trial;
-  frames.emplace(dpi, frame);
-  return frame;
+  return frames.emplace(dpi, (closed.bottom - closed.top) - trial).first->second;
 }
 
 void fit_drop_down(HWND combo, int height, UINT dpi) {
@@ -73,7 +71,7 @@ void fit_drop_down(HWND combo, int height, UINT dpi) {
 }
 
 void show_geometry(HWND w, const Control& c, UINT dpi) {
-  const RECT r = control_rect(c, dpi);
+  const RECT r = to_pixels(c, dpi);
   int height = r.bottom - r.top;
   if (c.kind() == ControlKind::ComboBox) {
     fit_drop_down(w, height, dpi);
@@ -100,13 +98,10 @@ void show_list_index(HWND w, const Control& c, UINT) {
   const auto index = static_cast<WPARAM>(static_cast<const ListControl&>(c).ListIndex.get());
   SendMessageW(w, c.kind() == ControlKind::ComboBox ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
 }
+// A button's state for each CheckMark, in their order.
+constexpr WPARAM kCheckStates[] = {BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE};
 void show_value(HWND w, const Control& c, UINT) {
-  const CheckMark mark = check_mark(c);
-  SendMessageW(w, BM_SETCHECK,
-               mark == CheckMark::Checked  ? BST_CHECKED
-               : mark == CheckMark::Greyed ? BST_INDETERMINATE
-                                           : BST_UNCHECKED,
-               0);
+  SendMessageW(w, BM_SETCHECK, kCheckStates[static_cast<int>(check_mark(c))], 0);
 }
 void show_spin_range(HWND w, const Control& c, UINT) {
   const auto& spin = static_cast<const UpDown&>(c);
@@ -153,7 +148,7 @@ void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_
 HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi) {
   const auto blueprint = blueprint_of(control);
   if (!blueprint) return nullptr;
-  const RECT at = control_rect(control, dpi);
+  const RECT at = to_pixels(control, dpi);
   HWND window = CreateWindowExW(blueprint->extended_style, blueprint->window_class, L"",
                                 WS_CHILD | WS_CLIPSIBLINGS | blueprint->style, at.left, at.top, at.right - at.left,
                                 at.bottom - at.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -1,6 +1,5 @@
 #include "toolkit/win32/conversions.h"
 
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -34,11 +33,8 @@ bool system_has(const std::wstring& face) {
 }  // namespace
 
 std::wstring resolved_face(std::u16string_view face) {
-  static std::map<std::u16string, std::wstring> resolved;
-  const std::u16string key(face);
-  if (auto found = resolved.find(key); found != resolved.end()) return found->second;
-  const Text drawn = drawn_face(face, [](std::u16string_view family) { return system_has(to_wstring(family)); });
-  return resolved.emplace(key, drawn.empty() ? L"MS Shell Dlg 2" : to_wstring(drawn)).first->second;
+  static DrawnFaces faces([](std::u16string_view family) { return system_has(to_wstring(family)); }, u"MS Shell Dlg 2");
+  return to_wstring(faces.of(face));
 }
 
 HFONT font_at_pixels(const Font& font, int pixels) {
@@ -56,9 +52,6 @@ HFONT font_at_pixels(const Font& font, int pixels) {
   return made;
 }
 
-// The pixel height of a type size at a DPI, as font_pixels() gives it at 96.
-HFONT font_for(const Font& font, UINT dpi) {
-  return font_at_pixels(font, static_cast<int>(std::lround(static_cast<double>(font.size) * dpi / 72.0)));
-}
+HFONT font_for(const Font& font, UINT dpi) { return font_at_pixels(font, font_pixels(font.size, dpi)); }
 
 }  // namespace tarvex::win32

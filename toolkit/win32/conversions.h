@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <windowsx.h>
 
 #include "core/color.h"
 #include "core/variant.h"
@@ -33,22 +34,21 @@ COLORREF to_colorref(Color color);
 inline int to_pixels(float twips, UINT dpi) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }
-inline TwipPoint to_twips(POINT pixels, UINT dpi) {
-  return {static_cast<float>(pixels.x * 1440.0 / dpi), static_cast<float>(pixels.y * 1440.0 / dpi)};
-}
+// The point of the client area that a message of the mouse gives.
+inline POINT mouse_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+inline TwipPoint to_twips(POINT pixels, UINT dpi) { return {twips_of(pixels.x, dpi), twips_of(pixels.y, dpi)}; }
 inline Bounds to_twips(const RECT& r, UINT dpi) {
-  const auto twips = [dpi](LONG pixels) { return static_cast<float>(pixels * 1440.0 / dpi); };
-  return {twips(r.left), twips(r.top), twips(r.right - r.left), twips(r.bottom - r.top)};
+  return {twips_of(r.left, dpi), twips_of(r.top, dpi), twips_of(r.right - r.left, dpi),
+          twips_of(r.bottom - r.top, dpi)};
 }
 inline RECT to_pixels(Bounds b, UINT dpi) {
   const int left = to_pixels(b.left, dpi);
   const int top = to_pixels(b.top, dpi);
   return {left, top, left + to_pixels(b.width, dpi), top + to_pixels(b.height, dpi)};
 }
-inline RECT to_pixels(const Placed& c, UINT dpi) { return to_pixels(c.bounds(), dpi); }
 // Where a control that has a place lies, in pixels.
-inline RECT control_rect(const Control& control, UINT dpi) {
-  return to_pixels(static_cast<const Placed&>(control), dpi);
+inline RECT to_pixels(const Control& placed, UINT dpi) {
+  return to_pixels(static_cast<const Placed&>(placed).bounds(), dpi);
 }
 
 // The face that a typeface of the windows is drawn in: the face itself where the system has it,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <ranges>
 #include <utility>
 
 #include "toolkit/view_rules.h"
@@ -52,8 +53,7 @@ FormView::FormView(Form& form, UserInput& input, HWND owner) : WindowView(form, 
   background_ = CreateSolidBrush(to_colorref(form.back_color));
   window_ = CreateWindowExW(window_extended_style(form), kWindowClass, wide(form.Caption.get()), window_style(form),
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
-  dpi_ = GetDpiForWindow(window_);
-  if (dpi_ == 0) dpi_ = 96;
+  if (const UINT dpi = GetDpiForWindow(window_)) dpi_ = dpi;
 }
 
 FormView::~FormView() {
@@ -105,20 +105,9 @@ void FormView::build_menus() {
     AppendMenuW(bar, MF_POPUP | (title->enabled() ? MF_ENABLED : MF_GRAYED), reinterpret_cast<UINT_PTR>(items),
                 wide(title->Caption.get()));
   }
-  HMENU before = menu_bar_;
-  menu_bar_ = bar;
+  HMENU before = std::exchange(menu_bar_, bar);
   SetMenu(window_, bar);
   if (before) DestroyMenu(before);
-}
-
-// A control that has never been visible gets no window. A new child window goes below its
-// siblings: made from the last control to the first, a later control lies above an earlier one, as
-// the windows stack them.
-void FormView::build_controls() {
-  const auto& controls = form_->controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if ((*it)->traits().windowed && (*it)->Visible) add_control_window(**it);
-  }
 }
 
 void FormView::add_control_window(Control& control) {
@@ -272,8 +261,8 @@ void FormView::show_tooltip(const Control& control) {
   tell_tooltips(TTM_UPDATETIPTEXTW, tool_window, control.ToolTipText);
 }
 
-void FormView::on_mouse_move(POINT at) {
-  const Control* owner = form_ ? painted_control_at(*form_, to_twips(at, dpi_), PointerUse::Tooltip) : nullptr;
+void FormView::on_mouse_move(TwipPoint at) {
+  const Control* owner = painted_at(at, PointerUse::Tooltip);
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
   tell_tooltips(TTM_UPDATETIPTEXTW, window_, owner ? owner->ToolTipText.get() : Text());
@@ -286,9 +275,13 @@ void FormView::on_mouse_move(POINT at) {
 void FormView::build() {
   SetWindowTextW(window_, wide(form_->Caption.get()));
   if (!form_->menu_bar().empty()) build_menus();
-  build_controls();
-  built_ = true;
-  areas_.emplace(*form_);
+  // A control that has never been visible gets no window. A new child window goes below its
+  // siblings: made from the last control to the first, a later control lies above an earlier one, as
+  // the windows stack them.
+  for (Control* control : std::views::reverse(form_->controls())) {
+    if (control->traits().windowed && control->Visible) add_control_window(*control);
+  }
+  mark_built();
   InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -315,7 +308,7 @@ void FormView::property_changed(const PropertyChange& change) {
 }
 
 void FormView::repaint_control(const Control& control) {
-  const RECT area = to_pixels(areas_->changed(control), dpi_);
+  const RECT area = to_pixels(repaint_area(control), dpi_);
   // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
   HRGN region = CreateRectRgnIndirect(&area);
   if (to_repaint_ == nullptr) {
@@ -370,10 +363,8 @@ void FormView::paint() {
   if (buffer != nullptr) {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
     FillRect(buffer, &area, background_);
-    if (form_ != nullptr) {
-      for (const Control* control : controls_to_paint(*form_, to_twips(area, dpi_)))
-        paint_control(buffer, *control, dpi_);
-    }
+    if (form_ != nullptr)
+      draw_painted_controls(*form_, to_twips(area, dpi_), [&](const auto& control) { draw(buffer, control, dpi_); });
     SelectClipRgn(buffer, nullptr);
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
            SRCCOPY);
@@ -388,12 +379,9 @@ LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
   const LRESULT system =
       DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
   const Control* control = control_of(child);
-  if (control == nullptr) return system;
-  if (control->kind() == ControlKind::TextBox) {
+  if (control != nullptr && control->kind() == ControlKind::TextBox) {
     SetTextColor(dc, to_colorref(static_cast<const TextBox*>(control)->ForeColor));
-    return system;
-  }
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+  } else if (control != nullptr && message != WM_CTLCOLOREDIT) {
     SetBkColor(dc, to_colorref(control->form().back_color));
     return reinterpret_cast<LRESULT>(background_);
   }
@@ -421,12 +409,13 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORBTN: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
-    case WM_MOUSEMOVE:
-      on_mouse_move(POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
-      return 0;
+    case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
     case WM_LBUTTONDOWN:
+      if (button_down(true, to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
+      return 0;
     case WM_LBUTTONUP:
-      on_mouse(message, POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+      if (GetCapture() == window_) ReleaseCapture();
+      button_up(true, to_twips(mouse_point(lparam), dpi_));
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
@@ -436,10 +425,7 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());
       return 0;
-    case WM_CLOSE:
-      // The close box asks the toolkit, which unloads the window (or does not).
-      if (form_) input_.perform(action::Close{*form_});
-      return 0;
+    case WM_CLOSE: close_asked(); return 0;
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;

@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "toolkit/view_rules.h"
@@ -74,19 +73,16 @@ class FormView : public WindowView {
   // Hands a message of the mouse on to the tooltips; any other is left alone.
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
-  void on_mouse(UINT message, POINT at);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
 
   void build_menus();
-  void build_controls();
   void paint();
   HDC back_buffer(HDC screen);
   void release_back_buffer();
   void repaint_control(const Control& control);
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
   // painted control under the pointer.
-  void on_mouse_move(POINT at);
-  void report_selection(HWND child, TextBox& box);
+  void on_mouse_move(TwipPoint at);
   void fit_to_client(bool centre);
 
   HWND window_ = nullptr;
@@ -99,9 +95,7 @@ class FormView : public WindowView {
   std::map<HWND, Control*> controls_;
   std::map<HWND, WNDPROC> control_procs_;  // each control window's own procedure
   std::vector<Menu*> menu_items_;          // a menu command is 1 + the index here
-  std::optional<PaintedAreas> areas_;      // from the record when the window is built
-  PaintedClick click_;
-  HRGN to_repaint_ = nullptr;  // what the changes of a delivery have asked to repaint so far
+  HRGN to_repaint_ = nullptr;              // what the changes of a delivery have asked to repaint so far
   const Control* tooltip_owner_ = nullptr;
   int showing_ = 0;  // > 0 while the program writes into a control
   bool disabled_owner_ = false;

@@ -88,11 +88,6 @@ bool FormView::route_key(const MSG& message) {
   return true;
 }
 
-void FormView::report_selection(HWND child, TextBox& box) {
-  const auto [start, length] = selection_of(child);
-  if (start != box.SelStart.get() || length != box.SelLength.get()) input_.perform(action::Select{box, start, length});
-}
-
 LRESULT CALLBACK FormView::control_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = reinterpret_cast<FormView*>(GetWindowLongPtrW(child, GWLP_USERDATA));
   Control* control = self->form_ ? self->control_of(child) : nullptr;
@@ -105,7 +100,6 @@ LRESULT FormView::control_default(HWND child, UINT message, WPARAM wparam, LPARA
 }
 
 LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam) {
-  const bool is_text_box = control.kind() == ControlKind::TextBox;
   relay_to_tooltips(child, message, wparam, lparam);
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -135,10 +129,13 @@ LRESULT FormView::handle_control(HWND child, Control& control, UINT message, WPA
   }
   const LRESULT result = control_default(child, message, wparam, lparam);
   // Keys and the mouse move the caret and the selection of a text box without telling anyone.
-  if (is_text_box && form_ != nullptr && showing_ == 0 &&
+  if (control.kind() == ControlKind::TextBox && form_ != nullptr && showing_ == 0 &&
       (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR || message == WM_LBUTTONUP ||
        (message == WM_MOUSEMOVE && (wparam & MK_LBUTTON)))) {
-    report_selection(child, static_cast<TextBox&>(control));
+    auto& box = static_cast<TextBox&>(control);
+    const auto [start, length] = selection_of(child);
+    if (start != box.SelStart.get() || length != box.SelLength.get())
+      input_.perform(action::Select{box, start, length});
   }
   return result;
 }
@@ -191,26 +188,13 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
   }
 }
 
+// The arrows only report the click: the toolkit keeps the value and the buddy's text.
 LRESULT FormView::on_notify(const NMHDR& header) {
   Control* control = form_ ? control_of(header.hwndFrom) : nullptr;
-  if (control == nullptr || control->kind() != ControlKind::UpDown) return 0;
-  if (header.code == UDN_DELTAPOS) {
-    // The arrows only report the click: the toolkit keeps the value and the buddy's text.
-    const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
-    if (delta != 0) input_.perform(action::Spin{*control, delta > 0 ? +1 : -1});
-    return 1;
-  }
-  return 0;
-}
-
-void FormView::on_mouse(UINT message, POINT at) {
-  if (form_ == nullptr) return;
-  if (message == WM_LBUTTONDOWN) {
-    if (click_.press(*form_, to_twips(at, dpi_))) SetCapture(window_);
-    return;
-  }
-  if (GetCapture() == window_) ReleaseCapture();
-  if (Control* clicked = click_.release(*form_, to_twips(at, dpi_))) input_.perform(action::Click{*clicked});
+  if (control == nullptr || control->kind() != ControlKind::UpDown || header.code != UDN_DELTAPOS) return 0;
+  const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
+  if (delta != 0) input_.perform(action::Spin{*control, delta > 0 ? +1 : -1});
+  return 1;
 }
 
 }  // namespace tarvex::win32

@@ -38,7 +38,13 @@ HPEN solid_pen(COLORREF colour, int width, DWORD style) {
 // Border widths are in pixels at 96 DPI and grow with the DPI.
 int scaled_width(int pixels, UINT dpi) { return std::max(1, MulDiv(pixels, static_cast<int>(dpi), 96)); }
 
-void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
+UINT horizontal_format(const Label& label) {
+  return label.alignment == Alignment::Right ? DT_RIGHT : label.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
+}
+
+}  // namespace
+
+void draw(HDC dc, const Shape& shape, UINT dpi) {
   RECT box = to_pixels(shape_box(shape), dpi);
   Selected brush(dc, CreateSolidBrush(to_colorref(shape.FillColor)));
   // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
@@ -65,17 +71,13 @@ void paint_shape(HDC dc, const Shape& shape, UINT dpi) {
   }
 }
 
-void paint_line(HDC dc, const Line& line, UINT dpi) {
+void draw(HDC dc, const Line& line, UINT dpi) {
   Selected pen(dc, solid_pen(to_colorref(line.BorderColor), scaled_width(line.border_width, dpi), PS_ENDCAP_FLAT));
   MoveToEx(dc, to_pixels(line.X1, dpi), to_pixels(line.Y1, dpi), nullptr);
   LineTo(dc, to_pixels(line.X2, dpi), to_pixels(line.Y2, dpi));
 }
 
-UINT horizontal_format(const Label& label) {
-  return label.alignment == Alignment::Right ? DT_RIGHT : label.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
-}
-
-void paint_label(HDC dc, const Label& label, UINT dpi) {
+void draw(HDC dc, const Label& label, UINT dpi) {
   RECT box = to_pixels(label, dpi);
   if (label.paints_background()) {
     HBRUSH back = CreateSolidBrush(to_colorref(label.back_color()));
@@ -106,19 +108,8 @@ void paint_label(HDC dc, const Label& label, UINT dpi) {
   }
 }
 
-}  // namespace
-
-void paint_control(HDC dc, const Control& control, UINT dpi) {
-  switch (control.kind()) {
-    case ControlKind::Shape: paint_shape(dc, static_cast<const Shape&>(control), dpi); break;
-    case ControlKind::Line: paint_line(dc, static_cast<const Line&>(control), dpi); break;
-    case ControlKind::Label: paint_label(dc, static_cast<const Label&>(control), dpi); break;
-    case ControlKind::Image:
-      if (const Picture* picture = program_picture(static_cast<const Image&>(control).picture))
-        picture->draw(dc, to_pixels(static_cast<const Placed&>(control), dpi));
-      break;
-    default: break;
-  }
+void draw(HDC dc, const Image& image, UINT dpi) {
+  if (const Picture* picture = program_picture(image.picture)) picture->draw(dc, to_pixels(image, dpi));
 }
 
 }  // namespace tarvex::win32

@@ -7,6 +7,9 @@
 
 namespace tarvex::win32 {
 
-void paint_control(HDC dc, const Control& control, UINT dpi);
+void draw(HDC dc, const Shape& shape, UINT dpi);
+void draw(HDC dc, const Line& line, UINT dpi);
+void draw(HDC dc, const Label& label, UINT dpi);
+void draw(HDC dc, const Image& image, UINT dpi);
 
 }  // namespace tarvex::win32

@@ -53,13 +53,9 @@ const Picture* program_picture(std::string_view name) {
   std::unique_ptr<Picture> picture;
   const std::wstring resource_name(key.begin(), key.end());
   if (HRSRC found = FindResourceW(nullptr, resource_name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
-    HGLOBAL loaded = LoadResource(nullptr, found);
-    const auto* data = static_cast<const char*>(LockResource(loaded));
-    if (data != nullptr) {
-      if (auto pixels = read_raw_pixels(std::string_view(data, SizeofResource(nullptr, found)))) {
-        picture = std::make_unique<Picture>(*pixels);
-      }
-    }
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const auto pixels = data ? read_raw_pixels(std::string_view(data, SizeofResource(nullptr, found))) : std::nullopt;
+    if (pixels) picture = std::make_unique<Picture>(*pixels);
   }
   return pictures.emplace(key, std::move(picture)).first->second.get();
 }

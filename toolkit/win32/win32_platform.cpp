@@ -29,12 +29,10 @@ std::u16string locale_text(LCTYPE what) {
 
 std::string last_error_text() {
   const DWORD code = GetLastError();
-  wchar_t* words = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
-  std::u16string text =
-      words ? std::u16string(words, words + wcslen(words)) : u"error " + to_text(std::to_wstring(code));
-  if (words) LocalFree(words);
+  wchar_t words[512] = {};
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, words, 512, nullptr);
+  std::u16string text = length > 0 ? std::u16string(words, words + length) : u"error " + to_text(std::to_wstring(code));
   while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r' || text.back() == u'.')) text.pop_back();
   return to_utf8(text);
 }
@@ -105,9 +103,8 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   constexpr int kScale = 64;
   HDC screen = GetDC(nullptr);
   HGDIOBJ before = SelectObject(screen, font_at_pixels(font, font_pixels(font.size) * kScale));
-  const std::wstring wide_text = to_wstring(text);
   SIZE size{};
-  GetTextExtentPoint32W(screen, wide_text.c_str(), static_cast<int>(wide_text.size()), &size);
+  GetTextExtentPoint32W(screen, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
   SelectObject(screen, before);
   ReleaseDC(nullptr, screen);
   return whole_pixel_width(static_cast<double>(size.cx) / kScale);
@@ -121,12 +118,9 @@ void Win32Platform::window_loaded(Form& window) {
   views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
 }
 
-void Win32Platform::remove_view(Form& window) {
-  auto found = views_.find(&window);
-  if (found == views_.end()) return;
-  found->second->close_for_toolkit();
-  retired_.push_back(std::move(found->second));
-  views_.erase(found);
+// A view is deleted outside its window's messages.
+void Win32Platform::view_removed(Form& /*window*/, std::unique_ptr<FormView> view) {
+  retired_.push_back(std::move(view));
 }
 
 void Win32Platform::dispatch(MSG& message) {

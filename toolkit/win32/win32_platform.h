@@ -46,7 +46,7 @@ class Win32Platform : public ViewingPlatform<FormView, std::unique_ptr<FormView>
 
  private:
   void dispatch(MSG& message);
-  void remove_view(Form& window) override;
+  void view_removed(Form& window, std::unique_ptr<FormView> view) override;
   void end_program() override { PostQuitMessage(0); }
 
   std::vector<std::unique_ptr<FormView>> retired_;
