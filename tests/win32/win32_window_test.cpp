@@ -296,16 +296,26 @@ struct AboutSeen {
 };
 AboutSeen g_seen;
 
+// The About window is found among this thread's shown windows, not as the active one: while another
+// program's window has the foreground (a test running beside this one), it may never be activated.
+BOOL CALLBACK note_about(HWND window, LPARAM) {
+  wchar_t window_class[64] = {};
+  GetClassNameW(window, window_class, 64);
+  if (window == g_seen.main || !IsWindowVisible(window) || lstrcmpiW(window_class, TOOLTIPS_CLASSW) == 0) return TRUE;
+  g_seen.about = window;
+  return FALSE;
+}
+
 void CALLBACK look_at_about(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND active = GetActiveWindow();
-  if (active == nullptr || active == g_seen.main) return;
+  EnumThreadWindows(GetCurrentThreadId(), note_about, 0);
+  HWND about = g_seen.about;
+  if (about == nullptr) return;
   KillTimer(nullptr, timer);
-  g_seen.about = active;
-  g_seen.owner = GetWindow(active, GW_OWNER);
+  g_seen.owner = GetWindow(about, GW_OWNER);
   g_seen.main_enabled = IsWindowEnabled(g_seen.main) != FALSE;
-  g_seen.style = static_cast<DWORD>(GetWindowLongPtrW(active, GWL_STYLE));
-  g_seen.extended_style = static_cast<DWORD>(GetWindowLongPtrW(active, GWL_EXSTYLE));
-  PostMessageW(active, WM_SYSCOMMAND, SC_CLOSE, 0);
+  g_seen.style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+  g_seen.extended_style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 // The window's own mouse messages reach a painted control: a press and a release on the picture
