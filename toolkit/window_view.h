@@ -56,10 +56,9 @@ class WindowView : public PropertyObserver {
   virtual void focus_widget_of(const Control& control) = 0;
 
   // The widgets are built from the record: what a change repaints is reckoned from here on.
-  void mark_built() {
-    built_ = true;
-    painted_.emplace(*form_);
-  }
+  void mark_built() { painted_.emplace(*form_); }
+  // Whether the widgets are built: they are, from the record, when the window is first shown.
+  bool built() const { return painted_.has_value(); }
   // A painted control has changed: the box to repaint, in twips, where it was and where it is.
   Bounds repaint_area(const Control& control) { return painted_->changed(control); }
 
@@ -91,7 +90,6 @@ class WindowView : public PropertyObserver {
 
   Form* form_;
   UserInput& input_;
-  bool built_ = false;         // the widgets are built from the record when the window is first shown
   bool giving_focus_ = false;  // the focus that a widget takes meanwhile is the toolkit's own
 
  private:

@@ -128,7 +128,7 @@ void FormView::watch(QWidget* widget, Control* control) {
 }
 
 void FormView::show_window(FormView* owner, bool modal) {
-  if (!built_) build();
+  if (!built()) build();
   if (owner != nullptr) setParent(owner, windowFlags());
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   adjustSize();
@@ -171,7 +171,7 @@ void FormView::focus_widget_of(const Control& control) {
 }
 
 void FormView::property_changed(const PropertyChange& change) {
-  if (!built_) return;
+  if (!built()) return;
   Control& control = change.control;
   QWidget* widget = widget_of(control);
   switch (view_task(change, widget != nullptr)) {

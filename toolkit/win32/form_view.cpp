@@ -116,7 +116,7 @@ void FormView::add_control_window(Control& control) {
   HWND child = create_control_window(control, window_, kFirstControlId + static_cast<int>(at - controls.begin()), dpi_);
   if (child == nullptr) return;
   // One that appears later goes just below the next later control that has a window.
-  if (built_) {
+  if (built()) {
     const Control* above =
         stacking_neighbour(*form_, control, [this](const Control& c) { return control_window(c) != nullptr; });
     SetWindowPos(child, above ? control_window(*above) : HWND_TOP, 0, 0, 0, 0,
@@ -223,7 +223,7 @@ void FormView::show_window(FormView* owner, bool modal) {
     owner_ = owner->window();
     SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
   }
-  if (!built_) build();
+  if (!built()) build();
   fit_to_client(true);
   if (modal && owner_ != nullptr) {
     EnableWindow(owner_, FALSE);
@@ -286,7 +286,7 @@ void FormView::build() {
 }
 
 void FormView::property_changed(const PropertyChange& change) {
-  if (!built_) return;  // built from the record when first shown
+  if (!built()) return;  // built from the record when first shown
   const ChangeAnnouncement announcement{*this, change};
   Control& control = change.control;
   HWND child = control_window(control);
