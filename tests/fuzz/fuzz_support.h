@@ -11,19 +11,10 @@
 
 #include "core/notation.h"
 #include "core/variant.h"
+#include "tests/core/value_rules_check.h"  // supported_notations()
 #include "toolkit/text_encoding.h"
 
 namespace tarvex {
-
-// The plain notation and the decorated ones that systems hand us: a decimal comma with the point,
-// a no-break space or a narrow no-break space for grouping, and an apostrophe-grouped one.
-inline const std::vector<NumberNotation>& supported_notations() {
-  static const std::vector<NumberNotation> notations = {
-      {u'.', u',', u"$"},       {u',', u'.', u"€"},        {u',', u'\u202F', u"€"},
-      {u',', u'\u00A0', u"kr"}, {u'.', u'\u2019', u"CHF"},
-  };
-  return notations;
-}
 
 // The first 200 code units, printable, for the report of a finding.
 inline std::string narrow(const Text& text) {

@@ -92,27 +92,13 @@ void check_text_form(double x, const NumberNotation& notation) {
   const Text text = to_text(Variant::Double(x));
   if (!IsNumeric(text)) fail("text form", "not numeric in the user's notation: " + narrow(text));
   if (read_in_notation(text) != expected) fail("text form", "reads another value in the user's notation");
+  if (const auto difference = oracle::difference_from_oracle(text)) fail("the rules' plain reading", *difference);
 }
 
+// Val, IsNumeric, the reading in arithmetic and the entered number, in every notation, as the oracle
+// reads them; and the text operations' promises.
 void check_text(const Text& text) {
-  allowing({ErrorKind::Overflow}, "Val", [&] {
-    if (!std::isfinite(Val(text))) fail("Val", "not finite");
-  });
-  allowing({ErrorKind::Overflow}, "entered_number", [&] {
-    if (!std::isfinite(entered_number(text))) fail("entered_number", "not finite");
-  });
-  for (const NumberNotation& notation : supported_notations()) {
-    bool numeric = false;
-    try {
-      numeric = IsNumeric(text, notation);
-    } catch (...) {
-      fail("IsNumeric", "raised an error");
-    }
-    if (!numeric) continue;
-    allowing({ErrorKind::Overflow}, "reading a numeric text", [&] {
-      if (!std::isfinite(read_in_notation(text, notation))) fail("reading a numeric text", "not finite");
-    });
-  }
+  if (const auto difference = oracle::difference_from_oracle(text)) fail("the rules' plain reading", *difference);
   const Long length = Len(text);
   if (length != static_cast<Long>(text.size())) fail("Len", "not the count of code units");
   if (Trim(text).size() > text.size()) fail("Trim", "longer than the text");
