@@ -66,14 +66,14 @@ inline std::optional<std::string> difference_from_oracle(std::u16string_view tex
   compare("Val", actual([&] { return Val(text); }), expected(val(text)));
   for (const NumberNotation& notation : supported_notations()) {
     const ScopedNotation users(notation);
-    const std::u16string in = u" (notation \"" +
-                              std::u16string{notation.decimal_separator, notation.grouping_separator} + u"\" " +
-                              notation.currency_symbol + u")";
+    const std::string in = " (separators " +
+                           escaped(std::u16string{notation.decimal_separator, notation.grouping_separator}) +
+                           ", currency " + escaped(notation.currency_symbol) + ")";
     const auto number = numeric_value(text, notation);
-    compare("IsNumeric" + escaped(in), IsNumeric(text) ? "True" : "False", number ? "True" : "False");
-    compare("arithmetic's reading" + escaped(in),
+    compare("IsNumeric" + in, IsNumeric(text) ? "True" : "False", number ? "True" : "False");
+    compare("arithmetic's reading" + in,
             actual([&] { return (Variant::String(Text(text)) - Variant()).double_value(); }), expected(number));
-    compare("the entered number" + escaped(in), actual([&] { return entered_number(text); }),
+    compare("the entered number" + in, actual([&] { return entered_number(text); }),
             expected(entered_value(text, notation)));
   }
   return difference;
