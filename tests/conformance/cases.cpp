@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/text_encoding.h"
 #include "tests/conformance/front_end.h"
+#include "toolkit/text_encoding.h"
 
 namespace tarvex::conformance {
 namespace {
@@ -86,7 +86,8 @@ const std::string kPictureTip = "tooltip \"Tarvex: the right resistor for every 
 
 const Case kCases[] = {
     // --- A press and a release on each kind of painted control ---
-    {"PressAndReleaseOnThePictureLinkOpensTheHomePage", [](CaseRun& r) { r.click(r.middle_of(r.w.Image1)); },
+    {"PressAndReleaseOnThePictureLinkOpensTheHomePage",
+     [](CaseRun& r) { r.click(r.middle_of(r.w.Image1)); },
      {"click Image1", kStartHomePage}},
     {"PressAndReleaseOnALabelClicksIt", [](CaseRun& r) { r.click(r.middle_of(r.w.Label10)); }, {"click Label10"}},
     {"PressAndReleaseOnAShapeClicksNothing", [](CaseRun& r) { r.click(r.middle_of(r.w.shp_resistor)); }, {}},

@@ -60,7 +60,9 @@ class BareView : public WindowView {
   const Control* focus = nullptr;
 
  private:
-  void show_all(const Control& control) { widgets[&control] = {control.Visible, text_of(control), control.ToolTipText}; }
+  void show_all(const Control& control) {
+    widgets[&control] = {control.Visible, text_of(control), control.ToolTipText};
+  }
   void show_property(const Control& control, PropertyId property) {
     Widget& widget = widgets[&control];
     switch (widget_part(control.kind(), property)) {
@@ -104,9 +106,7 @@ class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
   void press(MouseButton button, TwipPoint at) override { view_.button_down(button == MouseButton::Left, at); }
   void release(MouseButton button, TwipPoint at) override { view_.button_up(button == MouseButton::Left, at); }
   void move_pointer(TwipPoint at) override { pointer_ = at; }
-  void turn_wheel(const Control& over, int delta) override {
-    view_.wheel_turned(const_cast<Control&>(over), delta);
-  }
+  void turn_wheel(const Control& over, int delta) override { view_.wheel_turned(const_cast<Control&>(over), delta); }
   void press_tab(bool with_shift) override {
     const auto press = key_press_of(KeyStroke{.key = KeyName::Tab, .shift = with_shift});
     if (press && input.takes_key(*press)) input.perform(action::Key{*press});

@@ -110,9 +110,7 @@ class QtFrontEnd : public FrontEnd, ShownMainWindowOn<NotingQtPlatform> {
     auto* edit = qobject_cast<QLineEdit*>(widget);
     return edit ? qt::to_text(edit->text()) : Text();
   }
-  Text widget_tooltip(const Control& control) override {
-    return qt::to_text(view()->widget_of(control)->toolTip());
-  }
+  Text widget_tooltip(const Control& control) override { return qt::to_text(view()->widget_of(control)->toolTip()); }
   bool widget_shown(const Control& control) override {
     QWidget* widget = view()->widget_of(control);
     return widget != nullptr && widget->isVisible();
@@ -121,9 +119,7 @@ class QtFrontEnd : public FrontEnd, ShownMainWindowOn<NotingQtPlatform> {
  private:
   qt::FormView* view() const { return platform.view_of(ShownMainWindowOn::window); }
   qt::Surface& surface() const { return view()->surface(); }
-  static QPoint pixels(TwipPoint at) {
-    return QPointF(qt::to_pixels(at.x), qt::to_pixels(at.y)).toPoint();
-  }
+  static QPoint pixels(TwipPoint at) { return QPointF(qt::to_pixels(at.x), qt::to_pixels(at.y)).toPoint(); }
   // The cases press and move only where no widget covers the client area.
   void send_mouse(QEvent::Type type, Qt::MouseButton button, TwipPoint at) {
     const QPointF local = pixels(at);

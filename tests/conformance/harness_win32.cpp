@@ -89,7 +89,7 @@ class Win32FrontEnd : public FrontEnd {
     SendMessageW(view().window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(view().window()),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     return GetCursor() == LoadCursorW(nullptr, MAKEINTRESOURCEW(32649) /* IDC_HAND */) ? PointerShape::PointingHand
-                                                                                      : PointerShape::Arrow;
+                                                                                       : PointerShape::Arrow;
   }
   // The painted controls share one tool, the client area's.
   Text resting_tooltip() override { return tooltip_of(view().window()); }
