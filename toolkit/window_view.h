@@ -4,7 +4,7 @@
 // input, where what the user does to the widgets goes; whether the widgets are built yet; the
 // toolkit's focus, given to a widget without being reported back; what the wheel and a press of
 // the mouse do before any widget sees them; the painted controls' boxes as last painted, and their
-// clicks and tooltips under the pointer; and the close box.
+// clicks, tooltips and the pointer's shape under the pointer; and the close box.
 #include <optional>
 
 #include "toolkit/form.h"
@@ -12,6 +12,9 @@
 #include "toolkit/view_rules.h"
 
 namespace tarvex {
+
+// What the pointer looks like over a window's client area.
+enum class PointerShape { Arrow, PointingHand };
 
 class WindowView : public PropertyObserver {
  public:
@@ -35,6 +38,11 @@ class WindowView : public PropertyObserver {
   // The topmost visible painted control at a point of the client area for that use, or nullptr.
   Control* painted_at(TwipPoint at, PointerUse use) const {
     return form_ ? painted_control_at(*form_, at, use) : nullptr;
+  }
+  // A pointing hand where a click opens a link, the arrow elsewhere.
+  PointerShape pointer_at(TwipPoint at) const {
+    const Control* control = painted_at(at, PointerUse::Click);
+    return control != nullptr && !control->link_address.empty() ? PointerShape::PointingHand : PointerShape::Arrow;
   }
   // A button of the mouse went down over the client area: the left one over a painted control that
   // takes clicks starts a click on it (true); any other button ends the click under way.

@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionComboBox>
@@ -165,19 +164,6 @@ TEST_F(WindowAsMetTest, TheWindowIsPlacedWithItsTopLeftOnTheScreen) {
   if (frame.height() <= area.height()) {
     EXPECT_LE(std::abs(frame.center().y() - area.center().y()), margins.height() / 2 + 1);
   }
-}
-
-TEST_F(WindowAsMetTest, ThePointerIsAHandWhereAClickOpensTheHomePage) {
-  qt::Surface& surface = view(window)->surface();
-  const auto move_to = [&](const Placed& over) {
-    const QPointF at((over.Left + 30) / 15.0, (over.Top + 30) / 15.0);
-    QMouseEvent move(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&surface, &move);
-    return surface.cursor().shape();
-  };
-  EXPECT_EQ(move_to(window.Image1), Qt::PointingHandCursor);
-  EXPECT_EQ(move_to(window.Label19), Qt::ArrowCursor) << "a click on the caption opens nothing";
-  EXPECT_EQ(move_to(window.Label12), Qt::ArrowCursor);
 }
 
 QAccessibleInterface* accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }

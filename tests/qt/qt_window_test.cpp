@@ -140,14 +140,6 @@ TEST_F(QtWindowTest, AReadOnlyBoxTakesTheFocusAndRefusesTyping) {
   EXPECT_EQ(window.txt_resistor_val.Text.get(), u"0");
 }
 
-TEST_F(QtWindowTest, QtsOwnFocusChainIsNotTrustedTabFollowsTheWindowsOrder) {
-  QTest::keyClick(widget(window.txt_supply_v), Qt::Key_Tab);
-  EXPECT_EQ(window.focused(), &window.txt_led_v);
-  EXPECT_TRUE(widget(window.txt_led_v)->hasFocus());
-  QTest::keyClick(widget(window.txt_led_v), Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(window.focused(), &window.txt_supply_v);
-}
-
 TEST_F(QtWindowTest, TheCloseBoxAsksTheToolkitWhichEndsTheProgram) {
   view()->close();
   EXPECT_FALSE(toolkit.running());

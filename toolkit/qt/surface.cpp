@@ -41,10 +41,8 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
   view_.button_up(event->button() == Qt::LeftButton, to_twips(event->position()));
 }
 
-// A pointing hand where a click opens a link.
 void Surface::mouseMoveEvent(QMouseEvent* event) {
-  const Control* control = view_.painted_at(to_twips(event->position()), PointerUse::Click);
-  if (control != nullptr && !control->link_address.empty()) {
+  if (view_.pointer_at(to_twips(event->position())) == PointerShape::PointingHand) {
     setCursor(Qt::PointingHandCursor);
   } else {
     unsetCursor();

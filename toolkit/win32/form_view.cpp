@@ -34,6 +34,13 @@ void register_window_class(WNDPROC procedure) {
   registered = true;
 }
 
+// The system's own pointers for the shapes the toolkit asks for.
+HCURSOR cursor_of(PointerShape shape) {
+  static const HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+  static const HCURSOR hand = LoadCursorW(nullptr, MAKEINTRESOURCEW(32649) /* IDC_HAND */);
+  return shape == PointerShape::PointingHand ? hand : arrow;
+}
+
 DWORD window_style(const Form& form) {
   DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   style |= form.border == FormBorder::FixedDialog ? WS_POPUP : WS_OVERLAPPED;
@@ -170,7 +177,7 @@ void FormView::relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM 
   if (message != WM_MOUSEMOVE && (message < WM_LBUTTONDOWN || message > WM_MBUTTONDBLCLK)) return;
   if (message == WM_MOUSEMOVE) make_tooltips();
   if (tooltips_ == nullptr) return;
-  MSG relayed{from, message, wparam, lparam, GetMessageTime(), {}};
+  MSG relayed{from, message, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
   GetCursorPos(&relayed.pt);
   SendMessageW(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
@@ -262,6 +269,10 @@ void FormView::show_tooltip(const Control& control) {
 }
 
 void FormView::on_mouse_move(TwipPoint at) {
+  if (const PointerShape shape = pointer_at(at); shape != pointer_) {
+    pointer_ = shape;
+    SetCursor(cursor_of(shape));
+  }
   const Control* owner = painted_at(at, PointerUse::Tooltip);
   if (owner == tooltip_owner_ || tooltips_ == nullptr) return;
   tooltip_owner_ = owner;
@@ -410,17 +421,23 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
+    case WM_SETCURSOR:
+      // Over the client area the pointer is the shape that the last move over it asked for.
+      if (reinterpret_cast<HWND>(wparam) != window_ || LOWORD(lparam) != HTCLIENT)
+        return DefWindowProcW(window_, message, wparam, lparam);
+      SetCursor(cursor_of(pointer_));
+      return TRUE;
     case WM_LBUTTONDOWN:
-      if (button_down(true, to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (button_down(message == WM_LBUTTONDOWN, to_twips(mouse_point(lparam), dpi_))) SetCapture(window_);
       return 0;
     case WM_LBUTTONUP:
-      if (GetCapture() == window_) ReleaseCapture();
-      button_up(true, to_twips(mouse_point(lparam), dpi_));
-      return 0;
-    case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: return 0;
+    case WM_MBUTTONUP:
+      if (message == WM_LBUTTONUP && GetCapture() == window_) ReleaseCapture();
+      button_up(message == WM_LBUTTONUP, to_twips(mouse_point(lparam), dpi_));
+      return 0;
     case WM_SETFOCUS:
       // Windows gives an activated window the focus itself; the toolkit's control takes it.
       if (form_) give_focus_to(form_->focused());

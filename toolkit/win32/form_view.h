@@ -81,7 +81,7 @@ class FormView : public WindowView {
   void release_back_buffer();
   void repaint_control(const Control& control);
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
-  // painted control under the pointer.
+  // painted control under the pointer; the pointer takes the shape that the toolkit gives the point.
   void on_mouse_move(TwipPoint at);
   void fit_to_client(bool centre);
 
@@ -97,6 +97,7 @@ class FormView : public WindowView {
   std::vector<Menu*> menu_items_;          // a menu command is 1 + the index here
   HRGN to_repaint_ = nullptr;              // what the changes of a delivery have asked to repaint so far
   const Control* tooltip_owner_ = nullptr;
+  PointerShape pointer_ = PointerShape::Arrow;  // over the client area, where the pointer last moved
   int showing_ = 0;  // > 0 while the program writes into a control
   bool disabled_owner_ = false;
   std::vector<WPARAM> keys_taken_;  // keys whose press the window took: their release is taken too

@@ -1,0 +1,144 @@
+// The conformance cases without a window system: a view with no widgets stands in for a front end.
+// It translates nothing and keeps, for each change the toolkit delivers, only what a front end would
+// show, so that the cases' lines come from the toolkit's rules alone.
+#include <algorithm>
+#include <map>
+
+#include "tests/conformance/front_end.h"
+#include "tests/support/shown_main_window.h"
+#include "toolkit/view_rules.h"
+
+namespace tarvex::conformance {
+namespace {
+
+Text text_of(const Control& control) {
+  if (control.kind() == ControlKind::TextBox) return static_cast<const TextBox&>(control).Text;
+  return control.caption() ? *control.caption() : Text();
+}
+
+class BareView : public WindowView {
+ public:
+  // What a windowed control's widget would show.
+  struct Widget {
+    bool visible = false;
+    Text text, tooltip;
+  };
+
+  BareView(Form& form, UserInput& input) : WindowView(form, input) {
+    mark_built();
+    for (const Control* control : form.controls()) {
+      if (control->traits().windowed && control->Visible) show_all(*control);
+    }
+  }
+
+  void property_changed(const PropertyChange& change) override {
+    const Control& control = change.control;
+    switch (view_task(change, widgets.contains(&control))) {
+      case ViewTask::Retitle: title = form_->Caption; break;
+      case ViewTask::ShowMenu: menu_captions[&control] = *control.caption(); break;
+      case ViewTask::Repaint: {
+        const Bounds area = repaint_area(control);
+        repainted = repainted.width > 0 ? span(repainted, area) : area;
+        break;
+      }
+      case ViewTask::Make:
+      case ViewTask::ShowAll: show_all(control); break;
+      case ViewTask::ShowTooltip:
+        if (widgets.contains(&control)) widgets[&control].tooltip = control.ToolTipText;
+        break;
+      case ViewTask::ShowProperty: show_property(control, change.property.id()); break;
+      case ViewTask::Nothing: break;
+    }
+  }
+  void focus_widget_of(const Control& control) override { focus = &control; }
+  using WindowView::wheel_turned;
+
+  Text title;
+  std::map<const Control*, Text> menu_captions;
+  std::map<const Control*, Widget> widgets;
+  Bounds repainted;
+  const Control* focus = nullptr;
+
+ private:
+  void show_all(const Control& control) {
+    widgets[&control] = {control.Visible, text_of(control), control.ToolTipText};
+  }
+  void show_property(const Control& control, PropertyId property) {
+    Widget& widget = widgets[&control];
+    switch (widget_part(control.kind(), property)) {
+      case WidgetPart::Visible: widget.visible = control.Visible; break;
+      case WidgetPart::Text:
+      case WidgetPart::Caption: widget.text = text_of(control); break;
+      case WidgetPart::Tooltip: widget.tooltip = control.ToolTipText; break;
+      default: break;
+    }
+  }
+  static Bounds span(Bounds a, Bounds b) {
+    const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
+            std::max(a.top + a.height, b.top + b.height) - top};
+  }
+};
+
+// The headless platform, passing the toolkit's focus to the view and noting started programs.
+struct BarePlatform : HeadlessPlatform {
+  BareView* view = nullptr;
+  std::function<void(const Text&)>* started = nullptr;
+  void focus_moved(Form&, Control* control) override {
+    if (view) view->give_focus_to(control);
+  }
+  void start_program(const Text& command_line, int window_style) override {
+    HeadlessPlatform::start_program(command_line, window_style);
+    if (started && *started) (*started)(command_line);
+  }
+};
+
+class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
+ public:
+  HeadlessFrontEnd() {
+    platform.view = &view_;
+    platform.started = &program_started;
+    view_.give_focus_to(ShownMainWindowOn::window.focused());
+  }
+
+  frmMain& window() override { return ShownMainWindowOn::window; }
+
+  void press(MouseButton button, TwipPoint at) override { view_.button_down(button == MouseButton::Left, at); }
+  void release(MouseButton button, TwipPoint at) override { view_.button_up(button == MouseButton::Left, at); }
+  void move_pointer(TwipPoint at) override { pointer_ = at; }
+  void turn_wheel(const Control& over, int delta) override { view_.wheel_turned(const_cast<Control&>(over), delta); }
+  void press_tab(bool with_shift) override {
+    const auto press = key_press_of(KeyStroke{.key = KeyName::Tab, .shift = with_shift});
+    if (press && input.takes_key(*press)) input.perform(action::Key{*press});
+  }
+
+  PointerShape pointer() override { return view_.pointer_at(pointer_); }
+  Text resting_tooltip() override {
+    const Control* control = view_.painted_at(pointer_, PointerUse::Tooltip);
+    return control ? control->ToolTipText.get() : Text();
+  }
+  const Control* native_focus() override { return view_.focus; }
+
+  Bounds repainted_by(const std::function<void()>& change) override {
+    view_.repainted = {};
+    toolkit.dispatch(change);
+    return view_.repainted;
+  }
+  Text title() override { return view_.title; }
+  Text menu_caption(const Menu& item) override { return view_.menu_captions[&item]; }
+  Text widget_text(const Control& control) override { return view_.widgets[&control].text; }
+  Text widget_tooltip(const Control& control) override { return view_.widgets[&control].tooltip; }
+  bool widget_shown(const Control& control) override {
+    return view_.widgets.contains(&control) && view_.widgets[&control].visible;
+  }
+
+ private:
+  BareView view_{ShownMainWindowOn::window, input};
+  TwipPoint pointer_;
+};
+
+}  // namespace
+
+std::unique_ptr<FrontEnd> open_front_end() { return std::make_unique<HeadlessFrontEnd>(); }
+
+}  // namespace tarvex::conformance
