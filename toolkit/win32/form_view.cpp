@@ -412,6 +412,19 @@ LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
   return reinterpret_cast<LRESULT>(entry ? entry_background_ : background_);
 }
 
+// The system's colours or its contrast theme changed while the window is shown: it is drawn anew in
+// the colours the rule gives now, with its frame and menu bar, and its common controls are told
+// (Windows tells only top-level windows). Nothing is made again: the focus and what was typed stay.
+void FormView::colours_changed(UINT message, WPARAM wparam, LPARAM lparam) {
+  reread_colour_scheme();
+  make_brushes();
+  if (message == WM_SYSCOLORCHANGE) {
+    for (const auto& [control, child] : windows_) SendMessageW(child, message, wparam, lparam);
+    if (tooltips_ != nullptr) SendMessageW(tooltips_, message, wparam, lparam);
+  }
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 LRESULT CALLBACK FormView::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* view = static_cast<FormView*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
@@ -451,6 +464,11 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (form_) give_focus_to(form_->focused());
       return 0;
     case WM_CLOSE: close_asked(); return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      colours_changed(message, wparam, lparam);
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;

@@ -76,6 +76,7 @@ class FormView : public WindowView {
   void show_tooltip(const Control& control);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
   void make_brushes();
+  void colours_changed(UINT message, WPARAM wparam, LPARAM lparam);
 
   void build_menus();
   void paint();
