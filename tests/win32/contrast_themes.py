@@ -80,14 +80,15 @@ def main():
         for name, before, live, flag in RUNS:
             run = subprocess.run([wine, shots, os.path.join(folder, name), before, live, flag], capture_output=True,
                                  text=True, timeout=120)
-            if run.returncode != 0:
-                problems.append(f"contrast_shots {name} ended with {run.returncode}: {run.stderr[-1500:]}")
+            if run.returncode != 0 or not os.path.exists(os.path.join(folder, f"{name}-bad.png")):
+                problems.append(f"contrast_shots {name} ended with {run.returncode}: {run.stdout[-1500:]}"
+                                f"{run.stderr[-1500:]}")
             for line in run.stdout.splitlines():
                 if line.startswith("switched") and not line.endswith("focus kept"):
                     problems.append(f"{name}: {line}")
             if live != "none" and "txt_supply_v.Text=1" not in run.stdout:
                 problems.append(f"{name}: what was typed before the switches is gone")
-        for run_name, _, live, _ in RUNS[1:]:
+        for run_name, _, live, _ in RUNS[1:] if not problems else []:
             for stage in ("", f"-then-{live}"):
                 for shot in ("compute", "bad"):
                     path = os.path.join(folder, f"{run_name}{stage}-{shot}.png")
