@@ -296,8 +296,8 @@ void Win32Hands::shot(const std::string& file) {
 std::string Win32Hands::pixel(float x, float y) {
   const UINT dpi = active_view().dpi();
   const RgbPicture client = capture(false);
-  const int px = static_cast<int>(static_cast<double>(x) * dpi / 1440.0);
-  const int py = static_cast<int>(static_cast<double>(y) * dpi / 1440.0);
+  const int px = static_cast<int>(pixels_of(x, dpi));
+  const int py = static_cast<int>(pixels_of(y, dpi));
   if (px < 0 || py < 0 || px >= client.width || py >= client.height)
     throw ScriptError{"the point is outside the client area"};
   const std::size_t at = (static_cast<std::size_t>(py) * client.width + px) * 3;

@@ -20,5 +20,6 @@ inline constexpr Color kHighlight = color_bgr(0xD77800);  // behind selected tex
 inline constexpr Color kHighlightText = color_bgr(0xFFFFFF);
 inline constexpr Color kInfoBackground = color_bgr(0xE1FFFF);  // tooltips
 inline constexpr Color kInfoText = color_bgr(0x000000);
+inline constexpr Color kHotLight = color_bgr(0xCC6600);  // a link's text, and what the pointer is over
 
 }  // namespace tarvex

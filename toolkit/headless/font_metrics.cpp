@@ -107,4 +107,11 @@ float measured_width_twips(const Font& font, std::u16string_view text) {
   return whole_pixel_width(width_in_pixels(font_pixels(font.size), font.bold, text));
 }
 
+const TextMeasure& headless_text_measure() {
+  static const TextMeasure measure{
+      [](const Font& font, std::u16string_view text) { return measured_width_twips(font, text) / kTwipsPerPixel; },
+      [](const Font& font) { return static_cast<float>(std::ceil(font_pixels(font.size) * 1.17)); }};
+  return measure;
+}
+
 }  // namespace tarvex

@@ -4,10 +4,15 @@
 #include <string_view>
 
 #include "toolkit/control.h"
+#include "toolkit/drawing.h"
 
 namespace tarvex {
 
 // The width in twips of a self-sizing label's text: whole pixels, rounded up.
 float measured_width_twips(const Font& font, std::u16string_view text);
+
+// The same measure in pixels at 96 DPI, for breaking a wrapping caption into the lines a paint draws;
+// its lines lie as far apart as the sans serif's do (1.17 of its pixel size, rounded up).
+const TextMeasure& headless_text_measure();
 
 }  // namespace tarvex

@@ -30,7 +30,7 @@ inline Qt::Alignment to_qt_alignment(Alignment alignment) {
                                           : Qt::AlignLeft;
 }
 
-inline qreal to_pixels(float twips) { return twips / kTwipsPerPixel; }
+inline qreal to_pixels(float twips) { return pixels_of(twips); }
 inline TwipPoint to_twips(QPointF pixels) { return {twips_of(pixels.x()), twips_of(pixels.y())}; }
 inline Bounds to_twips(const QRectF& r) {
   return {twips_of(r.x()), twips_of(r.y()), twips_of(r.width()), twips_of(r.height())};

@@ -3,76 +3,47 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPixmapCache>
-#include <algorithm>
 
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/raw_picture.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 
-void draw(QPainter& painter, const Shape& shape) {
-  const QRectF box = to_pixels(shape_box(shape));
-  // The border lies inside the box, as wide as it says.
-  const qreal border = shape.has_border ? shape.border_width : 0;
-  const QRectF inside = box.adjusted(border / 2, border / 2, -border / 2, -border / 2);
-  painter.setPen(shape.has_border
-                     ? QPen(to_qcolor(shape.BorderColor), border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
-                     : QPen(Qt::NoPen));
-  painter.setBrush(to_qcolor(shape.FillColor));
-  switch (shape.shape) {
-    case ShapeKind::Oval:
-    case ShapeKind::Circle:
-      painter.setRenderHint(QPainter::Antialiasing, true);
-      painter.drawEllipse(inside);
-      break;
-    case ShapeKind::RoundedRectangle:
-    case ShapeKind::RoundedSquare: {
-      painter.setRenderHint(QPainter::Antialiasing, true);
-      const qreal radius = std::min(box.width(), box.height()) / 4;
-      painter.drawRoundedRect(inside, radius, radius);
-      break;
-    }
-    default:
-      painter.setRenderHint(QPainter::Antialiasing, false);
-      painter.drawRect(inside);
-      break;
+namespace {
+
+QRectF to_qrect(const PixelBox& box) { return {box.left, box.top, box.width, box.height}; }
+
+void draw_shape(QPainter& painter, const ShapeDrawing& shape) {
+  const qreal border = shape.outline ? shape.outline_width : 0;
+  const QRectF inside = to_qrect(shape.box).adjusted(border / 2, border / 2, -border / 2, -border / 2);
+  painter.setPen(shape.outline ? QPen(to_qcolor(*shape.outline), border, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                               : QPen(Qt::NoPen));
+  painter.setBrush(to_qcolor(shape.fill));
+  painter.setRenderHint(QPainter::Antialiasing, shape.figure != Figure::Rectangle);
+  switch (shape.figure) {
+    case Figure::Ellipse: painter.drawEllipse(inside); break;
+    case Figure::RoundedRectangle: painter.drawRoundedRect(inside, shape.corner_radius, shape.corner_radius); break;
+    case Figure::Rectangle: painter.drawRect(inside); break;
   }
 }
 
-void draw(QPainter& painter, const Line& line) {
+void draw_line(QPainter& painter, const LineDrawing& line) {
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(QPen(to_qcolor(line.BorderColor), line.border_width, Qt::SolidLine, Qt::FlatCap));
-  painter.drawLine(QPointF(to_pixels(line.X1), to_pixels(line.Y1)), QPointF(to_pixels(line.X2), to_pixels(line.Y2)));
+  painter.setPen(QPen(to_qcolor(line.colour), line.width, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
 }
 
-void draw(QPainter& painter, const Label& label) {
-  const QRectF box = to_pixels(label);
-  if (label.paints_background()) painter.fillRect(box, to_qcolor(label.back_color()));
+void draw_text(QPainter& painter, const TextDrawing& text) {
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  const QFont font = to_qfont(label.shown_font());
-  painter.setFont(font);
-  painter.setPen(label.enabled() ? to_qcolor(label.ForeColor) : QColor(Qt::gray));
-  const Text caption = label.shown_caption();
-  if (!label.word_wrap) {
-    painter.drawText(box, to_qt_alignment(label.alignment) | Qt::AlignTop, to_qstring(caption));
-    return;
-  }
-  const QFontMetricsF metrics(font);
-  const auto width_of = [&](std::u16string_view text) {
-    return static_cast<float>(metrics.horizontalAdvance(to_qstring(text)));
-  };
-  QRectF line_box(box.left(), box.top(), box.width(), metrics.lineSpacing());
-  for (const Text& line : lines_broken_at_blanks(caption, static_cast<float>(box.width()), width_of)) {
-    painter.drawText(line_box, to_qt_alignment(label.alignment) | Qt::AlignTop, to_qstring(line));
-    line_box.translate(0, metrics.lineSpacing());
-  }
+  painter.setFont(to_qfont(text.font));
+  painter.setPen(to_qcolor(text.colour));
+  painter.drawText(to_qrect(text.box), to_qt_alignment(text.alignment) | Qt::AlignTop, to_qstring(text.text));
 }
 
 // The program's pictures are decoded on their first paint and kept in Qt's pixmap cache, known by
 // their resource's path.
-void draw(QPainter& painter, const Image& image) {
-  const QString path = QStringLiteral(":/images/%1.ppm").arg(QString::fromStdString(image.picture));
+void draw_picture(QPainter& painter, const PictureDrawing& drawn) {
+  const QString path = QStringLiteral(":/images/%1.ppm").arg(QString::fromStdString(drawn.picture));
   QPixmap picture;
   if (!QPixmapCache::find(path, &picture)) {
     QFile file(path);
@@ -81,7 +52,32 @@ void draw(QPainter& painter, const Image& image) {
   }
   if (picture.isNull()) return;
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawPixmap(to_pixels(image), picture, picture.rect());
+  painter.drawPixmap(to_qrect(drawn.box), picture, picture.rect());
+}
+
+}  // namespace
+
+void draw(QPainter& painter, const Primitive& primitive) {
+  painter.save();
+  std::visit(
+      [&painter](const auto& drawn) {
+        using Kind = std::decay_t<decltype(drawn)>;
+        if constexpr (std::is_same_v<Kind, ShapeDrawing>) draw_shape(painter, drawn);
+        if constexpr (std::is_same_v<Kind, LineDrawing>) draw_line(painter, drawn);
+        if constexpr (std::is_same_v<Kind, TextDrawing>) draw_text(painter, drawn);
+        if constexpr (std::is_same_v<Kind, PictureDrawing>) draw_picture(painter, drawn);
+      },
+      primitive);
+  painter.restore();
+}
+
+const TextMeasure& text_measure() {
+  static const TextMeasure measure{
+      [](const Font& font, std::u16string_view text) {
+        return static_cast<float>(QFontMetricsF(to_qfont(font)).horizontalAdvance(to_qstring(text)));
+      },
+      [](const Font& font) { return static_cast<float>(QFontMetricsF(to_qfont(font)).lineSpacing()); }};
+  return measure;
 }
 
 }  // namespace tarvex::qt

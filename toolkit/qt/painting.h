@@ -1,15 +1,14 @@
 #pragma once
-// Drawing the windowless controls (labels, shapes, lines, pictures) on a window's surface, as the
-// records describe them. Positions come in twips; the painter works in device-independent pixels.
+// Drawing the primitives of a paint (toolkit/drawing.h) with a QPainter, in device-independent pixels.
 #include <QPainter>
 
-#include "toolkit/control.h"
+#include "toolkit/drawing.h"
 
 namespace tarvex::qt {
 
-void draw(QPainter& painter, const Shape& shape);
-void draw(QPainter& painter, const Line& line);
-void draw(QPainter& painter, const Label& label);
-void draw(QPainter& painter, const Image& image);
+void draw(QPainter& painter, const Primitive& primitive);
+
+// Qt's measure of the windows' text, by which the toolkit breaks a wrapping caption.
+const TextMeasure& text_measure();
 
 }  // namespace tarvex::qt

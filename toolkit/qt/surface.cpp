@@ -24,13 +24,13 @@ void Surface::paintEvent(QPaintEvent* event) {
   view_.set_icon_after_first_frame();
   QPainter painter(this);
   const Form* form = view_.form();
-  painter.fillRect(event->rect(), form ? to_qcolor(form->back_color) : palette().color(QPalette::Window));
-  if (form == nullptr) return;
-  draw_painted_controls(*form, to_twips(QRectF(event->rect())), [&painter](const auto& control) {
-    painter.save();
-    draw(painter, control);
-    painter.restore();
-  });
+  if (form == nullptr) {
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    return;
+  }
+  // The Qt windows keep the design's colours on every desktop (no contrast theme reaches Qt here).
+  for (const Primitive& primitive : drawing_of(*form, to_twips(QRectF(event->rect())), 96, ColourScheme{}, text_measure()))
+    draw(painter, primitive);
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <map>
 #include <optional>
+#include <uxtheme.h>
 
 #include "toolkit/form.h"
 #include "toolkit/view_rules.h"
@@ -160,7 +161,13 @@ HWND create_control_window(const Control& control, HWND parent, int id, UINT dpi
       SendMessageW(window, drop_down ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
     }
   }
-  if (control.kind() == ControlKind::StatusBar) SendMessageW(window, SB_SIMPLE, TRUE, 0);
+  if (control.kind() == ControlKind::StatusBar) {
+    SendMessageW(window, SB_SIMPLE, TRUE, 0);
+    // Drawn in the system's colours, its background and text alike: a visual style's background
+    // stays when the system's colours change (Wine keeps its style on), while the text follows them.
+    // (A class list that names no class: Wine takes an empty one for none given.)
+    SetWindowTheme(window, L" ", L" ");
+  }
   // A drop-down list is fitted once its items and font are in, and the arrows take a width of their
   // own when they are made: both are placed again.
   const bool placed = control.kind() != ControlKind::ComboBox && control.kind() != ControlKind::UpDown;

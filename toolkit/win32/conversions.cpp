@@ -5,13 +5,31 @@
 
 namespace tarvex::win32 {
 
-COLORREF to_colorref(Color color) {
-  if (color == kButtonFace) return GetSysColor(COLOR_BTNFACE);
-  if (color == kShadow3D) return GetSysColor(COLOR_3DSHADOW);
-  return static_cast<COLORREF>(bgr_of(color));
+namespace {
+
+bool contrast_flag_read_as_on = false;
+
+Color system_colour(int index) { return color_bgr(GetSysColor(index)); }
+
+ColourScheme read_colour_scheme() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  const bool on = contrast_flag_read_as_on ||
+                  (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                   (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0);
+  return {{.face = system_colour(COLOR_BTNFACE),
+           .text = system_colour(COLOR_WINDOWTEXT),
+           .window = system_colour(COLOR_WINDOW),
+           .gray_text = system_colour(COLOR_GRAYTEXT),
+           .highlight = system_colour(COLOR_HIGHLIGHT),
+           .hot_light = system_colour(COLOR_HOTLIGHT)},
+          on};
 }
 
-namespace {
+ColourScheme& scheme_now() {
+  static ColourScheme scheme = read_colour_scheme();
+  return scheme;
+}
 
 int CALLBACK note_face(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
@@ -31,6 +49,14 @@ bool system_has(const std::wstring& face) {
 }
 
 }  // namespace
+
+const ColourScheme& colour_scheme() { return scheme_now(); }
+void reread_colour_scheme() { scheme_now() = read_colour_scheme(); }
+
+void read_contrast_flag_as_on_for_tests(bool on) {
+  contrast_flag_read_as_on = on;
+  reread_colour_scheme();
+}
 
 std::wstring resolved_face(std::u16string_view face) {
   static DrawnFaces faces([](std::u16string_view family) { return system_has(to_wstring(family)); }, u"MS Shell Dlg 2");

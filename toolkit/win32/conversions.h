@@ -9,6 +9,7 @@
 
 #include "core/color.h"
 #include "core/variant.h"
+#include "toolkit/colours.h"
 #include "toolkit/control.h"
 #include "toolkit/units.h"
 #include "toolkit/view_rules.h"
@@ -26,14 +27,19 @@ inline bool is_of_class(HWND window, std::wstring_view class_name) {
   return GetClassNameW(window, name, 64) > 0 && class_name == name;
 }
 
-// The records' colours are 0x00BBGGRR, which is a COLORREF already. The system colours that the
-// windows name are drawn in the colours the system has for them now.
-COLORREF to_colorref(Color color);
+// The records' colours are 0x00BBGGRR, which is a COLORREF already.
+inline COLORREF to_colorref(Color color) { return static_cast<COLORREF>(bgr_of(color)); }
 
-// Twips to pixels at a DPI: 1440 / DPI twips a pixel (15 at 96 DPI), rounded to the nearest pixel.
-inline int to_pixels(float twips, UINT dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
-}
+// The system's colours for the roles the windows draw in, and whether a contrast theme is on: read
+// once, and again when the system says they changed (reread_colour_scheme).
+const ColourScheme& colour_scheme();
+void reread_colour_scheme();
+// Wine keeps no contrast flag: the Windows tests make the flag read as on through this, and nothing
+// else does.
+void read_contrast_flag_as_on_for_tests(bool on);
+
+// Twips to pixels at a DPI, rounded to the nearest pixel.
+inline int to_pixels(float twips, UINT dpi) { return whole_pixels(twips, dpi); }
 // The point of the client area that a message of the mouse gives.
 inline POINT mouse_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 inline TwipPoint to_twips(POINT pixels, UINT dpi) { return {twips_of(pixels.x, dpi), twips_of(pixels.y, dpi)}; }

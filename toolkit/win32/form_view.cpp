@@ -5,6 +5,8 @@
 #include <ranges>
 #include <utility>
 
+#include "toolkit/drawing.h"
+#include "toolkit/system_colors.h"
 #include "toolkit/view_rules.h"
 #include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/controls.h"
@@ -55,9 +57,10 @@ DWORD window_extended_style(const Form& form) {
 
 }  // namespace
 
-FormView::FormView(Form& form, UserInput& input, HWND owner) : WindowView(form, input), owner_(owner) {
+FormView::FormView(Form& form, UserInput& input, HWND owner)
+    : WindowView(form, input), owner_(owner), face_(form.back_color) {
   register_window_class(window_proc);
-  background_ = CreateSolidBrush(to_colorref(form.back_color));
+  make_brushes();
   window_ = CreateWindowExW(window_extended_style(form), kWindowClass, wide(form.Caption.get()), window_style(form),
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (const UINT dpi = GetDpiForWindow(window_)) dpi_ = dpi;
@@ -69,6 +72,7 @@ FormView::~FormView() {
   let_go_of_form();
   if (window_) DestroyWindow(window_);
   if (background_) DeleteObject(background_);
+  if (entry_background_) DeleteObject(entry_background_);
 }
 
 FormView* FormView::of(HWND window) {
@@ -373,9 +377,13 @@ void FormView::paint() {
   HDC buffer = IsRectEmpty(&area) ? nullptr : back_buffer(screen);
   if (buffer != nullptr) {
     IntersectClipRect(buffer, area.left, area.top, area.right, area.bottom);
-    FillRect(buffer, &area, background_);
-    if (form_ != nullptr)
-      draw_painted_controls(*form_, to_twips(area, dpi_), [&](const auto& control) { draw(buffer, control, dpi_); });
+    if (form_ == nullptr) {
+      FillRect(buffer, &area, background_);
+    } else {
+      for (const Primitive& primitive :
+           drawing_of(*form_, to_twips(area, dpi_), dpi_, colour_scheme(), text_measure(buffer, dpi_)))
+        draw(buffer, primitive, dpi_);
+    }
     SelectClipRgn(buffer, nullptr);
     BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer, area.left, area.top,
            SRCCOPY);
@@ -384,19 +392,48 @@ void FormView::paint() {
   ++frames_painted_;
 }
 
-// Check boxes, option buttons and read-only boxes stand on the window's background; the text
-// boxes take their text colour from their records.
-LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
-  const LRESULT system =
-      DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
-  const Control* control = control_of(child);
-  if (control != nullptr && control->kind() == ControlKind::TextBox) {
-    SetTextColor(dc, to_colorref(static_cast<const TextBox*>(control)->ForeColor));
-  } else if (control != nullptr && message != WM_CTLCOLOREDIT) {
-    SetBkColor(dc, to_colorref(control->form().back_color));
-    return reinterpret_cast<LRESULT>(background_);
+// The window's face and the entries' background, in the colours the rule gives now.
+void FormView::make_brushes() {
+  const ColourScheme& colours = colour_scheme();
+  for (HBRUSH brush : {background_, entry_background_}) {
+    if (brush) DeleteObject(brush);
   }
-  return system;
+  background_ = CreateSolidBrush(to_colorref(drawn_colour(face_, ColourUse::Face, colours)));
+  entry_background_ =
+      CreateSolidBrush(to_colorref(drawn_colour(kWindowBackground, ColourUse::EntryBackground, colours)));
+}
+
+// Every control that asks for its colours gets its text and its background from the colour rule
+// together, never one without the other: entry boxes and lists in the entries' colours, read-only
+// boxes, check boxes and option buttons on the window's face; a text box's text as its record says.
+LRESULT FormView::colour_control(UINT message, HDC dc, HWND child) {
+  // A disabled control's text is the system's grey, whatever it is told: its background is the
+  // system's too.
+  if (!IsWindowEnabled(child))
+    return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+  const ColourScheme& colours = colour_scheme();
+  const Control* control = control_of(child);
+  const bool entry = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+  const Color text = control != nullptr && control->kind() == ControlKind::TextBox
+                         ? static_cast<const TextBox*>(control)->ForeColor.get()
+                         : kWindowText;
+  SetTextColor(dc, to_colorref(drawn_colour(text, entry ? ColourUse::EntryText : ColourUse::Caption, colours)));
+  SetBkColor(dc, to_colorref(entry ? drawn_colour(kWindowBackground, ColourUse::EntryBackground, colours)
+                                   : drawn_colour(face_, ColourUse::Face, colours)));
+  return reinterpret_cast<LRESULT>(entry ? entry_background_ : background_);
+}
+
+// The system's colours or its contrast theme changed while the window is shown: it is drawn anew in
+// the colours the rule gives now, with its frame and menu bar, and its common controls are told
+// (Windows tells only top-level windows). Nothing is made again: the focus and what was typed stay.
+void FormView::colours_changed(UINT message, WPARAM wparam, LPARAM lparam) {
+  reread_colour_scheme();
+  make_brushes();
+  if (message == WM_SYSCOLORCHANGE) {
+    for (const auto& [control, child] : windows_) SendMessageW(child, message, wparam, lparam);
+    if (tooltips_ != nullptr) SendMessageW(tooltips_, message, wparam, lparam);
+  }
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT CALLBACK FormView::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -417,7 +454,8 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: paint(); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
@@ -443,6 +481,11 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (form_) give_focus_to(form_->focused());
       return 0;
     case WM_CLOSE: close_asked(); return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      colours_changed(message, wparam, lparam);
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;

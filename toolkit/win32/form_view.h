@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "toolkit/system_colors.h"
 #include "toolkit/view_rules.h"
 #include "toolkit/window_view.h"
 
@@ -74,6 +75,8 @@ class FormView : public WindowView {
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
   void show_tooltip(const Control& control);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
+  void make_brushes();
+  void colours_changed(UINT message, WPARAM wparam, LPARAM lparam);
 
   void build_menus();
   void paint();
@@ -89,7 +92,9 @@ class FormView : public WindowView {
   HWND owner_ = nullptr;
   HMENU menu_bar_ = nullptr;
   HWND tooltips_ = nullptr;
-  HBRUSH background_ = nullptr;
+  Color face_ = kButtonFace;           // the window's background as designed
+  HBRUSH background_ = nullptr;        // the face, as drawn
+  HBRUSH entry_background_ = nullptr;  // inside entry boxes and lists, as drawn
   UINT dpi_ = 96;
   std::map<const Control*, HWND> windows_;
   std::map<HWND, Control*> controls_;

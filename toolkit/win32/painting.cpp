@@ -1,8 +1,8 @@
 #include "toolkit/win32/painting.h"
 
 #include <algorithm>
+#include <cmath>
 
-#include "toolkit/view_rules.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/picture.h"
 
@@ -35,81 +35,80 @@ HPEN solid_pen(COLORREF colour, int width, DWORD style) {
   return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | style | PS_JOIN_MITER, std::max(width, 1), &brush, 0, nullptr);
 }
 
-// Border widths are in pixels at 96 DPI and grow with the DPI.
-int scaled_width(int pixels, UINT dpi) { return std::max(1, MulDiv(pixels, static_cast<int>(dpi), 96)); }
+int whole(double pixels) { return static_cast<int>(std::lround(pixels)); }
 
-UINT horizontal_format(const Label& label) {
-  return label.alignment == Alignment::Right ? DT_RIGHT : label.alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
+RECT to_rect(const PixelBox& box) {
+  const int left = whole(box.left), top = whole(box.top);
+  return {left, top, left + whole(box.width), top + whole(box.height)};
+}
+
+void draw_shape(HDC dc, const ShapeDrawing& shape) {
+  RECT box = to_rect(shape.box);
+  Selected brush(dc, CreateSolidBrush(to_colorref(shape.fill)));
+  HGDIOBJ pen = shape.outline ? static_cast<HGDIOBJ>(solid_pen(to_colorref(*shape.outline), shape.outline_width,
+                                                                PS_INSIDEFRAME))
+                              : GetStockObject(NULL_PEN);
+  Selected selected_pen(dc, pen, shape.outline.has_value());
+  // Without a pen, GDI's figures leave out their right and bottom edges: the box grows by that pixel.
+  if (!shape.outline) {
+    ++box.right;
+    ++box.bottom;
+  }
+  switch (shape.figure) {
+    case Figure::Ellipse: Ellipse(dc, box.left, box.top, box.right, box.bottom); break;
+    case Figure::RoundedRectangle: {
+      const int diameter = static_cast<int>(2 * shape.corner_radius);
+      RoundRect(dc, box.left, box.top, box.right, box.bottom, diameter, diameter);
+      break;
+    }
+    case Figure::Rectangle: Rectangle(dc, box.left, box.top, box.right, box.bottom); break;
+  }
+}
+
+void draw_line(HDC dc, const LineDrawing& line) {
+  Selected pen(dc, solid_pen(to_colorref(line.colour), line.width, PS_ENDCAP_FLAT));
+  MoveToEx(dc, whole(line.x1), whole(line.y1), nullptr);
+  LineTo(dc, whole(line.x2), whole(line.y2));
+}
+
+UINT horizontal_format(Alignment alignment) {
+  return alignment == Alignment::Right ? DT_RIGHT : alignment == Alignment::Center ? DT_CENTER : DT_LEFT;
+}
+
+void draw_text(HDC dc, const TextDrawing& text, UINT dpi) {
+  RECT box = to_rect(text.box);
+  Selected font(dc, font_for(text.font, dpi), false);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, to_colorref(text.colour));
+  DrawTextW(dc, wide(text.text), static_cast<int>(text.text.size()), &box,
+            horizontal_format(text.alignment) | DT_TOP | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE);
 }
 
 }  // namespace
 
-void draw(HDC dc, const Shape& shape, UINT dpi) {
-  RECT box = to_pixels(shape_box(shape), dpi);
-  Selected brush(dc, CreateSolidBrush(to_colorref(shape.FillColor)));
-  // The border lies inside the box, as wide as it says; without one, GDI's figures leave out their
-  // right and bottom edges, so the box grows by that pixel.
-  HGDIOBJ pen = shape.has_border
-                    ? static_cast<HGDIOBJ>(solid_pen(to_colorref(shape.BorderColor),
-                                                     scaled_width(shape.border_width, dpi), PS_INSIDEFRAME))
-                    : GetStockObject(NULL_PEN);
-  Selected selected_pen(dc, pen, shape.has_border);
-  if (!shape.has_border) {
-    ++box.right;
-    ++box.bottom;
-  }
-  switch (shape.shape) {
-    case ShapeKind::Oval:
-    case ShapeKind::Circle: Ellipse(dc, box.left, box.top, box.right, box.bottom); break;
-    case ShapeKind::RoundedRectangle:
-    case ShapeKind::RoundedSquare: {
-      const int diameter = std::min(box.right - box.left, box.bottom - box.top) / 2;
-      RoundRect(dc, box.left, box.top, box.right, box.bottom, diameter, diameter);
-      break;
-    }
-    default: Rectangle(dc, box.left, box.top, box.right, box.bottom); break;
+void draw(HDC dc, const Primitive& primitive, UINT dpi) {
+  if (const auto* shape = std::get_if<ShapeDrawing>(&primitive)) draw_shape(dc, *shape);
+  if (const auto* line = std::get_if<LineDrawing>(&primitive)) draw_line(dc, *line);
+  if (const auto* text = std::get_if<TextDrawing>(&primitive)) draw_text(dc, *text, dpi);
+  if (const auto* drawn = std::get_if<PictureDrawing>(&primitive)) {
+    if (const Picture* picture = program_picture(drawn->picture)) picture->draw(dc, to_rect(drawn->box));
   }
 }
 
-void draw(HDC dc, const Line& line, UINT dpi) {
-  Selected pen(dc, solid_pen(to_colorref(line.BorderColor), scaled_width(line.border_width, dpi), PS_ENDCAP_FLAT));
-  MoveToEx(dc, to_pixels(line.X1, dpi), to_pixels(line.Y1, dpi), nullptr);
-  LineTo(dc, to_pixels(line.X2, dpi), to_pixels(line.Y2, dpi));
-}
-
-void draw(HDC dc, const Label& label, UINT dpi) {
-  RECT box = to_pixels(label, dpi);
-  if (label.paints_background()) {
-    HBRUSH back = CreateSolidBrush(to_colorref(label.back_color()));
-    FillRect(dc, &box, back);
-    DeleteObject(back);
-  }
-  Selected font(dc, font_for(label.shown_font(), dpi), false);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, label.enabled() ? to_colorref(label.ForeColor) : GetSysColor(COLOR_GRAYTEXT));
-  const Text caption = label.shown_caption();
-  const UINT format = horizontal_format(label) | DT_TOP | DT_NOPREFIX | DT_NOCLIP | DT_SINGLELINE;
-  if (!label.word_wrap) {
-    DrawTextW(dc, wide(caption), static_cast<int>(caption.size()), &box, format);
-    return;
-  }
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  const int spacing = metrics.tmHeight + metrics.tmExternalLeading;
-  const auto width_of = [dc](std::u16string_view text) {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
-    return static_cast<float>(size.cx);
-  };
-  RECT line_box{box.left, box.top, box.right, box.top + spacing};
-  for (const Text& line : lines_broken_at_blanks(caption, static_cast<float>(box.right - box.left), width_of)) {
-    DrawTextW(dc, wide(line), static_cast<int>(line.size()), &line_box, format);
-    OffsetRect(&line_box, 0, spacing);
-  }
-}
-
-void draw(HDC dc, const Image& image, UINT dpi) {
-  if (const Picture* picture = program_picture(image.picture)) picture->draw(dc, to_pixels(image, dpi));
+TextMeasure text_measure(HDC dc, UINT dpi) {
+  return {[dc, dpi](const Font& font, std::u16string_view text) {
+            Selected selected(dc, font_for(font, dpi), false);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()),
+                                  &size);
+            return static_cast<float>(size.cx);
+          },
+          [dc, dpi](const Font& font) {
+            Selected selected(dc, font_for(font, dpi), false);
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            return static_cast<float>(metrics.tmHeight + metrics.tmExternalLeading);
+          }};
 }
 
 }  // namespace tarvex::win32

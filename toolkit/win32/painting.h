@@ -1,15 +1,14 @@
 #pragma once
-// Drawing the windowless controls (labels, shapes, lines, pictures) with GDI, as the records describe
-// them. Positions come in twips; the device context works in pixels at the window's DPI.
+// Drawing the primitives of a paint (toolkit/drawing.h) with GDI, in pixels at the window's DPI.
 #include <windows.h>
 
-#include "toolkit/control.h"
+#include "toolkit/drawing.h"
 
 namespace tarvex::win32 {
 
-void draw(HDC dc, const Shape& shape, UINT dpi);
-void draw(HDC dc, const Line& line, UINT dpi);
-void draw(HDC dc, const Label& label, UINT dpi);
-void draw(HDC dc, const Image& image, UINT dpi);
+void draw(HDC dc, const Primitive& primitive, UINT dpi);
+
+// GDI's measure of the windows' text at a DPI, by which the toolkit breaks a wrapping caption.
+TextMeasure text_measure(HDC dc, UINT dpi);
 
 }  // namespace tarvex::win32
