@@ -1,5 +1,6 @@
 #include "toolkit/win32/win32_platform.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <stdexcept>
 #include <utility>
@@ -110,18 +111,20 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   return whole_pixel_width(static_cast<double>(size.cx) / kScale);
 }
 
-void Win32Platform::window_loaded(Form& window) {
-  // A window loaded while another takes the input belongs to that one (the About window to the main
-  // window); the first window has none.
+WindowView& Win32Platform::make_view(Form& window, UserInput& input) {
   const Form* owner = window.toolkit().active_window();
   const FormView* owner_view = owner != nullptr && owner != &window ? view_of(*owner) : nullptr;
-  views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
+  return *views_.emplace_back(std::make_unique<FormView>(window, input, owner_view ? owner_view->window() : nullptr));
 }
 
-// A view is deleted outside its window's messages.
-void Win32Platform::view_removed(Form& /*window*/, std::unique_ptr<FormView> view) {
-  retired_.push_back(std::move(view));
+void Win32Platform::drop_view(Form& /*window*/, WindowView& view) {
+  const auto found = std::find_if(views_.begin(), views_.end(), [&](const auto& made) { return made.get() == &view; });
+  if (found == views_.end()) return;
+  retired_.push_back(std::move(*found));
+  views_.erase(found);
 }
+
+FormView* Win32Platform::view_of(const Form& window) { return dynamic_cast<FormView*>(window.view()); }
 
 void Win32Platform::dispatch(MSG& message) {
   FormView* view = FormView::of(message.hwnd);
