@@ -11,7 +11,7 @@ void WidgetView::build() {
   make_window();
   if (!form_->menu_bar().empty()) build_menu_bar();
   for (Control* control : std::views::reverse(form_->controls())) {
-    if (control->traits().windowed && control->Visible) make_widget(*control);
+    if (control->traits().windowed && control->Visible) make_noted_widget(*control);
   }
   painted_.emplace(*form_);
   build_accessible();
@@ -26,10 +26,16 @@ void WidgetView::build_menu_bar() {
   end_menu_bar();
 }
 
+bool WidgetView::make_noted_widget(Control& control) {
+  if (!make_widget(control)) return false;
+  with_widgets_.insert(&control);
+  return true;
+}
+
 // A widget made after the window is built goes just below the widget of the next later control that
 // has one, so that the later control still lies above it.
 void WidgetView::add_widget(Control& control) {
-  if (!make_widget(control)) return;
+  if (!make_noted_widget(control)) return;
   stack_widget(control, stacking_neighbour(*form_, control, [this](const Control& c) { return has_widget(c); }));
 }
 

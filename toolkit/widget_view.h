@@ -12,6 +12,7 @@
 // a press of the mouse do before any widget sees them; the painted controls' boxes as last painted,
 // and their clicks and tooltips under the pointer; and the close box.
 #include <optional>
+#include <set>
 
 #include "toolkit/form.h"
 #include "toolkit/user_input.h"
@@ -64,13 +65,16 @@ class WidgetView : public WindowView {
   // A windowed control's widget, placed and showing its record, below every widget made before it;
   // false when the control has no widget of its own.
   virtual bool make_widget(Control& control) = 0;
-  virtual bool has_widget(const Control& control) const = 0;
   // The control's widget goes just below the widget of above, or on top of all with no above.
   virtual void stack_widget(const Control& control, const Control* above) = 0;
   // One property of a control, or all of it, in its widget.
   virtual void show_property(const Control& control, PropertyId property) = 0;
   virtual void show_all_properties(const Control& control) = 0;
-  virtual void show_tooltip(const Control& control) = 0;
+  // A control's tooltip: a property of its widget, where the front end keeps no tooltips of its own;
+  // a painted control's is read from the record when the pointer comes to rest on it.
+  virtual void show_tooltip(const Control& control) {
+    if (has_widget(control)) show_property(control, PropertyId::ToolTipText);
+  }
   virtual void retitle(const Text& caption) = 0;
   // An area of the client area, in twips, is to be painted anew.
   virtual void repaint_area(Bounds area) = 0;
@@ -95,6 +99,7 @@ class WidgetView : public WindowView {
   // --- For the front ends ---
   // Whether the widgets are built: they are, from the record, when the window is first shown.
   bool built() const { return painted_.has_value(); }
+  bool has_widget(const Control& control) const { return with_widgets_.contains(&control); }
   // The walk over the window's menu bar, title by title and item by item, with the verbs above.
   void build_menu_bar();
 
@@ -128,10 +133,13 @@ class WidgetView : public WindowView {
  private:
   // The window, its menus and the widgets of its visible windowed controls, from the record.
   void build();
+  // A windowed control's widget made (make_widget), noted; false when it has none.
+  bool make_noted_widget(Control& control);
   // A windowed control visible for the first time since the window was built.
   void add_widget(Control& control);
 
   std::optional<PaintedAreas> painted_;  // from the record when the widgets are built
+  std::set<const Control*> with_widgets_;
   PaintedClick click_;
 };
 

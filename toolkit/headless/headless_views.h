@@ -1,10 +1,8 @@
 #pragma once
 // Views without a window system: each does what a front end's view does for the toolkit (widget_view.h)
 // with nothing on a screen, so that a headless run of the windows goes the same way as one on Qt or
-// Windows. A view remembers which controls it has made a widget for, which decides what a change
-// asks of it.
+// Windows: every windowed control has a widget of nothing.
 #include <memory>
-#include <set>
 #include <vector>
 
 #include "toolkit/widget_view.h"
@@ -17,12 +15,10 @@ class HeadlessView : public WidgetView {
 
  protected:
   void make_window() override {}
-  bool make_widget(Control& control) override { return widgets_.insert(&control).second; }
-  bool has_widget(const Control& control) const override { return widgets_.contains(&control); }
+  bool make_widget(Control&) override { return true; }
   void stack_widget(const Control&, const Control*) override {}
   void show_property(const Control&, PropertyId) override {}
   void show_all_properties(const Control&) override {}
-  void show_tooltip(const Control&) override {}
   void retitle(const Text&) override {}
   void repaint_area(Bounds) override {}
   void begin_menu_bar() override {}
@@ -32,9 +28,6 @@ class HeadlessView : public WidgetView {
   void show_on_screen(WidgetView*, bool) override {}
   void close_window() override {}
   void focus_widget_of(const Control&) override {}
-
- private:
-  std::set<const Control*> widgets_;
 };
 
 class HeadlessViews : public ViewMaker {

@@ -108,11 +108,7 @@ bool FormView::make_widget(Control& control) {
 
 void FormView::stack_widget(const Control& control, const Control* above) {
   QWidget* widget = widget_of(control);
-  if (above != nullptr) {
-    widget->stackUnder(widget_of(*above));
-  } else {
-    widget->raise();
-  }
+  above ? widget->stackUnder(widget_of(*above)) : widget->raise();
 }
 
 void FormView::show_property(const Control& control, PropertyId property) {
@@ -120,11 +116,6 @@ void FormView::show_property(const Control& control, PropertyId property) {
 }
 
 void FormView::show_all_properties(const Control& control) { qt::show_all_properties(*widget_of(control), control); }
-
-// A painted control's tooltip is read from the record when the pointer comes to rest on it.
-void FormView::show_tooltip(const Control& control) {
-  if (QWidget* widget = widget_of(control)) qt::show_property(*widget, control, PropertyId::ToolTipText);
-}
 
 void FormView::retitle(const Text& caption) { setWindowTitle(to_qstring(caption)); }
 

@@ -31,7 +31,6 @@ class FormView : public QWidget, public WidgetView {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-  // The window: a layout holding the menu bar (when it has one) above the surface.
   void make_window() override;
   void retitle(const Text& caption) override;
   // Shown centred on the screen, its top-left corner on it; a modal window over its owner.
@@ -45,14 +44,11 @@ class FormView : public QWidget, public WidgetView {
   void add_menu_item(const Menu& title, Menu& item) override;
   void show_menu(const Menu& menu) override;
 
-  // The widgets are the surface's children, above what it paints.
-  bool has_widget(const Control& control) const override { return widget_of(control) != nullptr; }
   bool make_widget(Control& control) override;
   void stack_widget(const Control& control, const Control* above) override;
   void focus_widget_of(const Control& control) override;
   void show_all_properties(const Control& control) override;
   void show_property(const Control& control, PropertyId property) override;
-  void show_tooltip(const Control& control) override;
   void repaint_area(Bounds area) override;
 
   // What the surface paints is announced through widgets that paint nothing themselves: each link,

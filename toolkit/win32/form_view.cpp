@@ -71,12 +71,11 @@ FormView::~FormView() {
   if (background_) DeleteObject(background_);
 }
 
-// A message's window is a view's own or one of its controls' far more often than a window within a
-// control or one that a window owns: only then are its parents looked at.
+// A message's window is mostly a view's own or a control's: only else are its parents looked at.
 FormView* FormView::of(HWND window) {
   for (; window != nullptr; window = GetParent(window)) {
     for (FormView* view : live_views()) {
-      if (view->holds(window)) return view;
+      if (window == view->window_ || view->controls_.contains(window)) return view;
     }
   }
   return nullptr;

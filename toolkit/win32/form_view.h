@@ -39,8 +39,6 @@ class FormView : public WidgetView {
   bool route_key(const MSG& message);
   // The view whose window is, or holds, a window handle; nullptr for none.
   static FormView* of(HWND window);
-  // Whether the window handle is the view's window or one of its controls' windows.
-  bool holds(HWND window) const { return window == window_ || controls_.contains(window); }
 
   // Lays the window out again at a new DPI, as Windows asks when it moves to another monitor.
   void apply_dpi(UINT dpi, const RECT* suggested);
@@ -52,7 +50,6 @@ class FormView : public WidgetView {
   LRESULT control_default(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
   void make_window() override;
   bool make_widget(Control& control) override;
-  bool has_widget(const Control& control) const override { return control_window(control) != nullptr; }
   void stack_widget(const Control& control, const Control* above) override;
   void show_property(const Control& control, PropertyId property) override;
   void show_all_properties(const Control& control) override;

@@ -1,6 +1,5 @@
 #include "toolkit/win32/win32_platform.h"
 
-#include <algorithm>
 #include <commctrl.h>
 #include <stdexcept>
 #include <utility>
@@ -67,10 +66,7 @@ void use_system_notation() {
 
 Win32Platform::Win32Platform() = default;
 
-Win32Platform::~Win32Platform() {
-  views_.clear();
-  retired_.clear();
-}
+Win32Platform::~Win32Platform() { views_.clear(); }
 
 void Win32Platform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
   HWND owner = GetActiveWindow();
@@ -117,13 +113,6 @@ WindowView& Win32Platform::make_view(Form& window, UserInput& input) {
   return *views_.emplace_back(std::make_unique<FormView>(window, input, owner_view ? owner_view->window() : nullptr));
 }
 
-void Win32Platform::drop_view(Form& /*window*/, WindowView& view) {
-  const auto found = std::find_if(views_.begin(), views_.end(), [&](const auto& made) { return made.get() == &view; });
-  if (found == views_.end()) return;
-  retired_.push_back(std::move(*found));
-  views_.erase(found);
-}
-
 FormView* Win32Platform::view_of(const Form& window) { return dynamic_cast<FormView*>(window.view()); }
 
 void Win32Platform::dispatch(MSG& message) {
@@ -132,7 +121,7 @@ void Win32Platform::dispatch(MSG& message) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  retired_.clear();  // outside their windows' messages now
+  std::erase_if(views_, [](const auto& view) { return view->form() == nullptr; });
 }
 
 bool Win32Platform::pump_one() {

@@ -40,8 +40,8 @@ class Win32Platform : public Platform, public ViewMaker {
   // A window loaded while another takes the input belongs to that one (the About window to the main
   // window); the first window has none.
   WindowView& make_view(Form& window, UserInput& input) override;
-  // A view is deleted outside its window's messages.
-  void drop_view(Form& window, WindowView& view) override;
+  // A closed view is deleted once the message in which it closed has been handled.
+  void drop_view(Form&, WindowView&) override {}
   // The window's view, nullptr while it has none.
   static FormView* view_of(const Form& window);
 
@@ -57,7 +57,6 @@ class Win32Platform : public Platform, public ViewMaker {
   void dispatch(MSG& message);
 
   std::vector<std::unique_ptr<FormView>> views_;
-  std::vector<std::unique_ptr<FormView>> retired_;
   bool quit_ = false;
   int exit_code_ = 0;
 };
