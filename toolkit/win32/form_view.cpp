@@ -75,7 +75,7 @@ FormView::~FormView() {
 FormView* FormView::of(HWND window) {
   for (; window != nullptr; window = GetParent(window)) {
     for (FormView* view : live_views()) {
-      if (window == view->window_ || view->controls_.contains(window)) return view;
+      if (view->form_ && (window == view->window_ || view->controls_.contains(window))) return view;
     }
   }
   return nullptr;
