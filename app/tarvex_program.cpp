@@ -5,7 +5,7 @@
 namespace tarvex {
 
 TarvexProgram::TarvexProgram() {
-  platform_.attach(input_);
+  toolkit_.show_windows_in(platform_, input_);
   start_failure_ = load_and_show(toolkit_, main_window_);
 }
 

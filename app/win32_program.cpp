@@ -5,7 +5,7 @@
 namespace tarvex {
 
 Win32Program::Win32Program() {
-  platform_.attach(input_);
+  toolkit_.show_windows_in(platform_, input_);
   load_and_show(toolkit_, main_window_);
 }
 

@@ -28,7 +28,7 @@ void ComputeClickToRepaintedBands(benchmark::State& state) {
   qt::QtPlatform platform;
   Toolkit toolkit(platform);
   UserInput input(toolkit);
-  platform.attach(input);
+  toolkit.show_windows_in(platform, input);
   frmMain window(toolkit);
   toolkit.Load(window);
   toolkit.Show(window);

@@ -29,18 +29,12 @@ RunResult drive_with_qt(int argc, char** argv, std::istream& script, std::ostrea
   qInstallMessageHandler(keep_qt_notes_quiet);
   QApplication application(argc, argv);
   qt::QtPlatform qt;
-  RecordingPlatform platform(qt, out);
-  Toolkit toolkit(platform);
-  UserInput input(toolkit);
-  qt.attach(input);
-  QtHands hands(qt, toolkit);
-  Session session(toolkit, input, hands, script, out);
   // The driver reads a message box and closes it with its OK button, as a user would.
   qt.message_box_shown = [](QMessageBox& box) {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) QTest::mouseClick(ok, Qt::LeftButton);
   };
-
-  return run_from_start_up(toolkit, platform, session, script);
+  return run_script(
+      qt, qt, [&qt](Toolkit& toolkit, UserInput&) { return std::make_unique<QtHands>(qt, toolkit); }, script, out);
 }
 
 }  // namespace tarvex

@@ -14,14 +14,15 @@ void RecordingPlatform::start_program(const Text& command_line, int window_style
   out_ << "shell " << window_style << '|' << to_utf8(command_line) << '\n';
 }
 
-void RecordingPlatform::window_loaded(Form& window) {
+WindowView& RecordingPlatform::make_view(Form& window, UserInput& input) {
   if (&window != start_up_window) out_ << "loaded " << window.name() << '\n';
-  inner_.window_loaded(window);
+  return inner_views_.make_view(window, input);
 }
 
-void RecordingPlatform::window_unloaded(Form& window) {
-  out_ << "unloaded " << window.name() << '\n';
-  inner_.window_unloaded(window);
+// A window whose view closes while it is still loaded is going away with the run, not unloaded.
+void RecordingPlatform::drop_view(Form& window, WindowView& view) {
+  if (!window.is_loaded()) out_ << "unloaded " << window.name() << '\n';
+  inner_views_.drop_view(window, view);
 }
 
 void RecordingPlatform::run_modal(Form& window) {

@@ -9,15 +9,11 @@ namespace tarvex {
 RunResult drive_with_win32(std::istream& script, std::ostream& out) {
   win32::prepare_process();
   win32::Win32Platform windows;
-  RecordingPlatform platform(windows, out);
-  Toolkit toolkit(platform);
-  UserInput input(toolkit);
-  windows.attach(input);
-  Win32Hands hands(windows, toolkit);
-  Session session(toolkit, input, hands, script, out);
   // The driver reads a message box and closes it with its OK button, as a user would.
   windows.message_box_shown = [](HWND box) { Win32Hands::press_ok(box); };
-  return run_from_start_up(toolkit, platform, session, script);
+  return run_script(
+      windows, windows,
+      [&windows](Toolkit& toolkit, UserInput&) { return std::make_unique<Win32Hands>(windows, toolkit); }, script, out);
 }
 
 }  // namespace tarvex

@@ -5,6 +5,7 @@
 #include "drive/property_text.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
+#include "toolkit/win32/picture.h"
 
 namespace tarvex {
 
@@ -258,15 +259,8 @@ RgbPicture Win32Hands::capture(bool with_menu_bar) {
   // The window's own pixels, its controls' included, as they stand on its surface.
   HDC source = GetDCEx(window, nullptr, DCX_WINDOW | DCX_CACHE);
   HDC copy = CreateCompatibleDC(source);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP pixels = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP pixels = win32::top_down_bitmap(copy, width, height, &bits);
   HGDIOBJ before = SelectObject(copy, pixels);
   BitBlt(copy, 0, 0, width, height, source, origin.x - frame.left, top - frame.top, SRCCOPY);
   GdiFlush();

@@ -15,8 +15,7 @@ namespace tarvex {
 namespace {
 
 // A write that the control cannot take fails with the property error, naming what was out of range.
-// The words are made only when the write fails: the checks run on every write, the standard-value
-// search's hundred list selections a Compute included.
+// The words are made only when the write fails: the checks run on every write.
 template <class Words>
 void require(bool ok, const Control& control, const PropertyBase& property, Words range) {
   if (!ok)

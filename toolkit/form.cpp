@@ -20,7 +20,7 @@ Control* Form::find(std::string_view control_name) const {
 }
 
 void Form::tell_view(Control& control, PropertyBase& property) {
-  if (observer_ == nullptr || !Visible) return;
+  if (view_ == nullptr || !Visible) return;
   if (&control != this && !control.Visible && property.id() != PropertyId::Visible) return;
   toolkit_.note_change(*this, control, property, &control == edited_in_widget_);
 }

@@ -10,30 +10,15 @@
 namespace tarvex {
 
 class Toolkit;
+class WindowView;
 
-// One property that has changed; the view reads its latest value from the record. A change that the
-// user made in a widget (typing into a text box, moving its caret) is marked, so that the view does
-// not write it back into that widget.
+// One property that has changed, as the window's view is told of it (window_view.h); the view reads
+// its latest value from the record. A change that the user made in a widget (typing into a text box,
+// moving its caret) is marked, so that the view does not write it back into that widget.
 struct PropertyChange {
   Control& control;
   PropertyBase& property;
   bool made_in_widget;
-};
-
-// What a front end implements to show a window's record. The toolkit tells it of the properties that
-// a dispatch changed once, when the dispatch ends or before it waits on a modal window or message
-// box: one notice per control and property, in the order of their first change, and none for a
-// property that is back at its old value. A write outside any dispatch is told at once. It tells
-// nothing while the window is not shown (the view shows the record as it is when the window is
-// shown), nor of a hidden control other than its Visible (the view shows the whole control again
-// when it becomes visible).
-class PropertyObserver {
- public:
-  virtual ~PropertyObserver() = default;
-  virtual void property_changed(const PropertyChange& change) = 0;
-  // The notices of one delivery (or of one write told at once) are over: a view that gathers work
-  // across them, such as the area to repaint, hands it on now.
-  virtual void changes_delivered() {}
 };
 
 enum class FormBorder { FixedSingle, FixedDialog };
@@ -77,8 +62,10 @@ class Form : public Control, public WithCaption, public WithFont {
   // shows and hides it, so Visible takes no writes.
   bool is_loaded() const { return loaded_; }
 
-  void set_observer(PropertyObserver* observer) { observer_ = observer; }
-  PropertyObserver* observer() const { return observer_; }
+  // The view that shows the window (window_view.h): made by the toolkit's ViewMaker when the window
+  // is loaded, nullptr once the toolkit is done with it, or where nothing shows windows.
+  void set_view(WindowView* view) { view_ = view; }
+  WindowView* view() const { return view_; }
   // A property of the window or one of its controls has changed.
   void tell_view(Control& control, PropertyBase& property);
 
@@ -118,7 +105,7 @@ class Form : public Control, public WithCaption, public WithFont {
   std::vector<ReadOut> read_outs_;
   Control* focused_ = nullptr;
   bool loaded_ = false;
-  PropertyObserver* observer_ = nullptr;
+  WindowView* view_ = nullptr;
   const Control* edited_in_widget_ = nullptr;
 };
 

@@ -26,7 +26,7 @@ void Toolkit::Load(Form& window) {
   if (window.loaded_) return;
   window.loaded_ = true;
   loaded_.push_back(&window);
-  platform_.window_loaded(window);
+  if (views_ != nullptr) window.set_view(&views_->make_view(window, *input_));
   window.Form_Load();
 }
 
@@ -44,7 +44,7 @@ void Toolkit::show(Form& window, Form* owner, bool modal) {
   if (window.Visible) return;
   window.Visible.store(true);
   shown_.push_back(&window);
-  platform_.window_shown(window, owner, modal);
+  if (WindowView* view = window.view()) view->show_window(owner ? owner->view() : nullptr, modal);
   if (Control* first = first_tab_stop(window)) move_focus(*first);
 }
 
@@ -56,14 +56,23 @@ void Toolkit::Unload(Form& window) {
   erase(loaded_, &window);
   erase(shown_, &window);
   drop_changes_of(window, true);
-  platform_.window_unloaded(window);
+  close_view(window);
+  if (!running()) platform_.end_program();
 }
 
 void Toolkit::forget(Form& window) {
-  if (window.loaded_) platform_.window_destroyed(window);
+  close_view(window);
   erase(loaded_, &window);
   erase(shown_, &window);
   drop_changes_of(window, false);
+}
+
+void Toolkit::close_view(Form& window) {
+  WindowView* view = window.view();
+  if (view == nullptr) return;
+  window.set_view(nullptr);
+  view->close_for_toolkit();
+  if (views_ != nullptr) views_->drop_view(window, *view);
 }
 
 Form* Toolkit::active_window() const { return shown_.empty() ? nullptr : shown_.back(); }
@@ -81,13 +90,13 @@ void Toolkit::move_focus(Control& to) {
   if (from == &to) return;
   if (from) Control::raise(from->LostFocus);
   window.focused_ = &to;
-  platform_.focus_moved(window, &to);
+  if (WindowView* view = window.view()) view->give_focus_to(&to);
   Control::raise(to.GotFocus);
 }
 
 void Toolkit::note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget) {
   if (dispatching_ == 0) {
-    if (PropertyObserver* view = window.observer()) {
+    if (WindowView* view = window.view()) {
       view->property_changed({control, property, made_in_widget});
       view->changes_delivered();
     }
@@ -107,15 +116,15 @@ void Toolkit::deliver_changes() {
   std::vector<HeldChange> changes;
   changes.swap(held_);
   for (const HeldChange& change : changes) change.property->pending_ = -1;
-  std::vector<PropertyObserver*> told;
+  std::vector<WindowView*> told;
   for (const HeldChange& change : changes) {
     if (change.property->same_as_noted()) continue;
-    if (PropertyObserver* view = change.window->observer()) {
+    if (WindowView* view = change.window->view()) {
       view->property_changed({*change.control, *change.property, change.made_in_widget});
       if (std::find(told.begin(), told.end(), view) == told.end()) told.push_back(view);
     }
   }
-  for (PropertyObserver* view : told) view->changes_delivered();
+  for (WindowView* view : told) view->changes_delivered();
 }
 
 // A window that is being destroyed has lost its controls already: its records are not touched.

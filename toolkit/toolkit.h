@@ -11,6 +11,7 @@
 #include "toolkit/form.h"
 #include "toolkit/platform.h"
 #include "toolkit/program.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex {
 
@@ -24,6 +25,12 @@ class Toolkit {
   Toolkit& operator=(const Toolkit&) = delete;
 
   Platform& platform() { return platform_; }
+  // Each window loaded from now on gets a view from views, which hands what the user does to input.
+  // Without it, windows are records only (or show in the views that tests set on them).
+  void show_windows_in(ViewMaker& views, UserInput& input) {
+    views_ = &views;
+    input_ = &input;
+  }
 
   // --- Windows ---
   // Runs the window's Form_Load.
@@ -54,7 +61,7 @@ class Toolkit {
 
   // Runs one user event. Whatever escapes its handlers is reported in a message box, and the window
   // goes on taking input: nothing that a handler throws ends the program. The properties it changed
-  // reach the views when it ends (see PropertyObserver). Returns the words the user was given when
+  // reach the views when it ends (see WindowView). Returns the words the user was given when
   // the event failed (the program's start needs them when its window never came up).
   std::optional<Text> dispatch(const std::function<void()>& event);
 
@@ -65,6 +72,8 @@ class Toolkit {
 
  private:
   void show(Form& window, Form* owner, bool modal);
+  // The window's view is closed and handed back to the front end.
+  void close_view(Form& window);
   void drop_changes_of(const Form& window, bool records_alive);
 
   struct HeldChange {
@@ -75,6 +84,8 @@ class Toolkit {
   };
 
   Platform& platform_;
+  ViewMaker* views_ = nullptr;
+  UserInput* input_ = nullptr;
   std::vector<Form*> loaded_;
   std::vector<Form*> shown_;  // in the order shown; the last is active
   int dispatching_ = 0;

@@ -114,7 +114,8 @@ UserInput::Refusal UserInput::perform(const UserAction& action) {
     // The view has moved the focus already: it is told where the focus stays.
     const auto* focus = std::get_if<action::Focus>(&action);
     if (focus && focus->moved_by_view) {
-      if (Form* active = toolkit_.active_window()) toolkit_.platform().focus_moved(*active, active->focused());
+      if (Form* active = toolkit_.active_window(); active && active->view())
+        active->view()->give_focus_to(active->focused());
     }
     return refused;
   }

@@ -1,108 +1,48 @@
 #pragma once
-// What a window's view holds and does alike in every front end that shows windows: the window's
-// record, observed from the view's making until the toolkit is done with the window; the user's
-// input, where what the user does to the widgets goes; whether the widgets are built yet; the
-// toolkit's focus, given to a widget without being reported back; what the wheel and a press of
-// the mouse do before any widget sees them; the painted controls' boxes as last painted, and their
-// clicks, tooltips and the pointer's shape under the pointer; and the close box.
-#include <optional>
-
+// The one seam between the toolkit and a front end that shows windows: the toolkit calls a loaded
+// window's view for everything the view must show (each change of the record, the focus, the window
+// shown, the window closed), and a ViewMaker makes a view for each window as it is loaded.
 #include "toolkit/form.h"
-#include "toolkit/user_input.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex {
 
-// What the pointer looks like over a window's client area.
-enum class PointerShape { Arrow, PointingHand };
+class UserInput;
 
-class WindowView : public PropertyObserver {
+class WindowView {
  public:
-  WindowView(Form& form, UserInput& input) : form_(&form), input_(input) { form.set_observer(this); }
-  ~WindowView() override { let_go_of_form(); }
-  WindowView(const WindowView&) = delete;
-  WindowView& operator=(const WindowView&) = delete;
+  virtual ~WindowView() = default;
 
-  // The record; nullptr once the toolkit is done with the window.
-  Form* form() const { return form_; }
-  UserInput& input() const { return input_; }
+  // The toolkit tells a view of the properties that a dispatch changed once, when the dispatch ends
+  // or before it waits on a modal window or message box: one notice per control and property, in the
+  // order of their first change, and none for a property that is back at its old value. A write
+  // outside any dispatch is told at once. It tells nothing while the window is not shown (the view
+  // shows the record as it is when the window is shown), nor of a hidden control other than its
+  // Visible (the view shows the whole control again when it becomes visible).
+  virtual void property_changed(const PropertyChange& change) = 0;
+  // The notices of one delivery (or of one write told at once) are over: a view that gathers work
+  // across them, such as the area to repaint, hands it on now.
+  virtual void changes_delivered() {}
 
-  // The toolkit's focus, given to a control's widget without reporting it back.
-  void give_focus_to(const Control* control) {
-    if (control == nullptr) return;
-    giving_focus_ = true;
-    focus_widget_of(*control);
-    giving_focus_ = false;
-  }
+  // The window is shown, over its owner's view when it has one; a modal window's owner takes no input
+  // until it is gone. At the first show the record is as its Form_Load left it, and nothing of it
+  // has been told before.
+  virtual void show_window(WindowView* /*owner*/, bool /*modal*/) {}
+  // The toolkit has given the focus to a control (or taken it back to one the view moved away from).
+  virtual void give_focus_to(const Control* /*control*/) {}
+  // The toolkit is done with the window (it is unloaded, or its record is going away): nothing more
+  // is told, and the view lets go of the record.
+  virtual void close_for_toolkit() {}
+};
 
-  // The topmost visible painted control at a point of the client area for that use, or nullptr.
-  Control* painted_at(TwipPoint at, PointerUse use) const {
-    return form_ ? painted_control_at(*form_, at, use) : nullptr;
-  }
-  // A pointing hand where a click opens a link, the arrow elsewhere.
-  PointerShape pointer_at(TwipPoint at) const {
-    const Control* control = painted_at(at, PointerUse::Click);
-    return control != nullptr && !control->link_address.empty() ? PointerShape::PointingHand : PointerShape::Arrow;
-  }
-  // A button of the mouse went down over the client area: the left one over a painted control that
-  // takes clicks starts a click on it (true); any other button ends the click under way.
-  bool button_down(bool left, TwipPoint at) {
-    if (left) return form_ != nullptr && click_.press(*form_, at);
-    click_.cancel();
-    return false;
-  }
-  // A button came up: the left one over the control that it went down on clicks it; any other ends
-  // the click under way.
-  void button_up(bool left, TwipPoint at) {
-    Control* clicked = left && form_ ? click_.release(*form_, at) : nullptr;
-    click_.cancel();
-    if (clicked != nullptr) input_.perform(action::Click{*clicked});
-  }
-
- protected:
-  // The widget of the control takes the focus, if it has a widget and has not the focus already.
-  virtual void focus_widget_of(const Control& control) = 0;
-
-  // The widgets are built from the record: what a change repaints is reckoned from here on.
-  void mark_built() { painted_.emplace(*form_); }
-  // Whether the widgets are built: they are, from the record, when the window is first shown.
-  bool built() const { return painted_.has_value(); }
-  // A painted control has changed: the box to repaint, in twips, where it was and where it is.
-  Bounds repaint_area(const Control& control) { return painted_->changed(control); }
-
-  // The close box asks the toolkit, which unloads the window (or does not).
-  void close_asked() {
-    if (form_) input_.perform(action::Close{*form_});
-  }
-
-  // The toolkit is done with the window (or its record is going away): nothing more is told.
-  void let_go_of_form() {
-    if (form_) form_->set_observer(nullptr);
-    form_ = nullptr;
-  }
-
-  // The wheel turned over a control by delta, in the 120ths of a notch that the systems report: a
-  // list steps through its items a whole notch at a time and keeps the turn (true); any other
-  // control leaves it to its widget.
-  bool wheel_turned(Control& control, int delta) {
-    if (!control.traits().list) return false;
-    if (const int notches = delta / 120; notches != 0) input_.perform(action::Wheel{control, notches});
-    return true;
-  }
-
-  // A press of the mouse that moves the focus into a text box is spent on the focus: the box keeps
-  // the selection that its focus handler made, rather than a caret where the pointer fell.
-  static bool press_spent_on_focus(const Control& pressed, bool moves_focus) {
-    return moves_focus && pressed.kind() == ControlKind::TextBox;
-  }
-
-  Form* form_;
-  UserInput& input_;
-  bool giving_focus_ = false;  // the focus that a widget takes meanwhile is the toolkit's own
-
- private:
-  std::optional<PaintedAreas> painted_;  // from the record when the widgets are built
-  PaintedClick click_;
+// What a front end implements to show windows: a view for each window as it is loaded, kept by the
+// front end until the toolkit hands it back, closed.
+class ViewMaker {
+ public:
+  virtual ~ViewMaker() = default;
+  // The view of a window being loaded (before its Form_Load), which hands what the user does to input.
+  virtual WindowView& make_view(Form& window, UserInput& input) = 0;
+  // The view has been closed: the front end drops it when it may (not within its own messages).
+  virtual void drop_view(Form& window, WindowView& view) = 0;
 };
 
 }  // namespace tarvex

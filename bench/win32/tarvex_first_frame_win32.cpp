@@ -4,6 +4,7 @@
 
 #include "app/win32_program.h"
 #include "bench/win32/first_frame_win32.h"
+#include "bench/win32/frames_counted_win32.h"
 
 int main() {
   tarvex::win32::prepare_process();
@@ -11,7 +12,8 @@ int main() {
   tarvex::Win32Program program;
   tarvex::win32::FormView* view = program.main_window();
   if (view == nullptr) return 1;
-  while (view->frames_painted() == 0) {
+  tarvex::bench::count_frames_of(view->window());
+  while (tarvex::bench::g_frames_painted == 0) {
     if (!program.platform().pump_one()) return 1;
   }
   program.platform().pump_waiting();

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "main_window/frm_main.h"
-#include "toolkit/window_view.h"
+#include "toolkit/widget_view.h"
 
 namespace tarvex::conformance {
 

@@ -6,6 +6,7 @@
 
 #include "tests/conformance/front_end.h"
 #include "tests/support/shown_main_window.h"
+#include "toolkit/headless/headless_views.h"
 #include "toolkit/view_rules.h"
 
 namespace tarvex::conformance {
@@ -16,7 +17,8 @@ Text text_of(const Control& control) {
   return control.caption() ? *control.caption() : Text();
 }
 
-class BareView : public WindowView {
+// A headless view that keeps what each verb would show, and nothing else.
+class BareView : public HeadlessView {
  public:
   // What a windowed control's widget would show.
   struct Widget {
@@ -24,34 +26,8 @@ class BareView : public WindowView {
     Text text, tooltip;
   };
 
-  BareView(Form& form, UserInput& input) : WindowView(form, input) {
-    mark_built();
-    for (const Control* control : form.controls()) {
-      if (control->traits().windowed && control->Visible) show_all(*control);
-    }
-  }
-
-  void property_changed(const PropertyChange& change) override {
-    const Control& control = change.control;
-    switch (view_task(change, widgets.contains(&control))) {
-      case ViewTask::Retitle: title = form_->Caption; break;
-      case ViewTask::ShowMenu: menu_captions[&control] = *control.caption(); break;
-      case ViewTask::Repaint: {
-        const Bounds area = repaint_area(control);
-        repainted = repainted.width > 0 ? span(repainted, area) : area;
-        break;
-      }
-      case ViewTask::Make:
-      case ViewTask::ShowAll: show_all(control); break;
-      case ViewTask::ShowTooltip:
-        if (widgets.contains(&control)) widgets[&control].tooltip = control.ToolTipText;
-        break;
-      case ViewTask::ShowProperty: show_property(control, change.property.id()); break;
-      case ViewTask::Nothing: break;
-    }
-  }
-  void focus_widget_of(const Control& control) override { focus = &control; }
-  using WindowView::wheel_turned;
+  using HeadlessView::HeadlessView;
+  using WidgetView::wheel_turned;
 
   Text title;
   std::map<const Control*, Text> menu_captions;
@@ -59,11 +35,15 @@ class BareView : public WindowView {
   Bounds repainted;
   const Control* focus = nullptr;
 
- private:
-  void show_all(const Control& control) {
+ protected:
+  bool make_widget(Control& control) override {
+    show_all_properties(control);
+    return true;
+  }
+  void show_all_properties(const Control& control) override {
     widgets[&control] = {control.Visible, text_of(control), control.ToolTipText};
   }
-  void show_property(const Control& control, PropertyId property) {
+  void show_property(const Control& control, PropertyId property) override {
     Widget& widget = widgets[&control];
     switch (widget_part(control.kind(), property)) {
       case WidgetPart::Visible: widget.visible = control.Visible; break;
@@ -73,6 +53,12 @@ class BareView : public WindowView {
       default: break;
     }
   }
+  void retitle(const Text& caption) override { title = caption; }
+  void repaint_area(Bounds area) override { repainted = repainted.width > 0 ? span(repainted, area) : area; }
+  void show_menu(const Menu& menu) override { menu_captions[&menu] = *menu.caption(); }
+  void focus_widget_of(const Control& control) override { focus = &control; }
+
+ private:
   static Bounds span(Bounds a, Bounds b) {
     const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
     return {left, top, std::max(a.left + a.width, b.left + b.width) - left,
@@ -80,13 +66,15 @@ class BareView : public WindowView {
   }
 };
 
-// The headless platform, passing the toolkit's focus to the view and noting started programs.
-struct BarePlatform : HeadlessPlatform {
-  BareView* view = nullptr;
+// The headless platform, making the main window's view and noting started programs.
+struct BarePlatform : HeadlessPlatform, ViewMaker {
+  std::unique_ptr<BareView> view;
   std::function<void(const Text&)>* started = nullptr;
-  void focus_moved(Form&, Control* control) override {
-    if (view) view->give_focus_to(control);
+  WindowView& make_view(Form& window, UserInput& input) override {
+    view = std::make_unique<BareView>(window, input);
+    return *view;
   }
+  void drop_view(Form&, WindowView&) override {}
   void start_program(const Text& command_line, int window_style) override {
     HeadlessPlatform::start_program(command_line, window_style);
     if (started && *started) (*started)(command_line);
@@ -95,11 +83,7 @@ struct BarePlatform : HeadlessPlatform {
 
 class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
  public:
-  HeadlessFrontEnd() {
-    platform.view = &view_;
-    platform.started = &program_started;
-    view_.give_focus_to(ShownMainWindowOn::window.focused());
-  }
+  HeadlessFrontEnd() : view_(*platform.view) { platform.started = &program_started; }
 
   frmMain& window() override { return ShownMainWindowOn::window; }
 
@@ -133,7 +117,7 @@ class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
   }
 
  private:
-  BareView view_{ShownMainWindowOn::window, input};
+  BareView& view_;
   TwipPoint pointer_;
 };
 

@@ -37,7 +37,7 @@ class Win32FrontEnd : public FrontEnd {
     static const bool prepared = (win32::prepare_process(), true);
     (void)prepared;
     platform_.started = &program_started;
-    platform_.attach(input_);
+    toolkit_.show_windows_in(platform_, input_);
     load_and_show(toolkit_, window_);
     platform_.pump_waiting();
     // The pointer comes over the window, as it does before a person does anything there: the view

@@ -27,7 +27,7 @@ namespace {
 
 struct WindowAsMetTest : testing::Test {
   WindowAsMetTest() {
-    platform.attach(input);
+    toolkit.show_windows_in(platform, input);
     toolkit.Load(window);
     toolkit.Show(window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(view(window)));

@@ -236,11 +236,13 @@ TEST_F(QtWindowTest, OneComputeTellsTheViewOnceOfEachPropertyThatDiffersAfterwar
   QHash<const Control*, QWidget*> widgets_before;
   for (const Control* control : window.controls()) widgets_before.insert(control, view()->widget_of(*control));
   const auto before = properties_of(window);
-  ViewLog log(false, view());
-  window.set_observer(&log);
+  qt::FormView* shown = view();
+  QWidget* compute = widget(window.btn_compute);
+  ViewLog log(false, shown);
+  window.set_view(&log);
 
-  QTest::mouseClick(widget(window.btn_compute), Qt::LeftButton);
-  window.set_observer(view());
+  QTest::mouseClick(compute, Qt::LeftButton);
+  window.set_view(shown);
 
   ASSERT_EQ(window.txt_standard_val.Text.get(), u"510");
   std::vector<std::string> differing;

@@ -1,6 +1,8 @@
 #pragma once
 // The main window loaded and shown on a platform, with the toolkit and the user's input: where most
 // tests of the window start.
+#include <concepts>
+
 #include "main_window/frm_main.h"
 #include "toolkit/headless/headless_platform.h"
 #include "toolkit/toolkit.h"
@@ -11,7 +13,7 @@ namespace tarvex {
 template <class PlatformType>
 struct ShownMainWindowOn {
   ShownMainWindowOn() {
-    if constexpr (requires { platform.attach(input); }) platform.attach(input);
+    if constexpr (std::derived_from<PlatformType, ViewMaker>) toolkit.show_windows_in(platform, input);
     toolkit.Load(window);
     toolkit.Show(window);
   }

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "drive/property_text.h"
-#include "toolkit/form.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex {
 
-struct ViewLog : PropertyObserver {
-  explicit ViewLog(bool with_values = false, PropertyObserver* passes_to = nullptr)
+struct ViewLog : WindowView {
+  explicit ViewLog(bool with_values = false, WindowView* passes_to = nullptr)
       : with_values(with_values), passes_to(passes_to) {}
 
   void property_changed(const PropertyChange& change) override {
@@ -27,7 +27,7 @@ struct ViewLog : PropertyObserver {
   }
 
   bool with_values;
-  PropertyObserver* passes_to;
+  WindowView* passes_to;
   std::vector<std::string> changes;
   std::vector<std::size_t> delivered_after;  // how many notices had come at each end of a delivery
 };

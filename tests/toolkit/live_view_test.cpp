@@ -4,6 +4,7 @@
 // a focus the view moved is run through the handlers or put back, and nothing thrown escapes.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "core/errors.h"
 #include "tests/support/view_log.h"
 #include "toolkit/headless/headless_platform.h"
+#include "toolkit/headless/headless_views.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/user_input.h"
 #include "toolkit/web_address.h"
@@ -19,14 +21,29 @@
 namespace tarvex {
 namespace {
 
-// A headless platform that also notes what a view would be told about windows and focus.
-struct WatchedPlatform : HeadlessPlatform {
-  std::vector<std::string> told;
-  void window_shown(Form& w, Form* owner, bool modal) override {
-    told.push_back("shown " + w.name() + (owner ? " over " + owner->name() : "") + (modal ? " modal" : ""));
+// Views that note what the toolkit tells them about windows and focus, each window's changes in its
+// own log. A window unloaded is no news; one whose record goes while it is loaded is "destroyed".
+struct LoggedViews : ViewMaker {
+  struct Log : ViewLog {
+    Log(LoggedViews& views, Form& window) : views(views), window(window) {}
+    void show_window(WindowView* owner, bool modal) override {
+      const auto* owner_log = static_cast<const Log*>(owner);
+      views.told.push_back("shown " + window.name() + (owner_log ? " over " + owner_log->window.name() : "") +
+                           (modal ? " modal" : ""));
+    }
+    void give_focus_to(const Control* c) override { views.told.push_back("focus " + (c ? c->name() : "none")); }
+    void close_for_toolkit() override {
+      if (window.is_loaded()) views.told.push_back("destroyed " + window.name());
+    }
+    LoggedViews& views;
+    Form& window;
+  };
+  WindowView& make_view(Form& window, UserInput&) override {
+    return *logs.emplace_back(std::make_unique<Log>(*this, window));
   }
-  void window_destroyed(Form& w) override { told.push_back("destroyed " + w.name()); }
-  void focus_moved(Form&, Control* c) override { told.push_back("focus " + (c ? c->name() : "none")); }
+  void drop_view(Form&, WindowView&) override {}
+  std::vector<std::string> told;
+  std::vector<std::unique_ptr<Log>> logs;
 };
 
 struct Window : Form {
@@ -59,38 +76,40 @@ struct Window : Form {
 
 struct LiveViewTest : testing::Test {
   LiveViewTest() {
-    window.set_observer(&view);
+    toolkit.show_windows_in(views, input);
     window.compute.Click = [this] { events.push_back("compute"); };
     window.ok.Click = [this] { events.push_back("ok"); };
     window.label.Click = [this] { events.push_back("label"); };
     window.list.Click = [this] { events.push_back("list " + std::to_string(window.list.ListIndex)); };
     toolkit.Load(window);
     toolkit.Show(window);
-    view.changes.clear();
-    platform.told.clear();
+    view().changes.clear();
+    views.told.clear();
   }
-  WatchedPlatform platform;
+  HeadlessPlatform platform;
+  LoggedViews views;
   Toolkit toolkit{platform};
   UserInput input{toolkit};
   Window window{toolkit};
-  ViewLog view;
+  // The log of the window's view.
+  ViewLog& view() { return *views.logs.front(); }
   std::vector<std::string> events;
 };
 
 TEST_F(LiveViewTest, AKeystrokeEditKeepsTheCaretWhereTheUserLeftItAndIsMarkedAsTheUsers) {
   window.entry.Text = u"12";
-  view.changes.clear();
+  view().changes.clear();
   ASSERT_FALSE(input.perform(action::Edit{window.entry, u"152", 2, 0}));
   EXPECT_EQ(window.entry.Text.get(), u"152");
   EXPECT_EQ(window.entry.SelStart.get(), 2);
-  EXPECT_EQ(view.changes, (std::vector<std::string>{"entry.Text (in widget)", "entry.SelStart (in widget)"}));
+  EXPECT_EQ(view().changes, (std::vector<std::string>{"entry.Text (in widget)", "entry.SelStart (in widget)"}));
   // A caret beyond the text is brought back within it; a write by code is never marked.
   ASSERT_FALSE(input.perform(action::Select{window.entry, 9, 4}));
   EXPECT_EQ(window.entry.SelStart.get(), 3);
   EXPECT_EQ(window.entry.SelLength.get(), 0);
-  view.changes.clear();
+  view().changes.clear();
   window.entry.Text = u"7";
-  EXPECT_EQ(view.changes.front(), "entry.Text");
+  EXPECT_EQ(view().changes.front(), "entry.Text");
   EXPECT_TRUE(input.perform(action::Edit{window.count, u"9", 1, 0})) << "a read-only box refuses typing";
 }
 
@@ -103,14 +122,14 @@ TEST_F(LiveViewTest, TheViewLearnsWhoOwnsAModalWindowAndOfARecordThatGoesWhileLo
     };
     toolkit.Load(dialog);
     toolkit.ShowModal(dialog, window);
-    EXPECT_EQ(platform.told.front(), "shown frmDialog over frmTest modal");
+    EXPECT_EQ(views.told.front(), "shown frmDialog over frmTest modal");
   }
-  EXPECT_EQ(platform.told.back(), "focus entry") << "an unloaded window is no news when its record goes";
+  EXPECT_EQ(views.told.back(), "focus entry") << "an unloaded window is no news when its record goes";
   {
     Window other(toolkit, "frmOther");
     toolkit.Load(other);
   }
-  EXPECT_EQ(platform.told.back(), "destroyed frmOther");
+  EXPECT_EQ(views.told.back(), "destroyed frmOther");
 }
 
 TEST_F(LiveViewTest, SpaceAndEnterPressOnlyAButtonThatCanBePressed) {
@@ -160,12 +179,10 @@ TEST_F(LiveViewTest, ArrowsAndTheWheelStepAListAndStopAtItsEnds) {
 
 // A front end's view with no widgets: what it does with the wheel and a press before a widget sees
 // them.
-struct BareView : WindowView {
-  using WindowView::press_spent_on_focus;
-  using WindowView::wheel_turned;
-  using WindowView::WindowView;
-  void property_changed(const PropertyChange&) override {}
-  void focus_widget_of(const Control&) override {}
+struct BareView : HeadlessView {
+  using HeadlessView::HeadlessView;
+  using WidgetView::press_spent_on_focus;
+  using WidgetView::wheel_turned;
 };
 
 TEST_F(LiveViewTest, AViewStepsAListByWholeNotchesAndSpendsThePressThatFocusesATextBox) {
@@ -208,7 +225,7 @@ TEST_F(LiveViewTest, AFocusTheViewMovedRunsTheHandlersOrIsPutBack) {
   window.ok.Enabled = false;
   EXPECT_TRUE(input.perform(action::Focus{.control = window.ok, .moved_by_view = true}));
   EXPECT_EQ(window.focused(), &window.compute);
-  EXPECT_EQ(platform.told.back(), "focus compute") << "the view is told where the focus stays";
+  EXPECT_EQ(views.told.back(), "focus compute") << "the view is told where the focus stays";
 }
 
 TEST_F(LiveViewTest, NothingAHandlerThrowsEscapesTheDispatch) {
@@ -229,17 +246,17 @@ TEST_F(LiveViewTest, ADispatchTellsTheViewAtItsEndOncePerPropertyInTheOrderOfFir
     window.entry.Text = u"12";
     window.check.Value = 1;
     window.check.Value = 0;  // back where it was: no news
-    seen_during = view.changes;
+    seen_during = view().changes;
   });
   EXPECT_TRUE(seen_during.empty()) << "nothing reaches the view mid-dispatch";
-  EXPECT_EQ(view.changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
+  EXPECT_EQ(view().changes, (std::vector<std::string>{"label.Caption", "entry.Text"}));
 }
 
 TEST_F(LiveViewTest, TheViewIsToldBeforeAModalWindowWaits) {
   Window dialog(toolkit, "frmDialog");
   std::vector<std::string> seen_while_modal;
   platform.pump = [&] {
-    seen_while_modal = view.changes;
+    seen_while_modal = view().changes;
     toolkit.Unload(dialog);
     return true;
   };
@@ -251,19 +268,19 @@ TEST_F(LiveViewTest, TheViewIsToldBeforeAModalWindowWaits) {
 }
 
 TEST_F(LiveViewTest, TheViewIsToldBeforeAMessageBoxWaits) {
-  struct Box : WatchedPlatform {
+  struct Box : HeadlessPlatform {
     ViewLog* view = nullptr;
     std::size_t told_before_box = 0;
     void message_box(const Text& caption, const Text& prompt, int buttons) override {
       told_before_box = view->changes.size();
-      WatchedPlatform::message_box(caption, prompt, buttons);
+      HeadlessPlatform::message_box(caption, prompt, buttons);
     }
   } box_platform;
   Toolkit box_toolkit{box_platform};
-  Window shown(box_toolkit);
   ViewLog log;
+  Window shown(box_toolkit);
   box_platform.view = &log;
-  shown.set_observer(&log);
+  shown.set_view(&log);
   box_toolkit.Load(shown);
   box_toolkit.Show(shown);
   log.changes.clear();
@@ -278,18 +295,18 @@ TEST_F(LiveViewTest, TheViewIsToldBeforeAMessageBoxWaits) {
 
 TEST_F(LiveViewTest, AHiddenControlIsNoNewsUntilItIsShownAgain) {
   window.label.Visible = false;
-  view.changes.clear();
+  view().changes.clear();
   window.label.Caption = u"unseen";
-  EXPECT_TRUE(view.changes.empty());
+  EXPECT_TRUE(view().changes.empty());
   window.label.Visible = true;
-  EXPECT_EQ(view.changes, std::vector<std::string>{"label.Visible"}) << "the view shows all of it again";
+  EXPECT_EQ(view().changes, std::vector<std::string>{"label.Visible"}) << "the view shows all of it again";
 }
 
 TEST_F(LiveViewTest, AWindowNotYetShownIsNoNews) {
-  Window later(toolkit, "frmLater");
   ViewLog log;
-  later.set_observer(&log);
+  Window later(toolkit, "frmLater");
   toolkit.Load(later);
+  later.set_view(&log);
   later.label.Caption = u"set by its Form_Load";
   EXPECT_TRUE(log.changes.empty()) << "its view shows the record as it is when the window is shown";
 }
@@ -307,7 +324,7 @@ TEST_F(LiveViewTest, AWriteToAReadOnlyPropertyFailsAndChangesNothing) {
   EXPECT_FALSE(window.Visible.writable());
   EXPECT_THROW(window.Visible = false, Error);
   EXPECT_TRUE(window.Visible);
-  EXPECT_TRUE(view.changes.empty());
+  EXPECT_TRUE(view().changes.empty());
 }
 
 // --- The close box ---

@@ -42,7 +42,7 @@ struct TestWindow : Form {
 
 struct ToolkitTest : testing::Test {
   ToolkitTest() {
-    window.set_observer(&view);
+    window.set_view(&view);
     toolkit.Load(window);
     toolkit.Show(window);
     view.changes.clear();
@@ -51,8 +51,8 @@ struct ToolkitTest : testing::Test {
   HeadlessPlatform platform;
   Toolkit toolkit{platform};
   UserInput input{toolkit};
+  ViewLog view{true};  // outlives the window, which tells it of its close
   TestWindow window{toolkit};
-  ViewLog view{true};
   std::vector<std::string> events;
 };
 

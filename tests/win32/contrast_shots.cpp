@@ -68,10 +68,10 @@ using Step = std::variant<std::string, std::function<void()>>;
 void run(const std::vector<Step>& steps) {
   std::stringstream script;
   win32::Win32Platform windows;
-  RecordingPlatform platform(windows, std::cout);
+  RecordingPlatform platform(windows, windows, std::cout);
   Toolkit toolkit(platform);
   UserInput input(toolkit);
-  windows.attach(input);
+  toolkit.show_windows_in(platform, input);
   Win32Hands hands(windows, toolkit);
   Session session(toolkit, input, hands, script, std::cout);
   windows.message_box_shown = [](HWND box) { Win32Hands::press_ok(box); };

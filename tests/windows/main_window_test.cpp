@@ -66,8 +66,11 @@ TEST_F(MainWindowTest, StandardizeLeavesTheListOnTheValueFoundOrOnItsLastItem) {
   EXPECT_EQ(window.lst_standards.Text.get(), u"5100");
 }
 
-// Notes the order in which the view hears of changes.
-struct ViewLog : PropertyObserver {
+// Notes the order in which the view hears of changes, as the window's view while it lives.
+struct ViewLog : WindowView {
+  explicit ViewLog(Form& window) : window(window) { window.set_view(this); }
+  ~ViewLog() override { window.set_view(nullptr); }
+  Form& window;
   std::vector<std::string> changes;
   void property_changed(const PropertyChange& change) override {
     changes.push_back(change.control.name() + "." + std::string(change.property.name()));
@@ -81,8 +84,7 @@ struct ViewLog : PropertyObserver {
 };
 
 TEST_F(MainWindowTest, ResistorizeSwitchesTheReadingBeforeItSelectsTheBands) {
-  ViewLog view;
-  window.set_observer(&view);
+  ViewLog view(window);
   window.txt_standard_val.Text = u"470";
   Variant unused;
   window.Resistorize(unused);

@@ -43,15 +43,13 @@ QIcon window_icon(const std::string& name) {
 
 }  // namespace
 
-FormView::FormView(Form& form, UserInput& input) : WindowView(form, input), input_link_(new QObject(this)) {
+FormView::FormView(Form& form, UserInput& input) : WidgetView(form, input), input_link_(new QObject(this)) {
   setObjectName(QString::fromStdString(form.name()));
   setWindowFlags(window_flags(form));
   installEventFilter(this);
 }
 
-// The record as its Form_Load has left it; the toolkit tells nothing of a window before it is shown.
-void FormView::build() {
-  mark_built();
+void FormView::make_window() {
   setWindowTitle(to_qstring(form_->Caption.get()));
   setFont(to_qfont(form_->font));
   QPalette colours = window_palette();
@@ -62,64 +60,79 @@ void FormView::build() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  if (!form_->menu_bar().empty()) {
-    menu_bar_ = new QMenuBar(this);
-    layout->setMenuBar(menu_bar_);
-    build_menus();
-  }
   surface_ = new Surface(*this);
   layout->addWidget(surface_);
   install_accessibility();
-  for (Control* control : form_->controls()) {
-    if (control->traits().windowed && control->Visible) add_widget(*control);
-  }
-  build_accessible_areas();
 }
 
-void FormView::build_menus() {
+void FormView::begin_menu_bar() {
+  menu_bar_ = new QMenuBar(this);
+  layout()->setMenuBar(menu_bar_);
+}
+
+void FormView::add_menu(Menu& title) {
+  QMenu* menu = menu_bar_->addMenu(to_qstring(title.Caption.get()));
   // A menu opens as a window of its own, which takes no palette from the window it belongs to.
-  const QPalette colours_of_menus = palette();
-  for (Menu* title : form_->menu_bar()) {
-    QMenu* menu = menu_bar_->addMenu(to_qstring(title->Caption.get()));
-    menu->setPalette(colours_of_menus);
-    actions_.insert(title, menu->menuAction());
-    show_menu_property(*menu->menuAction(), *title);
-    for (Menu* item : title->items()) {
-      QAction* action = item->is_separator() ? menu->addSeparator() : menu->addAction(to_qstring(item->Caption.get()));
-      actions_.insert(item, action);
-      show_menu_property(*action, *item);
-      connect(action, &QAction::triggered, input_link_, [this, item] { input_.perform(action::Click{*item}); });
-    }
-  }
+  menu->setPalette(palette());
+  actions_.insert(&title, menu->menuAction());
+  show_menu(title);
 }
 
-void FormView::show_menu_property(QAction& action, const Menu& menu) {
-  if (!menu.is_separator()) action.setText(to_qstring(menu.Caption.get()));
-  action.setEnabled(menu.enabled());
-  action.setVisible(menu.Visible);
+void FormView::add_menu_item(const Menu& title, Menu& item) {
+  QMenu* menu = action_of(title)->menu();
+  QAction* action = item.is_separator() ? menu->addSeparator() : menu->addAction(to_qstring(item.Caption.get()));
+  actions_.insert(&item, action);
+  show_menu(item);
+  connect(action, &QAction::triggered, input_link_, [this, &item] { input_.perform(action::Click{item}); });
 }
 
-void FormView::add_widget(Control& control) {
+void FormView::show_menu(const Menu& menu) {
+  QAction* action = action_of(menu);
+  if (action == nullptr) return;
+  if (!menu.is_separator()) action->setText(to_qstring(menu.Caption.get()));
+  action->setEnabled(menu.enabled());
+  action->setVisible(menu.Visible);
+}
+
+bool FormView::make_widget(Control& control) {
   QWidget* widget = create_widget(control, surface_, input_, input_link_);
-  if (widget == nullptr) return;
-  widget->raise();
-  if (const Control* above =
-          stacking_neighbour(*form_, control, [this](const Control& c) { return widget_of(c) != nullptr; }))
-    widget->stackUnder(widget_of(*above));
+  if (widget == nullptr) return false;
+  widget->lower();
   widgets_.insert(&control, widget);
   watch(widget, &control);
   // A list's items, and the wheel over them, live in its viewport.
   if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(widget)) watch(scrolled->viewport(), &control);
   widget->show();
+  return true;
 }
 
-// What the surface paints is announced through widgets that paint nothing themselves: each link,
-// and each read-out of labels.
-void FormView::build_accessible_areas() {
+void FormView::stack_widget(const Control& control, const Control* above) {
+  QWidget* widget = widget_of(control);
+  above ? widget->stackUnder(widget_of(*above)) : widget->raise();
+}
+
+void FormView::show_property(const Control& control, PropertyId property) {
+  qt::show_property(*widget_of(control), control, property);
+}
+
+void FormView::show_all_properties(const Control& control) { qt::show_all_properties(*widget_of(control), control); }
+
+void FormView::retitle(const Text& caption) { setWindowTitle(to_qstring(caption)); }
+
+void FormView::repaint_area(Bounds area) { surface_->update(to_pixels(area).toAlignedRect()); }
+
+void FormView::build_accessible() {
   for (Control* control : form_->paint_order()) {
     if (!control->link_address.empty()) new LinkArea(*control, input_, surface_);
   }
   for (const ReadOut& read_out : form_->read_outs()) read_outs_.append(new ReadOutText(read_out, surface_));
+}
+
+void FormView::accessible_changed(const PropertyChange& change) {
+  if (!change.control.traits().painted) return;
+  for (ReadOutText* read_out : read_outs_) {
+    if (read_out->read_out().reads(change.control)) read_out->refresh();
+  }
 }
 
 void FormView::watch(QWidget* widget, Control* control) {
@@ -127,8 +140,8 @@ void FormView::watch(QWidget* widget, Control* control) {
   controls_.insert(widget, control);
 }
 
-void FormView::show_window(FormView* owner, bool modal) {
-  if (!built()) build();
+void FormView::show_on_screen(WidgetView* owner_view, bool modal) {
+  auto* owner = static_cast<FormView*>(owner_view);
   if (owner != nullptr) setParent(owner, windowFlags());
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   adjustSize();
@@ -155,8 +168,7 @@ void FormView::set_icon_after_first_frame() {
   });
 }
 
-void FormView::close_for_toolkit() {
-  let_go_of_form();
+void FormView::close_window() {
   delete std::exchange(input_link_, nullptr);
   hide();
   deleteLater();
@@ -168,32 +180,6 @@ void FormView::focus_widget_of(const Control& control) {
   // Styles draw the focus of most controls only once the keyboard has moved it in the window.
   if (delivering_key_) setAttribute(Qt::WA_KeyboardFocusChange);
   widget->setFocus(Qt::OtherFocusReason);
-}
-
-void FormView::property_changed(const PropertyChange& change) {
-  if (!built()) return;
-  Control& control = change.control;
-  QWidget* widget = widget_of(control);
-  switch (view_task(change, widget != nullptr)) {
-    case ViewTask::Retitle: setWindowTitle(to_qstring(form_->Caption.get())); break;
-    case ViewTask::ShowMenu:
-      if (QAction* action = action_of(control)) show_menu_property(*action, static_cast<const Menu&>(control));
-      break;
-    case ViewTask::Repaint:
-      surface_->update(to_pixels(repaint_area(control)).toAlignedRect());
-      for (ReadOutText* read_out : read_outs_) {
-        if (read_out->read_out().reads(control)) read_out->refresh();
-      }
-      break;
-    case ViewTask::Make: add_widget(control); break;
-    case ViewTask::ShowAll: show_all_properties(*widget, control); break;
-    // A painted control's tooltip is read from the record when the pointer comes to rest on it.
-    case ViewTask::ShowTooltip:
-    case ViewTask::ShowProperty:
-      if (widget != nullptr) show_property(*widget, control, change.property.id());
-      break;
-    case ViewTask::Nothing: break;
-  }
 }
 
 // The close box asks the toolkit; a window the toolkit is done with closes.

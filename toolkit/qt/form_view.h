@@ -1,22 +1,20 @@
 #pragma once
-// A window on the screen: its menu bar, its client area with the painted controls, the widgets of
-// its windowed controls, all built once from the window's record when it is first shown (a control
-// that is hidden then gets its widget when it first becomes visible). Each change that the toolkit
-// tells afterwards updates its one widget property or repaints its one control; what the user does
-// becomes UserActions. It decides nothing.
+// A window on the screen: its menu bar, its client area with the painted controls and the widgets of
+// its windowed controls, made with Qt as the toolkit's WidgetView asks (widget_view.h); what the
+// user does becomes UserActions. It decides nothing.
 #include <QAction>
 #include <QHash>
 #include <QMenuBar>
 #include <QWidget>
 
-#include "toolkit/window_view.h"
+#include "toolkit/widget_view.h"
 
 namespace tarvex::qt {
 
 class Surface;
 class ReadOutText;
 
-class FormView : public QWidget, public WindowView {
+class FormView : public QWidget, public WidgetView {
  public:
   FormView(Form& form, UserInput& input);
 
@@ -26,28 +24,40 @@ class FormView : public QWidget, public WindowView {
   QAction* action_of(const Control& menu) const { return actions_.value(&menu); }
   Control* control_of(const QObject* widget) const { return controls_.value(widget); }
 
-  // Shown centred on the screen, its top-left corner on it; a modal window over its owner.
-  void show_window(FormView* owner, bool modal);
-  // The toolkit has unloaded the window (or its record is going away): the view lets go of the
-  // record, hides and is deleted later.
-  void close_for_toolkit();
-
-  void property_changed(const PropertyChange& change) override;
   // The client area has painted a frame: the first one sets the window's icon after it.
   void set_icon_after_first_frame();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+  void make_window() override;
+  void retitle(const Text& caption) override;
+  // Shown centred on the screen, its top-left corner on it; a modal window over its owner.
+  void show_on_screen(WidgetView* owner, bool modal) override;
+  // Hides, and is deleted later.
+  void close_window() override;
+
+  // Each menu item is a QAction, hidden rather than left out.
+  void begin_menu_bar() override;
+  void add_menu(Menu& title) override;
+  void add_menu_item(const Menu& title, Menu& item) override;
+  void show_menu(const Menu& menu) override;
+
+  bool make_widget(Control& control) override;
+  void stack_widget(const Control& control, const Control* above) override;
   void focus_widget_of(const Control& control) override;
+  void show_all_properties(const Control& control) override;
+  void show_property(const Control& control, PropertyId property) override;
+  void repaint_area(Bounds area) override;
+
+  // What the surface paints is announced through widgets that paint nothing themselves: each link,
+  // and each read-out of labels.
+  void build_accessible() override;
+  void accessible_changed(const PropertyChange& change) override;
 
  private:
-  void build();
-  void build_menus();
-  void add_widget(Control& control);
-  void build_accessible_areas();
   void watch(QWidget* widget, Control* control);
-  void show_menu_property(QAction& action, const Menu& menu);
   bool route_key(QEvent* event);
 
   QObject* input_link_;  // holds every connection from a widget to the toolkit

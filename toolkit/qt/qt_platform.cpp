@@ -26,14 +26,11 @@ void use_system_notation() {
       notation_of(to_text(locale.decimalPoint()), to_text(locale.groupSeparator()), to_text(locale.currencySymbol())));
 }
 
-// Out of line, where a view's type is whole: the base's calls into the views are made with it.
 QtPlatform::QtPlatform() { keep_window_look(); }
 
 // A modal window's view is a child of its owner's and goes with it.
 QtPlatform::~QtPlatform() {
-  QList<QPointer<FormView>> views;
-  for (const auto& [window, view] : views_) views.append(view);
-  for (const QPointer<FormView>& view : views) delete view.data();
+  for (const QPointer<FormView>& view : views_) delete view.data();
 }
 
 void QtPlatform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
@@ -57,11 +54,18 @@ float QtPlatform::text_width(const Font& font, std::u16string_view text) {
   return whole_pixel_width(QFontMetricsF(to_qfont(font)).horizontalAdvance(to_qstring(text)));
 }
 
-void QtPlatform::window_loaded(Form& window) { views_[&window] = new FormView(window, input()); }
+WindowView& QtPlatform::make_view(Form& window, UserInput& input) {
+  auto* view = new FormView(window, input);
+  views_.removeAll(nullptr);
+  views_.append(view);
+  return *view;
+}
 
-void QtPlatform::view_removed(Form& window, FormView* /*view: deleted later by itself*/) {
+void QtPlatform::drop_view(Form& window, WindowView& /*view: deleted later by itself*/) {
   if (QEventLoop* loop = modal_loops_.value(&window)) loop->quit();
 }
+
+FormView* QtPlatform::view_of(const Form& window) { return dynamic_cast<FormView*>(window.view()); }
 
 void QtPlatform::end_program() { QCoreApplication::quit(); }
 

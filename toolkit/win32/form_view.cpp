@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <commctrl.h>
-#include <ranges>
 #include <utility>
 
 #include "toolkit/drawing.h"
@@ -21,6 +20,12 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TarvexWindow";
 constexpr int kFirstControlId = 100;
+
+// Every view alive, for FormView::of.
+std::vector<FormView*>& live_views() {
+  static std::vector<FormView*> views;
+  return views;
+}
 
 void register_window_class(WNDPROC procedure) {
   static bool registered = false;
@@ -58,15 +63,17 @@ DWORD window_extended_style(const Form& form) {
 }  // namespace
 
 FormView::FormView(Form& form, UserInput& input, HWND owner)
-    : WindowView(form, input), owner_(owner), face_(form.back_color) {
+    : WidgetView(form, input), owner_(owner), face_(form.back_color) {
   register_window_class(window_proc);
   make_brushes();
   window_ = CreateWindowExW(window_extended_style(form), kWindowClass, wide(form.Caption.get()), window_style(form),
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (const UINT dpi = GetDpiForWindow(window_)) dpi_ = dpi;
+  live_views().push_back(this);
 }
 
 FormView::~FormView() {
+  std::erase(live_views(), this);
   release_back_buffer();
   if (to_repaint_) DeleteObject(to_repaint_);
   let_go_of_form();
@@ -75,9 +82,12 @@ FormView::~FormView() {
   if (entry_background_) DeleteObject(entry_background_);
 }
 
+// A message's window is mostly a view's own or a control's: only else are its parents looked at.
 FormView* FormView::of(HWND window) {
   for (; window != nullptr; window = GetParent(window)) {
-    if (is_of_class(window, kWindowClass)) return reinterpret_cast<FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    for (FormView* view : live_views()) {
+      if (view->form_ && (window == view->window_ || view->controls_.contains(window))) return view;
+    }
   }
   return nullptr;
 }
@@ -97,42 +107,43 @@ UINT FormView::menu_command_of(const Menu& item) const {
   return found == menu_items_.end() ? 0 : static_cast<UINT>(found - menu_items_.begin() + 1);
 }
 
-void FormView::build_menus() {
-  HMENU bar = CreateMenu();
+void FormView::begin_menu_bar() {
+  new_menu_bar_ = CreateMenu();
   menu_items_.clear();
-  for (Menu* title : form_->menu_bar()) {
-    if (!title->Visible) continue;
-    HMENU items = CreatePopupMenu();
-    for (Menu* item : title->items()) {
-      if (!item->Visible) continue;
-      menu_items_.push_back(item);
-      const UINT command = static_cast<UINT>(menu_items_.size());
-      if (item->is_separator()) {
-        AppendMenuW(items, MF_SEPARATOR, command, nullptr);
-      } else {
-        AppendMenuW(items, MF_STRING | (item->enabled() ? MF_ENABLED : MF_GRAYED), command, wide(item->Caption.get()));
-      }
-    }
-    AppendMenuW(bar, MF_POPUP | (title->enabled() ? MF_ENABLED : MF_GRAYED), reinterpret_cast<UINT_PTR>(items),
-                wide(title->Caption.get()));
+}
+
+void FormView::add_menu(Menu& title) {
+  if (!title.Visible) return;
+  HMENU items = CreatePopupMenu();
+  menus_[&title] = items;
+  AppendMenuW(new_menu_bar_, MF_POPUP | (title.enabled() ? MF_ENABLED : MF_GRAYED), reinterpret_cast<UINT_PTR>(items),
+              wide(title.Caption.get()));
+}
+
+void FormView::add_menu_item(const Menu& title, Menu& item) {
+  const auto menu = menus_.find(&title);
+  if (menu == menus_.end() || !item.Visible) return;
+  menu_items_.push_back(&item);
+  const UINT command = static_cast<UINT>(menu_items_.size());
+  if (item.is_separator()) {
+    AppendMenuW(menu->second, MF_SEPARATOR, command, nullptr);
+  } else {
+    AppendMenuW(menu->second, MF_STRING | (item.enabled() ? MF_ENABLED : MF_GRAYED), command, wide(item.Caption.get()));
   }
-  HMENU before = std::exchange(menu_bar_, bar);
-  SetMenu(window_, bar);
+}
+
+void FormView::end_menu_bar() {
+  menus_.clear();
+  HMENU before = std::exchange(menu_bar_, std::exchange(new_menu_bar_, nullptr));
+  SetMenu(window_, menu_bar_);
   if (before) DestroyMenu(before);
 }
 
-void FormView::add_control_window(Control& control) {
+bool FormView::make_widget(Control& control) {
   const auto& controls = form_->controls();
   const auto at = std::find(controls.begin(), controls.end(), &control);
   HWND child = create_control_window(control, window_, kFirstControlId + static_cast<int>(at - controls.begin()), dpi_);
-  if (child == nullptr) return;
-  // One that appears later goes just below the next later control that has a window.
-  if (built()) {
-    const Control* above =
-        stacking_neighbour(*form_, control, [this](const Control& c) { return control_window(c) != nullptr; });
-    SetWindowPos(child, above ? control_window(*above) : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  if (child == nullptr) return false;
   windows_[&control] = child;
   controls_[child] = &control;
   // The view's procedure goes in front of the control's own. (comctl32's SetWindowSubclass looks its
@@ -150,7 +161,24 @@ void FormView::add_control_window(Control& control) {
         SendMessageW(arrows_window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy_window), 0);
     }
   }
+  return true;
 }
+
+// A new child window goes below its siblings.
+void FormView::stack_widget(const Control& control, const Control* above) {
+  SetWindowPos(control_window(control), above ? control_window(*above) : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void FormView::show_property(const Control& control, PropertyId property) {
+  win32::show_property(control_window(control), control, property, dpi_);
+}
+
+void FormView::show_all_properties(const Control& control) {
+  win32::show_all_properties(control_window(control), control, dpi_);
+}
+
+void FormView::retitle(const Text& caption) { SetWindowTextW(window_, wide(caption)); }
 
 // Every windowed control is a tool of one tooltip window of the system's, and the client area one
 // more, for the painted controls. It is made when the pointer first comes over the window, as
@@ -219,7 +247,7 @@ void FormView::fit_to_client(bool centre) {
 void FormView::apply_dpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
   ++showing_;
-  for (const auto& [control, child] : windows_) show_all_properties(child, *control, dpi_);
+  for (const auto& [control, child] : windows_) win32::show_all_properties(child, *control, dpi_);
   --showing_;
   if (suggested != nullptr) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -229,12 +257,12 @@ void FormView::apply_dpi(UINT dpi, const RECT* suggested) {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void FormView::show_window(FormView* owner, bool modal) {
+void FormView::show_on_screen(WidgetView* owner_view, bool modal) {
+  const auto* owner = static_cast<const FormView*>(owner_view);
   if (owner != nullptr && owner->window() != owner_) {
     owner_ = owner->window();
     SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner_));
   }
-  if (!built()) build();
   fit_to_client(true);
   if (modal && owner_ != nullptr) {
     EnableWindow(owner_, FALSE);
@@ -249,8 +277,7 @@ void FormView::show_window(FormView* owner, bool modal) {
   // painted twice.
 }
 
-void FormView::close_for_toolkit() {
-  let_go_of_form();
+void FormView::close_window() {
   // The owner takes input again before this window goes, so that it becomes the active one.
   if (disabled_owner_ && owner_) {
     EnableWindow(owner_, TRUE);
@@ -287,45 +314,24 @@ void FormView::on_mouse_move(TwipPoint at) {
 // The toolkit tells nothing of a window before it is shown: its menus and controls are made when it
 // first appears, from what Form_Load left in the record (made once: each control's fonts and texts
 // cost Wine a font lookup).
-void FormView::build() {
+void FormView::make_window() {
   SetWindowTextW(window_, wide(form_->Caption.get()));
-  if (!form_->menu_bar().empty()) build_menus();
-  // A control that has never been visible gets no window. A new child window goes below its
-  // siblings: made from the last control to the first, a later control lies above an earlier one, as
-  // the windows stack them.
-  for (Control* control : std::views::reverse(form_->controls())) {
-    if (control->traits().windowed && control->Visible) add_control_window(*control);
-  }
-  mark_built();
   InvalidateRect(window_, nullptr, FALSE);
 }
 
 void FormView::property_changed(const PropertyChange& change) {
-  if (!built()) return;  // built from the record when first shown
-  const ChangeAnnouncement announcement{*this, change};
-  Control& control = change.control;
-  HWND child = control_window(control);
-  const ViewTask task = view_task(change, child != nullptr);
-  bool updated = task == ViewTask::ShowMenu || task == ViewTask::Make || task == ViewTask::ShowAll;
   ++showing_;
-  switch (task) {
-    case ViewTask::Retitle: SetWindowTextW(window_, wide(form_->Caption.get())); break;
-    case ViewTask::ShowMenu: build_menus(); break;
-    case ViewTask::ShowTooltip: show_tooltip(control); break;
-    case ViewTask::Repaint: repaint_control(control); break;
-    case ViewTask::Make: add_control_window(control); break;
-    case ViewTask::ShowAll: show_all_properties(child, control, dpi_); break;
-    case ViewTask::ShowProperty: updated = show_property(child, control, change.property.id(), dpi_); break;
-    case ViewTask::Nothing: break;
-  }
+  WidgetView::property_changed(change);
   --showing_;
-  if (updated) ++widget_updates_;
 }
 
-void FormView::repaint_control(const Control& control) {
-  const RECT area = to_pixels(repaint_area(control), dpi_);
-  // Handed to Windows once, as the delivery ends: every InvalidateRect is a round trip to Wine's server.
-  HRGN region = CreateRectRgnIndirect(&area);
+// Announced as the change is shown.
+void FormView::accessible_changed(const PropertyChange& change) { ChangeAnnouncement{*this, change}; }
+
+void FormView::repaint_area(Bounds area) {
+  const RECT pixels = to_pixels(area, dpi_);
+  // Handed to Windows once, as the delivery ends.
+  HRGN region = CreateRectRgnIndirect(&pixels);
   if (to_repaint_ == nullptr) {
     to_repaint_ = region;
   } else {
@@ -389,7 +395,6 @@ void FormView::paint() {
            SRCCOPY);
   }
   EndPaint(window_, &paint_info);
-  ++frames_painted_;
 }
 
 // The window's face and the entries' background, in the colours the rule gives now.

@@ -1,8 +1,7 @@
 #pragma once
-// A window on the screen: its menu bar, its client area with the painted controls, the Windows
-// controls of its windowed controls, built when the window is loaded and brought to its record when
-// it is shown. Each property that changes afterwards updates its one control or repaints its one
-// painted control; what the user does becomes user actions. It decides nothing.
+// A window on the screen: its menu bar, its client area with the painted controls and the Windows
+// controls of its windowed controls, made as the toolkit's WidgetView asks (widget_view.h); what the
+// user does becomes user actions. It decides nothing.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,11 +10,11 @@
 
 #include "toolkit/system_colors.h"
 #include "toolkit/view_rules.h"
-#include "toolkit/window_view.h"
+#include "toolkit/widget_view.h"
 
 namespace tarvex::win32 {
 
-class FormView : public WindowView {
+class FormView : public WidgetView {
  public:
   // A window other than the start-up window is owned by the window that loads it.
   FormView(Form& form, UserInput& input, HWND owner);
@@ -31,13 +30,9 @@ class FormView : public WindowView {
   UINT menu_command_of(const Menu& item) const;
   UINT dpi() const { return dpi_; }
 
-  // Shown centred on its monitor and never off it; a modal window disables its owner meanwhile.
-  void show_window(FormView* owner, bool modal);
-  // The toolkit has unloaded the window (or its record is going away): the view lets go of the
-  // record and its window. The object itself is deleted later, outside its window's messages.
-  void close_for_toolkit();
-
+  // The program's writes into the controls are no input of the user.
   void property_changed(const PropertyChange& change) override;
+  // The area that the changes of a delivery asked to repaint is handed to Windows at once.
   void changes_delivered() override;
 
   // The keys that the window acts on, taken from the message loop before Windows' own handling
@@ -49,40 +44,50 @@ class FormView : public WindowView {
   // Lays the window out again at a new DPI, as Windows asks when it moves to another monitor.
   void apply_dpi(UINT dpi, const RECT* suggested);
 
-  // How many control properties and painted controls the view has updated since it was built, and
-  // how many frames it has painted.
-  long widget_updates() const { return widget_updates_; }
-  long frames_painted() const { return frames_painted_; }
-
  private:
   static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK control_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   // A message of a control window handed on to the control's own procedure.
   LRESULT control_default(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
+  void make_window() override;
+  bool make_widget(Control& control) override;
+  void stack_widget(const Control& control, const Control* above) override;
+  void show_property(const Control& control, PropertyId property) override;
+  void show_all_properties(const Control& control) override;
+  void show_tooltip(const Control& control) override;
+  void retitle(const Text& caption) override;
+  // Gathered until the delivery ends: every InvalidateRect is a round trip to Wine's server.
+  void repaint_area(Bounds area) override;
+  // Windows' menus have no hidden items: a change builds the menu bar anew, without them.
+  void begin_menu_bar() override;
+  void add_menu(Menu& title) override;
+  void add_menu_item(const Menu& title, Menu& item) override;
+  void end_menu_bar() override;
+  void show_menu(const Menu&) override { build_menu_bar(); }
+  // Shown centred on its monitor and never off it; a modal window disables its owner meanwhile.
+  void show_on_screen(WidgetView* owner, bool modal) override;
+  // The window goes; the object itself is deleted later, outside its window's messages.
+  void close_window() override;
   void focus_widget_of(const Control& control) override;
+  void accessible_changed(const PropertyChange& change) override;
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   // What the user did to a control, seen by its own window procedure first.
   LRESULT handle_control(HWND child, Control& control, UINT message, WPARAM wparam, LPARAM lparam);
   // The notifications that controls send their window.
   void on_command(WPARAM wparam, LPARAM lparam);
   LRESULT on_notify(const NMHDR& header);
-  void build();
-  void add_control_window(Control& control);
   void make_tooltips();
   // Adds a tool (TTM_ADDTOOLW) or gives it a new text (TTM_UPDATETIPTEXTW).
   void tell_tooltips(UINT message, HWND tool_window, const Text& text);
   // Hands a message of the mouse on to the tooltips; any other is left alone.
   void relay_to_tooltips(HWND from, UINT message, WPARAM wparam, LPARAM lparam);
-  void show_tooltip(const Control& control);
   LRESULT colour_control(UINT message, HDC dc, HWND child);
   void make_brushes();
   void colours_changed(UINT message, WPARAM wparam, LPARAM lparam);
 
-  void build_menus();
   void paint();
   HDC back_buffer(HDC screen);
   void release_back_buffer();
-  void repaint_control(const Control& control);
   // The painted parts' tooltips share one tool, the client area, whose text is that of the topmost
   // painted control under the pointer; the pointer takes the shape that the toolkit gives the point.
   void on_mouse_move(TwipPoint at);
@@ -91,6 +96,8 @@ class FormView : public WindowView {
   HWND window_ = nullptr;
   HWND owner_ = nullptr;
   HMENU menu_bar_ = nullptr;
+  HMENU new_menu_bar_ = nullptr;        // while the menu bar is built anew
+  std::map<const Menu*, HMENU> menus_;  // each visible title's menu, while the menu bar is built
   HWND tooltips_ = nullptr;
   Color face_ = kButtonFace;           // the window's background as designed
   HBRUSH background_ = nullptr;        // the face, as drawn
@@ -110,8 +117,6 @@ class FormView : public WindowView {
   HBITMAP buffer_ = nullptr;
   HGDIOBJ buffer_before_ = nullptr;
   SIZE buffer_size_{};
-  long widget_updates_ = 0;
-  long frames_painted_ = 0;
 };
 
 }  // namespace tarvex::win32

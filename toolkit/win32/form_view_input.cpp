@@ -172,7 +172,7 @@ void FormView::on_command(WPARAM wparam, LPARAM lparam) {
         pick(CB_GETCURSEL);
       } else if (code == CBN_SELENDCANCEL) {
         ++showing_;
-        show_property(child, *control, PropertyId::ListIndex, dpi_);
+        win32::show_property(child, *control, PropertyId::ListIndex, dpi_);
         --showing_;
       }
       break;

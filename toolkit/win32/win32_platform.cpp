@@ -66,10 +66,7 @@ void use_system_notation() {
 
 Win32Platform::Win32Platform() = default;
 
-Win32Platform::~Win32Platform() {
-  views_.clear();
-  retired_.clear();
-}
+Win32Platform::~Win32Platform() { views_.clear(); }
 
 void Win32Platform::message_box(const Text& caption, const Text& prompt, int /*buttons: OK only*/) {
   HWND owner = GetActiveWindow();
@@ -110,18 +107,13 @@ float Win32Platform::text_width(const Font& font, std::u16string_view text) {
   return whole_pixel_width(static_cast<double>(size.cx) / kScale);
 }
 
-void Win32Platform::window_loaded(Form& window) {
-  // A window loaded while another takes the input belongs to that one (the About window to the main
-  // window); the first window has none.
+WindowView& Win32Platform::make_view(Form& window, UserInput& input) {
   const Form* owner = window.toolkit().active_window();
   const FormView* owner_view = owner != nullptr && owner != &window ? view_of(*owner) : nullptr;
-  views_[&window] = std::make_unique<FormView>(window, input(), owner_view ? owner_view->window() : nullptr);
+  return *views_.emplace_back(std::make_unique<FormView>(window, input, owner_view ? owner_view->window() : nullptr));
 }
 
-// A view is deleted outside its window's messages.
-void Win32Platform::view_removed(Form& /*window*/, std::unique_ptr<FormView> view) {
-  retired_.push_back(std::move(view));
-}
+FormView* Win32Platform::view_of(const Form& window) { return dynamic_cast<FormView*>(window.view()); }
 
 void Win32Platform::dispatch(MSG& message) {
   FormView* view = FormView::of(message.hwnd);
@@ -129,7 +121,7 @@ void Win32Platform::dispatch(MSG& message) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  retired_.clear();  // outside their windows' messages now
+  std::erase_if(views_, [](const auto& view) { return view->form() == nullptr; });
 }
 
 bool Win32Platform::pump_one() {

@@ -8,7 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit/viewing_platform.h"
+#include "toolkit/platform.h"
+#include "toolkit/window_view.h"
 
 namespace tarvex::win32 {
 
@@ -19,7 +20,7 @@ void prepare_process();
 // The user's number notation from the locale settings, handed to the value rules.
 void use_system_notation();
 
-class Win32Platform : public ViewingPlatform<FormView, std::unique_ptr<FormView>> {
+class Win32Platform : public Platform, public ViewMaker {
  public:
   Win32Platform();
   ~Win32Platform() override;
@@ -33,8 +34,16 @@ class Win32Platform : public ViewingPlatform<FormView, std::unique_ptr<FormView>
   void message_box(const Text& caption, const Text& prompt, int buttons) override;
   void start_program(const Text& command_line, int window_style) override;
   float text_width(const Font& font, std::u16string_view text) override;
-  void window_loaded(Form& window) override;
   void run_modal(Form& window) override;
+  void end_program() override { PostQuitMessage(0); }
+
+  // A window loaded while another takes the input belongs to that one (the About window to the main
+  // window); the first window has none.
+  WindowView& make_view(Form& window, UserInput& input) override;
+  // A closed view is deleted once the message in which it closed has been handled.
+  void drop_view(Form&, WindowView&) override {}
+  // The window's view, nullptr while it has none.
+  static FormView* view_of(const Form& window);
 
   // Waits for the next message and hands it on: the window's keys to its view first, then
   // Windows. False once the program has been asked to quit.
@@ -46,10 +55,8 @@ class Win32Platform : public ViewingPlatform<FormView, std::unique_ptr<FormView>
 
  private:
   void dispatch(MSG& message);
-  void view_removed(Form& window, std::unique_ptr<FormView> view) override;
-  void end_program() override { PostQuitMessage(0); }
 
-  std::vector<std::unique_ptr<FormView>> retired_;
+  std::vector<std::unique_ptr<FormView>> views_;
   bool quit_ = false;
   int exit_code_ = 0;
 };
