@@ -60,12 +60,15 @@ class Toolkit {
 
   // A property of a shown window has changed: held for its view while a dispatch runs, else told at once.
   void note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget);
+  // A window announced a command's outcome: told to its view after the changes held so far.
+  void note_announcement(Form& window);
   // Hands the changes held so far to the views, as the dispatch ends or before a modal wait.
   void deliver_changes();
 
  private:
   void show(Form& window, Form* owner, bool modal);
   void drop_changes_of(const Form& window, bool records_alive);
+  void deliver_held_changes();
 
   struct HeldChange {
     Form* window;
@@ -79,6 +82,7 @@ class Toolkit {
   std::vector<Form*> shown_;  // in the order shown; the last is active
   int dispatching_ = 0;
   std::vector<HeldChange> held_;
+  std::vector<Form*> announcing_;
 };
 
 // The words for a user of an error that no handler caught.

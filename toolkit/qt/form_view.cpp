@@ -116,10 +116,8 @@ void FormView::add_widget(Control& control) {
 // What the surface paints is announced through widgets that paint nothing themselves: each link,
 // and each read-out of labels.
 void FormView::build_accessible_areas() {
-  for (Control* control : form_->paint_order()) {
-    if (!control->link_address.empty()) new LinkArea(*control, input_, surface_);
-  }
-  for (const ReadOut& read_out : form_->read_outs()) read_outs_.append(new ReadOutText(read_out, surface_));
+  accessible_.emplace(*form_, [this](const Control& control) { return widget_of(control); });
+  accessible_->build(surface_, input_);
 }
 
 void FormView::watch(QWidget* widget, Control* control) {
@@ -181,9 +179,6 @@ void FormView::property_changed(const PropertyChange& change) {
       break;
     case ViewTask::Repaint:
       surface_->update(to_pixels(repaint_area(control)).toAlignedRect());
-      for (ReadOutText* read_out : read_outs_) {
-        if (read_out->read_out().reads(control)) read_out->refresh();
-      }
       break;
     case ViewTask::Make: add_widget(control); break;
     case ViewTask::ShowAll: show_all_properties(*widget, control); break;
@@ -194,6 +189,7 @@ void FormView::property_changed(const PropertyChange& change) {
       break;
     case ViewTask::Nothing: break;
   }
+  if (accessible_) accessible_->changed(change);
 }
 
 // The close box asks the toolkit; a window the toolkit is done with closes.

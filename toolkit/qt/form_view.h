@@ -8,13 +8,14 @@
 #include <QHash>
 #include <QMenuBar>
 #include <QWidget>
+#include <optional>
 
+#include "toolkit/qt/accessibility.h"
 #include "toolkit/window_view.h"
 
 namespace tarvex::qt {
 
 class Surface;
-class ReadOutText;
 
 class FormView : public QWidget, public WindowView {
  public:
@@ -33,6 +34,9 @@ class FormView : public QWidget, public WindowView {
   void close_for_toolkit();
 
   void property_changed(const PropertyChange& change) override;
+  void outcome_announced() override {
+    if (accessible_) accessible_->outcome_announced();
+  }
   // The client area has painted a frame: the first one sets the window's icon after it.
   void set_icon_after_first_frame();
 
@@ -56,7 +60,7 @@ class FormView : public QWidget, public WindowView {
   QHash<const Control*, QWidget*> widgets_;
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
-  QList<ReadOutText*> read_outs_;
+  std::optional<AccessibleView> accessible_;
   bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
   bool icon_set_ = false;

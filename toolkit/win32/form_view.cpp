@@ -319,6 +319,8 @@ void FormView::repaint_control(const Control& control) {
   }
 }
 
+void FormView::outcome_announced() { announce_outcome(*this); }
+
 void FormView::changes_delivered() {
   if (to_repaint_ == nullptr) return;
   if (window_ != nullptr) InvalidateRgn(window_, to_repaint_, FALSE);

@@ -38,6 +38,7 @@ class FormView : public WindowView {
 
   void property_changed(const PropertyChange& change) override;
   void changes_delivered() override;
+  void outcome_announced() override;
 
   // The keys that the window acts on, taken from the message loop before Windows' own handling
   // (Tab, Enter, Esc, Space, the arrows, access keys). True when the message was taken.
