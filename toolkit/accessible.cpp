@@ -1,5 +1,7 @@
 #include "toolkit/accessible.h"
 
+#include <algorithm>
+
 #include "core/color.h"
 #include "core/variant.h"
 
@@ -67,6 +69,7 @@ AccessibleObject accessible_object(const Control& control) {
   object.states.linked = link;
   object.states.checked = checked_of(control);
   if (link) object.default_action = u"Jump";
+  if (object.painted()) object.area = static_cast<const Placed&>(control).bounds();
   return object;
 }
 
@@ -76,6 +79,25 @@ AccessibleObject accessible_object(const ReadOut& read_out) {
   object.role = AccessibleRole::StaticText;
   object.name = read_out_text(read_out);
   object.states.read_only = true;
+  // The labels' bounds together.
+  bool first = true;
+  for (const auto& word : read_out.words) {
+    for (const Label* label : word) {
+      const Bounds b = label->bounds();
+      Bounds& a = object.area;
+      if (!first) {
+        const float right = std::max(a.left + a.width, b.left + b.width);
+        const float bottom = std::max(a.top + a.height, b.top + b.height);
+        a.left = std::min(a.left, b.left);
+        a.top = std::min(a.top, b.top);
+        a.width = right - a.left;
+        a.height = bottom - a.top;
+      } else {
+        a = b;
+      }
+      first = false;
+    }
+  }
   return object;
 }
 

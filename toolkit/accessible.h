@@ -33,6 +33,7 @@ struct AccessibleObject {
   Text description;
   AccessibleStates states;
   Text default_action;  // "Jump" for a link; empty where the widget's own action stands
+  Bounds area;          // where a painted part lies on the client area
   bool painted() const { return read_out != nullptr || !control->traits().windowed; }
 };
 

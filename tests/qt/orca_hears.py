@@ -60,7 +60,17 @@ class Ear:
             return
         self.heard = [m.group(1) for m in (re.search(r"SPEECH OUTPUT: '(.*)'(?:[\[{].*)?$", line) for line in lines) if m]
 
-    def since_last(self, expected, timeout=15.0):
+    def settle(self, quiet=1.0):
+        """Waits until Orca has said nothing new for a while: what it says until then belongs to
+        this step still."""
+        count, since = len(self.heard), time.monotonic()
+        while time.monotonic() - since < quiet:
+            time.sleep(0.1)
+            self.read()
+            if len(self.heard) != count:
+                count, since = len(self.heard), time.monotonic()
+
+    def since_last(self, expected, timeout=30.0):
         """Waits until everything in expected (regular expressions) has been said since the last
         step, and gives what was said; fails with it otherwise."""
         deadline = time.monotonic() + timeout
@@ -69,8 +79,7 @@ class Ear:
             said = self.heard[self.seen:]
             text = " | ".join(said)
             if all(re.search(pattern, text) for pattern in expected):
-                time.sleep(0.5)  # what follows belongs to this step still
-                self.read()
+                self.settle()
                 said = self.heard[self.seen:]
                 self.seen = len(self.heard)
                 return " | ".join(said)
@@ -113,7 +122,7 @@ def main():
         os.environ.update(env)
         pyatspi = import_pyatspi()
         ear = start_orca(session, env)
-        ear.since_last([r"Screen reader on"], timeout=30)
+        ear.since_last([r"Screen reader on"], timeout=60)
 
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
@@ -133,7 +142,7 @@ def main():
             said = ear.since_last(expected)
             transcript.append(f"{what}: {said}")
 
-        ear.since_last([r"Supply Voltage"], timeout=30)
+        ear.since_last([r"Supply Voltage"], timeout=60)
         step("type 12, Tab", ["type:12", "Tab"], [r"LED Voltage"])
         step("type 2, Alt+C", ["type:2", "alt+c"], [r"Next standard value 510 Ohms, opto-isolator 75 Ohms"])
         # Alt+C pressed the button, which took the focus; back through every entry, and on again.

@@ -70,7 +70,11 @@ TEST_F(AccessibleTest, EachObjectSaysWhatItIs) {
   // The client's children: windowed controls, then the read-out, then the link; no prompt.
   const auto children = accessible_children(window);
   ASSERT_GE(children.size(), 3u);
-  EXPECT_EQ(to_utf8(children[children.size() - 2].name), "Resistor Value: 510 Ω");
+  const AccessibleObject& read_out = children[children.size() - 2];
+  EXPECT_EQ(to_utf8(read_out.name), "Resistor Value: 510 Ω");
+  // It lies over all of its labels, from the caption to the unit.
+  EXPECT_EQ(read_out.area.left, window.Label12.Left.get());
+  EXPECT_EQ(read_out.area.left + read_out.area.width, window.lbl_ohm.Left + window.lbl_ohm.Width);
   EXPECT_EQ(children.back().control, &window.Image1);
   for (const AccessibleObject& child : children) EXPECT_NE(child.control, &window.Label1);
 }

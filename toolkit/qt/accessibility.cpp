@@ -163,8 +163,6 @@ QAccessibleInterface* tarvex_interfaces(const QString& /*class_name*/, QObject* 
   return nullptr;
 }
 
-QRect pixel_rect(const Placed& control) { return to_pixels(control).toAlignedRect(); }
-
 }  // namespace
 
 void install_accessibility() {
@@ -182,7 +180,7 @@ LinkArea::LinkArea(Control& control, UserInput& input, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName(to_qstring(accessible_name_of(control)));
   setAccessibleDescription(to_qstring(control.link_address));
-  setGeometry(pixel_rect(static_cast<const Placed&>(control)));
+  setGeometry(to_pixels(accessible_object(control).area).toAlignedRect());
 }
 
 void LinkArea::press() { input_.perform(action::Click{control_}); }
@@ -191,11 +189,7 @@ ReadOutText::ReadOutText(const ReadOut& read_out, QWidget* parent) : QLabel(pare
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
   setTextFormat(Qt::PlainText);
-  QRect area;
-  for (const auto& word : read_out.words) {
-    for (const Label* label : word) area = area.united(pixel_rect(*label));
-  }
-  setGeometry(area);
+  setGeometry(to_pixels(accessible_object(read_out).area).toAlignedRect());
   refresh();
 }
 

@@ -115,19 +115,6 @@ std::vector<Child> children_of(const FormView& view) {
   return children;
 }
 
-// Where a painted part lies in the client area, in pixels.
-RECT client_rect_of(const AccessibleObject& part, UINT dpi) {
-  if (part.control != nullptr) return to_pixels(*part.control, dpi);
-  RECT area{};
-  for (const auto& word : part.read_out->words) {
-    for (const Label* label : word) {
-      const RECT r = to_pixels(*label, dpi);
-      UnionRect(&area, &area, &r);
-    }
-  }
-  return area;
-}
-
 // A link's default action opens it through the toolkit, once the screen reader's call has returned:
 // what the click sets off may wait on a message box, which must not keep the caller waiting.
 std::map<UINT_PTR, std::pair<HWND, const Control*>>& pending_presses() {
@@ -324,7 +311,7 @@ class WindowObject final : public IAccessible {
     if (found->window != nullptr) {
       GetWindowRect(found->window, &r);
     } else {
-      r = screen_rect(window_, client_rect_of(found->object, view->dpi()));
+      r = screen_rect(window_, to_pixels(found->object.area, view->dpi()));
     }
     *left = r.left;
     *top = r.top;
@@ -371,7 +358,7 @@ class WindowObject final : public IAccessible {
     }
     for (std::size_t i = children.size(); i-- > 0;) {
       if (children[i].window != nullptr) continue;
-      const RECT r = client_rect_of(children[i].object, view->dpi());
+      const RECT r = to_pixels(children[i].object.area, view->dpi());
       if (PtInRect(&r, point)) return give_child(*view, static_cast<long>(i + 1), at);
     }
     at->vt = VT_I4;
