@@ -57,6 +57,21 @@ void frmMain::btn_compute_Click() {
   Resistorize(shown_resistor);
   // The tooltips speak of this run's resistors only: a failed run takes those of the last one away.
   show_value_tips(succeeded ? value_tips(computed_run(standard)) : ValueTips{});
+  announce_outcome(succeeded, opto_shown);
+}
+
+// What a screen reader says when a run is over, where the user is: the standard values it came to
+// (the answer the user is after), or the status bar's word of why it failed.
+void frmMain::announce_outcome(bool succeeded, bool opto_shown) {
+  const Text& standard = txt_standard_val.Text;
+  if (!succeeded || standard.empty()) {
+    announce(StatusBar1.SimpleText);
+    return;
+  }
+  Text outcome = u"Next standard value " + standard + u" Ohms";
+  if (opto_shown && !txt_opto_standard_val.Text.get().empty())
+    outcome += u", opto-isolator " + txt_opto_standard_val.Text.get() + u" Ohms";
+  announce(outcome);
 }
 
 // One numeric entry of the three is enough to take them all as numbers. A numeric entry means what

@@ -53,6 +53,7 @@ class frmMain : public MainFormModel {
   bool show_resistor_values();
   void show_failure(const Text& status);
   void show_opto_failure();
+  void announce_outcome(bool succeeded, bool opto_shown);
   struct StandardValues {
     Variant single;
     Variant opto;  // Empty when the opto-isolator line had no value that fits

@@ -25,6 +25,12 @@ void Form::tell_view(Control& control, PropertyBase& property) {
   toolkit_.note_change(*this, control, property, &control == edited_in_widget_);
 }
 
+void Form::announce(Text outcome) {
+  announcement_ = std::move(outcome);
+  announced_to_ = focused_;
+  if (view_ != nullptr && Visible && focused_ != nullptr) toolkit_.note_announcement(*this);
+}
+
 std::vector<Menu*> Form::menu_bar() const {
   std::vector<Menu*> titles;
   for (Control* c : controls_) {

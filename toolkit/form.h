@@ -69,6 +69,14 @@ class Form : public Control, public WithCaption, public WithFont {
   // A property of the window or one of its controls has changed.
   void tell_view(Control& control, PropertyBase& property);
 
+  // Tells assistive technology what a command came to, without moving the focus: the focused
+  // control's description says it until the focus moves.
+  void announce(Text outcome);
+  // The outcome announced while the control had the focus, as long as it still has it.
+  const Text* announcement_for(const Control& control) const {
+    return &control == announced_to_ && &control == focused_ ? &announcement_ : nullptr;
+  }
+
   // While it lives, the changes of one control are the user's own edits in its widget.
   class EditInWidget {
    public:
@@ -104,6 +112,8 @@ class Form : public Control, public WithCaption, public WithFont {
   std::vector<Control*> paint_order_;
   std::vector<ReadOut> read_outs_;
   Control* focused_ = nullptr;
+  const Control* announced_to_ = nullptr;
+  Text announcement_;
   bool loaded_ = false;
   WindowView* view_ = nullptr;
   const Control* edited_in_widget_ = nullptr;

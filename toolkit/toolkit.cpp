@@ -9,7 +9,7 @@ namespace tarvex {
 
 namespace {
 
-void erase(std::vector<Form*>& windows, Form* window) {
+void erase(std::vector<Form*>& windows, const Form* window) {
   windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
@@ -88,6 +88,7 @@ void Toolkit::move_focus(Control& to) {
   Form& window = to.form();
   Control* from = window.focused_;
   if (from == &to) return;
+  window.announced_to_ = nullptr;  // an outcome is told where the user was when it came
   if (from) Control::raise(from->LostFocus);
   window.focused_ = &to;
   if (WindowView* view = window.view()) view->give_focus_to(&to);
@@ -111,7 +112,24 @@ void Toolkit::note_change(Form& window, Control& control, PropertyBase& property
   held_.push_back({&window, &control, &property, made_in_widget});
 }
 
+void Toolkit::note_announcement(Form& window) {
+  if (dispatching_ > 0) {
+    if (std::find(announcing_.begin(), announcing_.end(), &window) == announcing_.end()) announcing_.push_back(&window);
+  } else {
+    window.view()->outcome_announced();
+  }
+}
+
 void Toolkit::deliver_changes() {
+  std::vector<Form*> announcing;
+  announcing.swap(announcing_);
+  deliver_held_changes();
+  for (Form* window : announcing) {
+    if (WindowView* view = window->view()) view->outcome_announced();
+  }
+}
+
+void Toolkit::deliver_held_changes() {
   if (held_.empty()) return;
   std::vector<HeldChange> changes;
   changes.swap(held_);
@@ -129,6 +147,7 @@ void Toolkit::deliver_changes() {
 
 // A window that is being destroyed has lost its controls already: its records are not touched.
 void Toolkit::drop_changes_of(const Form& window, bool records_alive) {
+  erase(announcing_, &window);
   std::vector<HeldChange> kept;
   for (const HeldChange& change : held_) {
     if (change.window == &window) {

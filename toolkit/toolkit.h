@@ -67,6 +67,8 @@ class Toolkit {
 
   // A property of a shown window has changed: held for its view while a dispatch runs, else told at once.
   void note_change(Form& window, Control& control, PropertyBase& property, bool made_in_widget);
+  // A window announced a command's outcome: told to its view after the changes held so far.
+  void note_announcement(Form& window);
   // Hands the changes held so far to the views, as the dispatch ends or before a modal wait.
   void deliver_changes();
 
@@ -75,6 +77,7 @@ class Toolkit {
   // The window's view is closed and handed back to the front end.
   void close_view(Form& window);
   void drop_changes_of(const Form& window, bool records_alive);
+  void deliver_held_changes();
 
   struct HeldChange {
     Form* window;
@@ -90,6 +93,7 @@ class Toolkit {
   std::vector<Form*> shown_;  // in the order shown; the last is active
   int dispatching_ = 0;
   std::vector<HeldChange> held_;
+  std::vector<Form*> announcing_;
 };
 
 // The words for a user of an error that no handler caught.

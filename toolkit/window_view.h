@@ -22,6 +22,8 @@ class WindowView {
   // The notices of one delivery (or of one write told at once) are over: a view that gathers work
   // across them, such as the area to repaint, hands it on now.
   virtual void changes_delivered() {}
+  // A command's outcome was announced (Form::announce), after the changes it made were delivered.
+  virtual void outcome_announced() {}
 
   // The window is shown, over its owner's view when it has one; a modal window's owner takes no input
   // until it is gone. At the first show the record is as its Form_Load left it, and nothing of it

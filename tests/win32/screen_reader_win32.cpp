@@ -71,6 +71,21 @@ void type(HWND window, const wchar_t* text) {
   for (; *text; ++text) PostMessageW(window, WM_CHAR, *text, 1);
 }
 
+std::wstring description_of(HWND window) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object))))
+    return L"(no object)";
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR text = nullptr;
+  std::wstring out = SUCCEEDED(object->get_accDescription(self, &text)) && text ? text : L"";
+  SysFreeString(text);
+  object->Release();
+  return out;
+}
+
 // One node of the tree as a screen reader reads it.
 struct Node {
   std::wstring name, value, description;
@@ -317,6 +332,25 @@ int wmain(int argc, wchar_t** argv) {
       const Tree tree(main);
       check_main_window(tree, title);
     }
+    // The outcome is told where the user is, as a new description of the focused box; a zero entry
+    // then tells the failure, and its box says it is marked.
+    const auto heard_description = [&] {
+      return wait_for([&] {
+        for (const Event& e : heard) {
+          if (e.event == EVENT_OBJECT_DESCRIPTIONCHANGE && e.window == led) return true;
+        }
+        return false;
+      });
+    };
+    check(heard_description(), L"the outcome of the Compute is told");
+    check(description_of(led) == L"Next standard value 510 Ohms, opto-isolator 75 Ohms",
+          L"the outcome reads " + description_of(led));
+    heard.clear();
+    type(led, L"\b0");  // an edit box deletes on the character, not the key
+    post_key(led, VK_RETURN);
+    check(heard_description(), L"the failure of the Compute is told");
+    check(description_of(led) == L"Values are invalid or are zeros. Invalid entry",
+          L"the failure reads " + description_of(led));
 
     // The About window, opened from the keyboard: Alt+H, then A.
     const LPARAM alt = 1 | (LPARAM{1} << 29) | (static_cast<LPARAM>(MapVirtualKeyW('H', MAPVK_VK_TO_VSC)) << 16);

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QLineEdit>
 
 #include "toolkit/qt/conversions.h"
 
@@ -9,9 +11,102 @@ namespace tarvex::qt {
 
 namespace {
 
-class DropDownAccessible : public QAccessibleWidget {
+// A text read whole: one run of attributes over all of it. Qt's own entries report a run of no
+// characters at each offset, at which screen readers cut what they speak ("1" for "12").
+class WholeText : public QAccessibleTextInterface {
+ public:
+  virtual QString whole() const = 0;
+
+  QString text(int start, int end) const override { return whole().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(whole().size()); }
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+};
+
+// An entry: Qt's own reading of it, with its text read whole.
+class EntryAccessible : public QAccessibleWidget, public WholeText {
+ public:
+  explicit EntryAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                              : QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Value ? edit()->text() : QAccessibleWidget::text(kind);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = edit()->isReadOnly();
+    state.editable = !state.readOnly;
+    state.selectableText = true;
+    return state;
+  }
+  QString whole() const override { return edit()->text(); }
+  using WholeText::text;
+
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index != 0 || !edit()->hasSelectedText()) return;
+    *start = edit()->selectionStart();
+    *end = *start + static_cast<int>(edit()->selectedText().size());
+  }
+  int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int start, int end) override { edit()->setSelection(start, end - start); }
+  void removeSelection(int index) override {
+    if (index == 0) edit()->deselect();
+  }
+  void setSelection(int index, int start, int end) override {
+    if (index == 0) edit()->setSelection(start, end - start);
+  }
+  int cursorPosition() const override { return edit()->cursorPosition(); }
+  void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+  int offsetAtPoint(const QPoint& point) const override {
+    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+  }
+  QRect characterRect(int offset) const override {
+    const QFontMetrics metrics(edit()->font());
+    const QString text = edit()->text();
+    const int x = metrics.horizontalAdvance(text.left(offset));
+    const QRect box(x, 0, metrics.horizontalAdvance(text.mid(offset, 1)), edit()->height());
+    return QRect(edit()->mapToGlobal(box.topLeft()), box.size());
+  }
+
+ private:
+  QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+};
+
+// A band list tells its current item as its text: Qt 6.4 gives a combo box no other way to, once its
+// name says its purpose.
+class DropDownAccessible : public QAccessibleWidget, public WholeText {
  public:
   explicit DropDownAccessible(DropDown* drop_down) : QAccessibleWidget(drop_down, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                              : QAccessibleWidget::interface_cast(type);
+  }
+  QString whole() const override { return drop_down()->currentText(); }
+  using WholeText::text;
+  // The item is told as a whole, selected text: a screen reader then speaks a new one as it comes.
+  void selection(int index, int* start, int* end) const override {
+    *start = 0;
+    *end = index == 0 ? characterCount() : 0;
+  }
+  int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
 
   QString text(QAccessible::Text kind) const override {
     switch (kind) {
@@ -63,10 +158,10 @@ class LinkAccessible : public QAccessibleWidget {
 QAccessibleInterface* tarvex_interfaces(const QString& /*class_name*/, QObject* object) {
   if (auto* drop_down = dynamic_cast<DropDown*>(object)) return new DropDownAccessible(drop_down);
   if (auto* link = dynamic_cast<LinkArea*>(object)) return new LinkAccessible(link);
+  if (auto* edit = qobject_cast<QLineEdit*>(object)) return new EntryAccessible(edit);
+  if (auto* notice = dynamic_cast<Notice*>(object)) return new QAccessibleWidget(notice, QAccessible::Notification);
   return nullptr;
 }
-
-QRect pixel_rect(const Placed& control) { return to_pixels(control).toAlignedRect(); }
 
 }  // namespace
 
@@ -85,7 +180,7 @@ LinkArea::LinkArea(Control& control, UserInput& input, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
   setAccessibleName(to_qstring(accessible_name_of(control)));
   setAccessibleDescription(to_qstring(control.link_address));
-  setGeometry(pixel_rect(static_cast<const Placed&>(control)));
+  setGeometry(to_pixels(accessible_object(control).area).toAlignedRect());
 }
 
 void LinkArea::press() { input_.perform(action::Click{control_}); }
@@ -94,14 +189,80 @@ ReadOutText::ReadOutText(const ReadOut& read_out, QWidget* parent) : QLabel(pare
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
   setTextFormat(Qt::PlainText);
-  QRect area;
-  for (const auto& word : read_out.words) {
-    for (const Label* label : word) area = area.united(pixel_rect(*label));
-  }
-  setGeometry(area);
+  setGeometry(to_pixels(accessible_object(read_out).area).toAlignedRect());
   refresh();
 }
 
-void ReadOutText::refresh() { setText(to_qstring(read_out_text(read_out_))); }
+void ReadOutText::refresh() { setText(to_qstring(accessible_object(read_out_).name)); }
+
+void AccessibleView::build(QWidget* surface, UserInput& input) {
+  notice_ = new Notice(surface);
+  for (const AccessibleObject& part : accessible_children(form_)) {
+    if (part.read_out != nullptr) read_outs_.append(new ReadOutText(*part.read_out, surface));
+  }
+  // Every link, also one hidden now: its area follows the control's Visible with the surface.
+  for (Control* control : form_.paint_order()) {
+    if (!control->link_address.empty()) new LinkArea(*control, input, surface);
+  }
+}
+
+void AccessibleView::changed(const PropertyChange& change) {
+  for (const Announcement& announcement : window_.changed(change)) {
+    if (announcement.event == AccessibleEvent::Description) describe(*announcement.control);
+    if (announcement.event == AccessibleEvent::Value && announcement.control->kind() == ControlKind::ComboBox)
+      tell_new_item(*announcement.control);
+    for (ReadOutText* read_out : read_outs_) {
+      if (&read_out->read_out() == announcement.read_out) read_out->refresh();
+    }
+  }
+}
+
+// The focused widget's description says the outcome while the focus stays; once the focus leaves it is
+// the control's own again (a screen reader ignores changes of what does not have the focus). Qt 6.4
+// tells a new description without its text, which Orca then cannot say: the outcome is also shown as
+// a notification, which it says as it appears.
+void AccessibleView::outcome_announced() {
+  for (const Announcement& announcement : window_.outcome_announced()) {
+    const Control* control = announcement.control;
+    QWidget* widget = widget_of_(*control);
+    if (widget == nullptr) continue;
+    describe(*control);
+    if (notice_ != nullptr) notice_->tell(widget->accessibleDescription());
+    auto* watch = new QObject(widget);
+    QObject::connect(qApp, &QApplication::focusChanged, watch, [this, control, widget, watch](QWidget* from, QWidget*) {
+      if (from != widget) return;
+      delete watch;
+      describe(*control);
+    });
+  }
+}
+
+Notice::Notice(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(0, 0, 1, 1);
+  hide();
+}
+
+void Notice::tell(const QString& text) {
+  hide();
+  setAccessibleName(text);
+  show();
+}
+
+// Qt tells of a drop-down list's new item only in a way that Orca takes as said already: it is told
+// as new text of the list, which its text interface holds.
+void AccessibleView::tell_new_item(const Control& control) {
+  auto* drop_down = dynamic_cast<DropDown*>(widget_of_(control));
+  if (drop_down == nullptr || !drop_down->hasFocus()) return;
+  QAccessibleTextUpdateEvent event(drop_down, 0, QString(), drop_down->currentText());
+  QAccessible::updateAccessibility(&event);
+}
+
+// Qt tells assistive technology of a new description itself.
+void AccessibleView::describe(const Control& control) {
+  if (QWidget* widget = widget_of_(control))
+    widget->setAccessibleDescription(to_qstring(accessible_object(control).description));
+}
 
 }  // namespace tarvex::qt

@@ -1,11 +1,15 @@
 #pragma once
-// What a screen reader meets beyond the widgets' own announcements: drop-down lists named for their
-// role rather than their current item, the picture link as a link with its address, and read-outs
-// of painted labels as one text. Each is a widget of its own kind with an interface made for it.
+// What a screen reader meets beyond the widgets' own announcements, as the toolkit decides it
+// (toolkit/accessible.h): drop-down lists named for their role rather than their current item, the
+// picture link as a link with its address, read-outs of painted labels as one text, and the
+// descriptions that change (a bad entry's mark, a command's outcome).
 #include <QComboBox>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
+#include "toolkit/accessible.h"
 #include "toolkit/control.h"
 #include "toolkit/form.h"
 #include "toolkit/user_input.h"
@@ -51,6 +55,40 @@ class ReadOutText : public QLabel {
 
  private:
   const ReadOut& read_out_;
+};
+
+// What a window tells as it happens, without taking the focus: it paints nothing, and is shown anew
+// with each thing to tell.
+class Notice : public QWidget {
+ public:
+  explicit Notice(QWidget* parent);
+  void tell(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent*) override {}
+};
+
+// One window's painted parts for assistive technology, and the translation of the toolkit's
+// announcements: widgets tell of their own names, values and states; descriptions and read-outs are
+// told here.
+class AccessibleView {
+ public:
+  using WidgetOf = std::function<QWidget*(const Control&)>;
+  AccessibleView(const Form& form, WidgetOf widget_of) : form_(form), window_(form), widget_of_(std::move(widget_of)) {}
+  // Makes the links and read-outs over the painted surface.
+  void build(QWidget* surface, UserInput& input);
+  void changed(const PropertyChange& change);
+  void outcome_announced();
+
+ private:
+  void describe(const Control& control);
+  void tell_new_item(const Control& control);
+
+  const Form& form_;
+  AccessibleWindow window_;
+  WidgetOf widget_of_;
+  QList<ReadOutText*> read_outs_;
+  Notice* notice_ = nullptr;
 };
 
 }  // namespace tarvex::qt

@@ -121,18 +121,15 @@ void FormView::retitle(const Text& caption) { setWindowTitle(to_qstring(caption)
 
 void FormView::repaint_area(Bounds area) { surface_->update(to_pixels(area).toAlignedRect()); }
 
+// What the surface paints is announced through widgets that paint nothing themselves: each link,
+// and each read-out of labels.
 void FormView::build_accessible() {
-  for (Control* control : form_->paint_order()) {
-    if (!control->link_address.empty()) new LinkArea(*control, input_, surface_);
-  }
-  for (const ReadOut& read_out : form_->read_outs()) read_outs_.append(new ReadOutText(read_out, surface_));
+  accessible_.emplace(*form_, [this](const Control& control) { return widget_of(control); });
+  accessible_->build(surface_, input_);
 }
 
 void FormView::accessible_changed(const PropertyChange& change) {
-  if (!change.control.traits().painted) return;
-  for (ReadOutText* read_out : read_outs_) {
-    if (read_out->read_out().reads(change.control)) read_out->refresh();
-  }
+  if (accessible_) accessible_->changed(change);
 }
 
 void FormView::watch(QWidget* widget, Control* control) {

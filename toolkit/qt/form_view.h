@@ -6,13 +6,14 @@
 #include <QHash>
 #include <QMenuBar>
 #include <QWidget>
+#include <optional>
 
+#include "toolkit/qt/accessibility.h"
 #include "toolkit/widget_view.h"
 
 namespace tarvex::qt {
 
 class Surface;
-class ReadOutText;
 
 class FormView : public QWidget, public WidgetView {
  public:
@@ -24,6 +25,10 @@ class FormView : public QWidget, public WidgetView {
   QAction* action_of(const Control& menu) const { return actions_.value(&menu); }
   Control* control_of(const QObject* widget) const { return controls_.value(widget); }
 
+  // A command's outcome was announced: a screen reader is told.
+  void outcome_announced() override {
+    if (accessible_) accessible_->outcome_announced();
+  }
   // The client area has painted a frame: the first one sets the window's icon after it.
   void set_icon_after_first_frame();
 
@@ -66,7 +71,7 @@ class FormView : public QWidget, public WidgetView {
   QHash<const Control*, QWidget*> widgets_;
   QHash<const QObject*, Control*> controls_;
   QHash<const Control*, QAction*> actions_;
-  QList<ReadOutText*> read_outs_;
+  std::optional<AccessibleView> accessible_;
   bool delivering_key_ = false;  // the focus that the toolkit moves meanwhile is the keyboard's
   const QObject* focus_taken_by_press_ = nullptr;
   bool icon_set_ = false;

@@ -230,10 +230,9 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   if (widget == nullptr) return nullptr;
   widget->setObjectName(QString::fromStdString(control.name()));
   if (const Font* font = control.own_font()) widget->setFont(to_qfont(*font));
-  const Text name = accessible_name_of(control);
-  if (!name.empty()) widget->setAccessibleName(to_qstring(name));
-  if (!control.accessible_description.empty())
-    widget->setAccessibleDescription(to_qstring(control.accessible_description));
+  const AccessibleObject object = accessible_object(control);
+  if (!object.name.empty()) widget->setAccessibleName(to_qstring(object.name));
+  if (!object.description.empty()) widget->setAccessibleDescription(to_qstring(object.description));
   show_all_properties(*widget, control);
   return widget;
 }

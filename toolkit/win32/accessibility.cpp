@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/variant.h"
+#include "toolkit/accessible.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"
 #include "toolkit/win32/form_view.h"
@@ -71,6 +71,17 @@ LONG msaa_role(AccessibleRole role) {
   return ROLE_SYSTEM_CLIENT;
 }
 
+LONG msaa_states(const AccessibleStates& states) {
+  LONG msaa = 0;
+  if (states.focusable) msaa |= STATE_SYSTEM_FOCUSABLE;
+  if (states.read_only) msaa |= STATE_SYSTEM_READONLY;
+  if (states.unavailable) msaa |= STATE_SYSTEM_UNAVAILABLE;
+  if (states.linked) msaa |= STATE_SYSTEM_LINKED;
+  if (states.checked == 1) msaa |= STATE_SYSTEM_CHECKED;
+  if (states.checked == 2) msaa |= STATE_SYSTEM_MIXED;
+  return msaa;
+}
+
 HRESULT give_text(const Text& text, BSTR* out) {
   if (out == nullptr) return E_INVALIDARG;
   *out = nullptr;
@@ -78,8 +89,6 @@ HRESULT give_text(const Text& text, BSTR* out) {
   *out = libraries().sys_alloc_string(wide(text));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
-
-HRESULT give_text(const wchar_t* text, BSTR* out) { return give_text(to_text(std::wstring_view(text)), out); }
 
 bool is_self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -92,43 +101,18 @@ RECT screen_rect(HWND window, RECT r) {
 // that the client object answers for itself under the child's number.
 struct Child {
   HWND window = nullptr;
-  const Control* control = nullptr;
-  const ReadOut* read_out = nullptr;
+  AccessibleObject object;
 };
 
-// The children in the order a screen reader walks them: the control windows as they were built, then
-// the read-outs, then the links. Prompts and decoration are left out: a prompt already names its box.
 std::vector<Child> children_of(const FormView& view) {
   std::vector<Child> children;
-  const Form* form = view.form();
-  if (form == nullptr) return children;
-  for (const Control* control : form->controls()) {
-    HWND window = view.control_window(*control);
-    if (window != nullptr && IsWindowVisible(window)) children.push_back({window, control, nullptr});
-  }
-  for (const ReadOut& read_out : form->read_outs()) children.push_back({nullptr, nullptr, &read_out});
-  for (const Control* control : form->paint_order()) {
-    if (control->Visible && accessible_role_of(*control) == AccessibleRole::Link)
-      children.push_back({nullptr, control, nullptr});
+  if (view.form() == nullptr) return children;
+  for (AccessibleObject& object : accessible_children(*view.form())) {
+    HWND window = object.painted() ? nullptr : view.control_window(*object.control);
+    if (object.painted() || (window != nullptr && IsWindowVisible(window)))
+      children.push_back({window, std::move(object)});
   }
   return children;
-}
-
-// Where a painted part lies in the client area, in pixels.
-RECT client_rect_of(const Child& child, UINT dpi) {
-  if (child.control != nullptr) return to_pixels(*child.control, dpi);
-  RECT area{};
-  for (const auto& word : child.read_out->words) {
-    for (const Label* label : word) {
-      const RECT r = to_pixels(*label, dpi);
-      if (IsRectEmpty(&area)) {
-        area = r;
-      } else {
-        UnionRect(&area, &area, &r);
-      }
-    }
-  }
-  return area;
 }
 
 // A link's default action opens it through the toolkit, once the screen reader's call has returned:
@@ -157,7 +141,8 @@ void press_later(HWND window, const Control& control) {
 
 // The object of one window: a view's client area or one of its control windows. It finds its view and
 // control afresh on every call, so that a screen reader holding it after the window is gone gets an
-// error rather than a stale record.
+// error rather than a stale record. What it says of a control comes from the toolkit's accessible
+// object; Windows' own object answers the rest (an edit box's caret, a list's items, the frame).
 class WindowObject final : public IAccessible {
  public:
   explicit WindowObject(HWND window) : window_(window) {
@@ -231,39 +216,20 @@ class WindowObject final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    return answer(
-        child, name, &IAccessible::get_accName, [](const Control& c) { return accessible_name_of(c); },
-        [](const ReadOut& r) { return read_out_text(r); });
+    return answer(child, name, &IAccessible::get_accName, &AccessibleObject::name);
   }
 
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-    if (value == nullptr) return E_POINTER;
-    *value = nullptr;
-    const FormView* view = view_or_null();
-    if (view == nullptr) return E_FAIL;
-    const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
-    if (control == nullptr || !is_self(child)) return delegate(&IAccessible::get_accValue, child, value);
-    switch (control->kind()) {
-      case ControlKind::TextBox: {
-        // The edit box's own object reads what the box shows, caret and all.
-        if (standard_ && SUCCEEDED(standard_->get_accValue(child, value)) && *value != nullptr) return S_OK;
-        return give_text(static_cast<const TextBox*>(control)->Text.get(), value);
-      }
-      case ControlKind::ComboBox:
-      case ControlKind::ListBox: return give_text(static_cast<const ListControl*>(control)->Text.get(), value);
-      case ControlKind::UpDown:
-        return give_text(to_text(Variant::Long(static_cast<const UpDown*>(control)->Value.get())), value);
-      default: return S_FALSE;
-    }
+    // The edit box's own object reads what the box shows, caret and all.
+    const auto object = is_self(child) ? own_object() : std::nullopt;
+    if (value != nullptr && object && object->role == AccessibleRole::Text && standard_ &&
+        SUCCEEDED(standard_->get_accValue(child, value)) && *value != nullptr)
+      return S_OK;
+    return answer(child, value, &IAccessible::get_accValue, &AccessibleObject::value);
   }
 
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-    return answer(
-        child, description, &IAccessible::get_accDescription,
-        [](const Control& c) {
-          return accessible_role_of(c) == AccessibleRole::Link ? c.link_address : c.accessible_description;
-        },
-        [](const ReadOut&) { return Text(); });
+    return answer(child, description, &IAccessible::get_accDescription, &AccessibleObject::description);
   }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -271,26 +237,10 @@ class WindowObject final : public IAccessible {
     clear(role);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
-    const Control* control = nullptr;
-    if (is_client(*view)) {
-      if (is_self(child)) {
-        control = view->form();
-      } else if (const auto found = child_at(*view, child)) {
-        control = found->control;
-        if (found->read_out != nullptr) {
-          role->vt = VT_I4;
-          role->lVal = ROLE_SYSTEM_STATICTEXT;
-          return S_OK;
-        }
-      }
-    } else if (is_self(child)) {
-      control = view->control_of(window_);
-    } else {
-      return delegate(&IAccessible::get_accRole, child, role);
-    }
-    if (control == nullptr) return E_INVALIDARG;
+    const auto object = object_for(*view, child);
+    if (!object) return delegate(&IAccessible::get_accRole, child, role);
     role->vt = VT_I4;
-    role->lVal = msaa_role(accessible_role_of(*control));
+    role->lVal = msaa_role(object->role);
     return S_OK;
   }
 
@@ -299,14 +249,13 @@ class WindowObject final : public IAccessible {
     clear(state);
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
-    if (is_client(*view) && !is_self(child)) {
-      const auto found = child_at(*view, child);
-      if (!found) return E_INVALIDARG;
-      if (found->window != nullptr) return E_INVALIDARG;  // asked of its own object
+    const auto object = object_for(*view, child);
+    if (object && object->painted()) {
       state->vt = VT_I4;
-      state->lVal = STATE_SYSTEM_READONLY | (found->control != nullptr ? STATE_SYSTEM_LINKED : 0);
+      state->lVal = msaa_states(object->states);
       return S_OK;
     }
+    if (object && is_client(*view)) return E_INVALIDARG;  // a control window is asked of its own object
     HRESULT result = delegate(&IAccessible::get_accState, child, state);
     if (FAILED(result) || state->vt != VT_I4) {
       clear(state);
@@ -314,22 +263,11 @@ class WindowObject final : public IAccessible {
       state->lVal = 0;
       result = S_OK;
     }
-    const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
-    if (control == nullptr || !is_self(child)) return result;
-    // Buttons that the toolkit checks and unchecks: the record says which.
-    long checked = -1;
-    if (control->kind() == ControlKind::CheckBox) checked = static_cast<const CheckBox*>(control)->Value.get();
-    if (control->kind() == ControlKind::OptionButton) checked = static_cast<const OptionButton*>(control)->Value.get();
-    if (checked >= 0) {
-      state->lVal &= ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED);
-      if (checked == 1) state->lVal |= STATE_SYSTEM_CHECKED;
-      if (checked == 2) state->lVal |= STATE_SYSTEM_MIXED;
-    }
-    if (control->kind() == ControlKind::TextBox && static_cast<const TextBox*>(control)->read_only)
-      state->lVal |= STATE_SYSTEM_READONLY;
-    if (control->traits().takes_focus) state->lVal |= STATE_SYSTEM_FOCUSABLE;
+    if (!object) return result;
+    // What the toolkit decides replaces Windows' guess; the rest (focus, hot tracking) stands.
+    state->lVal &= ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED | STATE_SYSTEM_UNAVAILABLE);
+    state->lVal |= msaa_states(object->states);
     if (GetFocus() == window_) state->lVal |= STATE_SYSTEM_FOCUSED;
-    if (!control->enabled()) state->lVal |= STATE_SYSTEM_UNAVAILABLE;
     return result;
   }
 
@@ -352,11 +290,8 @@ class WindowObject final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
-    if (is_client(*view) && !is_self(child)) {
-      const auto found = child_at(*view, child);
-      if (!found) return E_INVALIDARG;
-      return give_text(found->read_out == nullptr && found->window == nullptr ? L"Jump" : L"", action);
-    }
+    const auto object = object_for(*view, child);
+    if (object && object->painted()) return give_text(object->default_action, action);
     return delegate(&IAccessible::get_accDefaultAction, child, action);
   }
 
@@ -376,7 +311,7 @@ class WindowObject final : public IAccessible {
     if (found->window != nullptr) {
       GetWindowRect(found->window, &r);
     } else {
-      r = screen_rect(window_, client_rect_of(*found, view->dpi()));
+      r = screen_rect(window_, to_pixels(found->object.area, view->dpi()));
     }
     *left = r.left;
     *top = r.top;
@@ -423,7 +358,7 @@ class WindowObject final : public IAccessible {
     }
     for (std::size_t i = children.size(); i-- > 0;) {
       if (children[i].window != nullptr) continue;
-      const RECT r = client_rect_of(children[i], view->dpi());
+      const RECT r = to_pixels(children[i].object.area, view->dpi());
       if (PtInRect(&r, point)) return give_child(*view, static_cast<long>(i + 1), at);
     }
     at->vt = VT_I4;
@@ -437,8 +372,8 @@ class WindowObject final : public IAccessible {
     if (is_client(*view) && !is_self(child)) {
       const auto found = child_at(*view, child);
       if (!found || found->window != nullptr) return E_INVALIDARG;
-      if (found->control == nullptr) return DISP_E_MEMBERNOTFOUND;  // a read-out does nothing
-      press_later(window_, *found->control);
+      if (found->object.default_action.empty()) return DISP_E_MEMBERNOTFOUND;  // a read-out does nothing
+      press_later(window_, *found->object.control);
       return S_OK;
     }
     const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
@@ -461,11 +396,29 @@ class WindowObject final : public IAccessible {
   }
   bool is_client(const FormView& view) const { return view.window() == window_; }
 
+  // The object of this control window's control.
+  std::optional<AccessibleObject> own_object() const {
+    const FormView* view = view_or_null();
+    const Control* control = view == nullptr || is_client(*view) ? nullptr : view->control_of(window_);
+    if (control == nullptr) return std::nullopt;
+    return accessible_object(*control);
+  }
+
+  // The toolkit's object that a child stands for: a painted part or a control window of the client
+  // area, or this window's own control; none where Windows' own object answers (the client area
+  // itself, the parts of a control such as a list's items).
+  std::optional<AccessibleObject> object_for(const FormView& view, const VARIANT& child) const {
+    if (!is_client(view)) return is_self(child) ? own_object() : std::nullopt;
+    if (is_self(child)) return std::nullopt;
+    auto found = child_at(view, child);
+    return found ? std::optional(std::move(found->object)) : std::nullopt;
+  }
+
   static std::optional<Child> child_at(const FormView& view, const VARIANT& child) {
     if (child.vt != VT_I4 || child.lVal < 1) return std::nullopt;
-    const auto children = children_of(view);
+    auto children = children_of(view);
     if (static_cast<std::size_t>(child.lVal) > children.size()) return std::nullopt;
-    return children[static_cast<std::size_t>(child.lVal - 1)];
+    return std::move(children[static_cast<std::size_t>(child.lVal - 1)]);
   }
 
   // A control window's child is its own object; a painted part is a number of this one.
@@ -491,28 +444,16 @@ class WindowObject final : public IAccessible {
     return standard_ ? (standard_->*method)(child, out) : DISP_E_MEMBERNOTFOUND;
   }
 
-  // A text of the record: for this window's control, for a painted part of the client area, or, for
-  // the client area itself, Windows' own answer (the window's caption).
-  template <class OfControl, class OfReadOut>
+  // A text of the toolkit's object, or Windows' own answer where there is none (the client area's
+  // name is the window's caption).
   HRESULT answer(VARIANT child, BSTR* out, HRESULT (STDMETHODCALLTYPE IAccessible::*method)(VARIANT, BSTR*),
-                 OfControl of_control, OfReadOut of_read_out) {
+                 Text AccessibleObject::*text) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     const FormView* view = view_or_null();
     if (view == nullptr) return E_FAIL;
-    if (is_client(*view)) {
-      if (is_self(child)) return delegate(method, child, out);
-      const auto found = child_at(*view, child);
-      if (!found) return E_INVALIDARG;
-      if (found->read_out != nullptr) return give_text(of_read_out(*found->read_out), out);
-      return give_text(of_control(*found->control), out);
-    }
-    if (!is_self(child)) return delegate(method, child, out);
-    const Control* control = view->control_of(window_);
-    if (control == nullptr) return delegate(method, child, out);
-    if (control->kind() == ControlKind::StatusBar && method == &IAccessible::get_accName)
-      return give_text(static_cast<const StatusBar*>(control)->SimpleText.get(), out);
-    return give_text(of_control(*control), out);
+    const auto object = object_for(*view, child);
+    return object ? give_text((*object).*text, out) : delegate(method, child, out);
   }
 
   LONG references_ = 1;
@@ -520,20 +461,32 @@ class WindowObject final : public IAccessible {
   IAccessible* standard_ = nullptr;
 };
 
-// The child number of a read-out among its window's children.
+// The child number of a painted part among its window's children.
 long number_of(const FormView& view, const ReadOut& read_out) {
   const auto children = children_of(view);
   for (std::size_t i = 0; i < children.size(); ++i) {
-    if (children[i].read_out == &read_out) return static_cast<long>(i + 1);
+    if (children[i].object.read_out == &read_out) return static_cast<long>(i + 1);
   }
   return 0;
 }
 
-// What each read-out read when screen readers were last told: several of its labels change in one
-// delivery (and a label may move without changing the text), yet it reads anew only once.
-std::map<const ReadOut*, Text>& read_out_texts() {
-  static std::map<const ReadOut*, Text> texts;
-  return texts;
+// Each window's announcements, which remember what they last told.
+AccessibleWindow& accessible_window(const Form& form) {
+  static std::map<const Form*, AccessibleWindow> windows;
+  return windows.try_emplace(&form, form).first->second;
+}
+
+void notify(const FormView& view, const Announcement& announcement) {
+  if (announcement.read_out != nullptr) {
+    if (const long number = number_of(view, *announcement.read_out))
+      NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, view.window(), OBJID_CLIENT, number);
+    return;
+  }
+  HWND window = view.control_window(*announcement.control);
+  if (window == nullptr) return;
+  static constexpr DWORD kEvents[] = {EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_STATECHANGE,
+                                      EVENT_OBJECT_DESCRIPTIONCHANGE};
+  NotifyWinEvent(kEvents[static_cast<int>(announcement.event)], window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace
@@ -546,39 +499,15 @@ LRESULT accessible_object(HWND window, WPARAM flags, LPARAM object_id) {
   return result > 0 ? result : 0;
 }
 
-ChangeAnnouncement::~ChangeAnnouncement() {
-  const Control& control = change_.control;
-  const PropertyId property = change_.property.id();
-  if (const Form* form = view_.form(); control.traits().painted && form != nullptr) {
-    for (const ReadOut& read_out : form->read_outs()) {
-      if (!read_out.reads(control)) continue;
-      Text text = read_out_text(read_out);
-      Text& told = read_out_texts()[&read_out];
-      if (text == told) continue;
-      told = std::move(text);
-      if (const long number = number_of(view_, read_out))
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, view_.window(), OBJID_CLIENT, number);
-    }
-    return;
-  }
-  HWND window = view_.control_window(control);
-  if (window == nullptr) return;
-  DWORD event = 0;
-  switch (property) {
-    case PropertyId::Text:  // a list's Text follows its ListIndex, which tells
-      if (control.kind() != ControlKind::TextBox) return;
-      event = EVENT_OBJECT_VALUECHANGE;
-      break;
-    case PropertyId::ListIndex: event = EVENT_OBJECT_VALUECHANGE; break;
-    case PropertyId::Value:
-      event = control.kind() == ControlKind::UpDown ? EVENT_OBJECT_VALUECHANGE : EVENT_OBJECT_STATECHANGE;
-      break;
-    case PropertyId::Caption:
-    case PropertyId::SimpleText: event = EVENT_OBJECT_NAMECHANGE; break;
-    case PropertyId::Enabled: event = EVENT_OBJECT_STATECHANGE; break;
-    default: return;
-  }
-  NotifyWinEvent(event, window, OBJID_CLIENT, CHILDID_SELF);
+void announce_change(const FormView& view, const PropertyChange& change) {
+  if (view.form() == nullptr) return;
+  for (const Announcement& announcement : accessible_window(*view.form()).changed(change)) notify(view, announcement);
+}
+
+void announce_outcome(const FormView& view) {
+  if (view.form() == nullptr) return;
+  for (const Announcement& announcement : accessible_window(*view.form()).outcome_announced())
+    notify(view, announcement);
 }
 
 }  // namespace tarvex::win32

@@ -326,7 +326,7 @@ void FormView::property_changed(const PropertyChange& change) {
 }
 
 // Announced as the change is shown.
-void FormView::accessible_changed(const PropertyChange& change) { ChangeAnnouncement{*this, change}; }
+void FormView::accessible_changed(const PropertyChange& change) { announce_change(*this, change); }
 
 void FormView::repaint_area(Bounds area) {
   const RECT pixels = to_pixels(area, dpi_);
@@ -339,6 +339,8 @@ void FormView::repaint_area(Bounds area) {
     DeleteObject(region);
   }
 }
+
+void FormView::outcome_announced() { announce_outcome(*this); }
 
 void FormView::changes_delivered() {
   if (to_repaint_ == nullptr) return;

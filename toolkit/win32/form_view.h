@@ -34,6 +34,7 @@ class FormView : public WidgetView {
   void property_changed(const PropertyChange& change) override;
   // The area that the changes of a delivery asked to repaint is handed to Windows at once.
   void changes_delivered() override;
+  void outcome_announced() override;
 
   // The keys that the window acts on, taken from the message loop before Windows' own handling
   // (Tab, Enter, Esc, Space, the arrows, access keys). True when the message was taken.
