@@ -55,8 +55,10 @@ def start_xvfb(session, env):
     """Starts Xvfb on a display number it picks itself (-displayfd), so that no other test or
     server on the machine can take the number between the choice and the start."""
     read_end, write_end = os.pipe()
-    session.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                  env, pass_fds=(write_end,))
+    # -noreset, as the other real-window tests start theirs: the server is not reset whenever its last
+    # client leaves (the readiness probe's does just before the program connects).
+    session.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset",
+                           "-nolisten", "tcp"], env, pass_fds=(write_end,))
     os.close(write_end)
     number = b""
     deadline = time.monotonic() + WAIT
