@@ -39,8 +39,10 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tarvex.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "https://tarvex.example.org/")
 set(CPACK_NSIS_CONTACT "tarvex@example.org")
 # A 64-bit installer for a 64-bit program: it writes where 64-bit Windows keeps programs and their
-# registry entries, and it runs on Windows (and Wine) without the 32-bit subsystem.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# registry entries, and it runs on Windows (and Wine) without the 32-bit subsystem. It keeps no file
+# times (the files are dated when they are installed): it would keep those of the files that CPack
+# writes for it at each run, and no two builds would give the same installer.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
 # A new version replaces the old one instead of leaving two entries in the installed programs.
@@ -52,5 +54,10 @@ set(vendor_key "Software\\\\${CPACK_PACKAGE_VENDOR}")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
     "DeleteRegKey SHCTX \\\"${vendor_key}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\\\"
   DeleteRegKey /ifempty SHCTX \\\"${vendor_key}\\\"")
+
+# The order of the files in the installer and the zip, and the zip's times and owners, as the same
+# wherever they are built.
+set(CPACK_PRE_BUILD_SCRIPTS ${windows_dir}/installer_files.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${windows_dir}/repack_zip.cmake)
 
 include(CPack)
