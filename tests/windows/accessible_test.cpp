@@ -15,7 +15,7 @@ namespace tarvex {
 namespace {
 
 // Hears what a view would announce, as a front end does.
-struct Ear : PropertyObserver {
+struct Ear : WindowView {
   explicit Ear(const Form& form) : window(form) {}
   AccessibleWindow window;
   std::vector<std::string> heard;
@@ -33,7 +33,7 @@ struct Ear : PropertyObserver {
 
 struct AccessibleTest : testing::Test, ShownMainWindow {
   Ear ear{window};
-  AccessibleTest() { window.set_observer(&ear); }
+  AccessibleTest() { window.set_view(&ear); }
   void compute(const char16_t* supply) {
     input.perform(action::Type{window.txt_supply_v, supply});
     input.perform(action::Type{window.txt_led_v, u"2"});
