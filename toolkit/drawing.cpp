@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "toolkit/line_breaks.h"
+#include "toolkit/painted_controls.h"
 #include "toolkit/text_encoding.h"
 #include "toolkit/units.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex {
 

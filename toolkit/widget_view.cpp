@@ -2,6 +2,8 @@
 
 #include <ranges>
 
+#include "toolkit/view_changes.h"
+
 namespace tarvex {
 
 // The record as its Form_Load has left it; the toolkit tells nothing of a window before it is shown.

@@ -15,8 +15,9 @@
 #include <set>
 
 #include "toolkit/form.h"
+#include "toolkit/painted_controls.h"
+#include "toolkit/pointer.h"
 #include "toolkit/user_input.h"
-#include "toolkit/view_rules.h"
 #include "toolkit/window_view.h"
 
 namespace tarvex {

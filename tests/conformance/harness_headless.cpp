@@ -7,7 +7,9 @@
 #include "tests/conformance/front_end.h"
 #include "tests/support/shown_main_window.h"
 #include "toolkit/headless/headless_views.h"
-#include "toolkit/view_rules.h"
+#include "toolkit/keys.h"
+#include "toolkit/pointer.h"
+#include "toolkit/view_changes.h"
 
 namespace tarvex::conformance {
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "toolkit/typefaces.h"
+
 namespace tarvex::qt {
 
 namespace {

@@ -8,8 +8,8 @@
 #include "core/color.h"
 #include "core/variant.h"
 #include "toolkit/control.h"
+#include "toolkit/pointer.h"
 #include "toolkit/units.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 

@@ -15,7 +15,6 @@
 #include "toolkit/qt/look.h"
 #include "toolkit/qt/surface.h"
 #include "toolkit/qt/widgets.h"
-#include "toolkit/view_rules.h"
 #include "toolkit/window_placement.h"
 
 namespace tarvex::qt {

@@ -8,9 +8,9 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/keys.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/surface.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 

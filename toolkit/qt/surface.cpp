@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "toolkit/pointer.h"
 #include "toolkit/qt/conversions.h"
 #include "toolkit/qt/form_view.h"
 #include "toolkit/qt/painting.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex::qt {
 

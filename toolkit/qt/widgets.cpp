@@ -16,9 +16,10 @@
 #include <limits>
 #include <utility>
 
+#include "toolkit/choices.h"
 #include "toolkit/qt/accessibility.h"
 #include "toolkit/qt/conversions.h"
-#include "toolkit/view_rules.h"
+#include "toolkit/view_changes.h"
 
 namespace tarvex::qt {
 

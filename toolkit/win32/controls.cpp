@@ -7,8 +7,9 @@
 #include <optional>
 #include <uxtheme.h>
 
+#include "toolkit/choices.h"
 #include "toolkit/form.h"
-#include "toolkit/view_rules.h"
+#include "toolkit/view_changes.h"
 #include "toolkit/win32/conversions.h"
 
 namespace tarvex::win32 {

@@ -3,6 +3,8 @@
 #include <map>
 #include <tuple>
 
+#include "toolkit/typefaces.h"
+
 namespace tarvex::win32 {
 
 namespace {

@@ -11,8 +11,8 @@
 #include "core/variant.h"
 #include "toolkit/colours.h"
 #include "toolkit/control.h"
+#include "toolkit/pointer.h"
 #include "toolkit/units.h"
-#include "toolkit/view_rules.h"
 
 namespace tarvex::win32 {
 

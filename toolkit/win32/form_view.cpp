@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "toolkit/drawing.h"
+#include "toolkit/pointer.h"
 #include "toolkit/system_colors.h"
-#include "toolkit/view_rules.h"
 #include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"

@@ -8,8 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "toolkit/pointer.h"
 #include "toolkit/system_colors.h"
-#include "toolkit/view_rules.h"
 #include "toolkit/widget_view.h"
 
 namespace tarvex::win32 {

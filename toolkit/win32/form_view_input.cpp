@@ -9,6 +9,8 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/choices.h"
+#include "toolkit/keys.h"
 #include "toolkit/win32/accessibility.h"
 #include "toolkit/win32/controls.h"
 #include "toolkit/win32/conversions.h"

@@ -1,15 +1,20 @@
 // The rules that every front end's view follows, on a small window of every kind that matters: the
 // task a delivered change sets, the parts of a widget, the stacking, the painted control under the
-// pointer, the click, the breaking of a caption and the placing of a window.
-#include "toolkit/view_rules.h"
-
+// pointer, the click, the keys, the faces, the breaking of a caption and the placing of a window.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "toolkit/choices.h"
 #include "toolkit/headless/headless_platform.h"
+#include "toolkit/keys.h"
+#include "toolkit/line_breaks.h"
+#include "toolkit/painted_controls.h"
+#include "toolkit/pointer.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/typefaces.h"
+#include "toolkit/view_changes.h"
 #include "toolkit/window_placement.h"
 
 namespace tarvex {
@@ -34,7 +39,7 @@ struct RulesWindow : Form {
   Menu menu{*this, "mnu_file"};
 };
 
-struct ViewRulesTest : testing::Test {
+struct FrontEndRulesTest : testing::Test {
   HeadlessPlatform platform;
   Toolkit toolkit{platform};
   RulesWindow window{toolkit};
@@ -42,7 +47,7 @@ struct ViewRulesTest : testing::Test {
 
 // Rows: the change (whether the user made it in the widget), whether the control has a widget and
 // is visible, and the view's task.
-TEST_F(ViewRulesTest, EachDeliveredChangeSetsTheViewOneTask) {
+TEST_F(FrontEndRulesTest, EachDeliveredChangeSetsTheViewOneTask) {
   TextBox& box = window.first;
   const struct {
     PropertyChange change;
@@ -69,7 +74,7 @@ TEST_F(ViewRulesTest, EachDeliveredChangeSetsTheViewOneTask) {
   }
 }
 
-TEST_F(ViewRulesTest, AWidgetShowsEachPartOnceTheGeometryFirst) {
+TEST_F(FrontEndRulesTest, AWidgetShowsEachPartOnceTheGeometryFirst) {
   const std::vector<WidgetPart> parts = widget_parts(window.first);
   ASSERT_FALSE(parts.empty());
   EXPECT_EQ(parts.front(), WidgetPart::Geometry) << "placed before it is shown";
@@ -78,7 +83,7 @@ TEST_F(ViewRulesTest, AWidgetShowsEachPartOnceTheGeometryFirst) {
   EXPECT_EQ(widget_part(ControlKind::TextBox, PropertyId::Caption), WidgetPart::None);
 }
 
-TEST_F(ViewRulesTest, ANewWidgetStacksBelowTheNextLaterControlThatHasOne) {
+TEST_F(FrontEndRulesTest, ANewWidgetStacksBelowTheNextLaterControlThatHasOne) {
   std::set<const Control*> with_widget;
   const auto has_widget = [&](const Control& c) { return with_widget.count(&c) > 0; };
   EXPECT_EQ(stacking_neighbour(window, window.first, has_widget), nullptr) << "none yet: on top";
@@ -90,7 +95,7 @@ TEST_F(ViewRulesTest, ANewWidgetStacksBelowTheNextLaterControlThatHasOne) {
 }
 
 // Points in twips; rows: where, what a click lands on, whose tooltip a resting pointer brings up.
-TEST_F(ViewRulesTest, TheTopmostPaintedControlTakesTheClickOrTellsItsTooltip) {
+TEST_F(FrontEndRulesTest, TheTopmostPaintedControlTakesTheClickOrTellsItsTooltip) {
   const struct {
     const char* name;
     TwipPoint at;
@@ -113,7 +118,7 @@ TEST_F(ViewRulesTest, TheTopmostPaintedControlTakesTheClickOrTellsItsTooltip) {
 }
 
 // A repaint reaches two pixels (30 twips) past a box, and past a line's ends by its width and one.
-TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndACircleIsDrawnInTheCentredSquare) {
+TEST_F(FrontEndRulesTest, APaintedControlIsRepaintedWithAMarginAndACircleIsDrawnInTheCentredSquare) {
   const auto expect_bounds = [](Bounds b, Bounds expected) {
     EXPECT_EQ(std::vector({b.left, b.top, b.width, b.height}),
               std::vector({expected.left, expected.top, expected.width, expected.height}));
@@ -131,7 +136,7 @@ TEST_F(ViewRulesTest, APaintedControlIsRepaintedWithAMarginAndACircleIsDrawnInTh
 }
 
 // A change repaints the union of the control's box before and now, and then only the box now.
-TEST_F(ViewRulesTest, AChangeRepaintsWhereTheControlWasAndWhereItIsAndAPaintDrawsWhatReachesItsArea) {
+TEST_F(FrontEndRulesTest, AChangeRepaintsWhereTheControlWasAndWhereItIsAndAPaintDrawsWhatReachesItsArea) {
   PaintedAreas areas(window);
   window.caption.Left = 600;
   const Bounds both = areas.changed(window.caption);
@@ -168,7 +173,7 @@ struct Choices : Form {
   ListControl list_box{*this, "list_box", ControlKind::ListBox};
 };
 
-TEST_F(ViewRulesTest, ButtonsShowTheirMarkAndAChosenItemIsAPickOnlyWhereItChangesSomething) {
+TEST_F(FrontEndRulesTest, ButtonsShowTheirMarkAndAChosenItemIsAPickOnlyWhereItChangesSomething) {
   Choices choices(toolkit);
   const std::vector<CheckMark> marks = {CheckMark::Clear, CheckMark::Checked, CheckMark::Greyed};
   for (Integer value : {0, 1, 2}) {
@@ -188,7 +193,7 @@ TEST_F(ViewRulesTest, ButtonsShowTheirMarkAndAChosenItemIsAPickOnlyWhereItChange
   EXPECT_FALSE(is_pick(choices.list_box, -1));
 }
 
-TEST_F(ViewRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {
+TEST_F(FrontEndRulesTest, APressAndAReleaseOnTheSameControlMakeAClick) {
   PaintedClick click;
   EXPECT_TRUE(click.press(window, {100, 100}));
   EXPECT_EQ(click.release(window, {1400, 1100}), &window.picture);
