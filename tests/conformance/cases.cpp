@@ -13,6 +13,30 @@
 #include "toolkit/text_encoding.h"
 
 namespace tarvex::conformance {
+
+std::string accessible_line(AccessibleRole role, const Text& name, const Text& value, const Text& description,
+                            const AccessibleStates& states) {
+  static const char* const kRoles[] = {"none", "client",     "static text",  "text",        "combo box",
+                                       "list", "check box",  "radio button", "push button", "graphic",
+                                       "link", "status bar", "spin button",  "menu item"};
+  std::string line = kRoles[static_cast<int>(role)];
+  line += " \"" + to_utf8(name) + "\"";
+  if (!value.empty()) line += " value \"" + to_utf8(value) + "\"";
+  if (!description.empty()) line += " description \"" + to_utf8(description) + "\"";
+  std::string words;
+  const auto word = [&](bool on, const char* what) {
+    if (on) words += words.empty() ? what : std::string(" ") + what;
+  };
+  word(states.focusable, "focusable");
+  word(states.read_only, "read-only");
+  word(states.unavailable, "unavailable");
+  word(states.linked, "linked");
+  word(states.checked == 1, "checked");
+  word(states.checked == 2, "mixed");
+  if (!words.empty()) line += " [" + words + "]";
+  return line;
+}
+
 namespace {
 
 // A case's front end with its main window, and the lines it has seen.
@@ -69,6 +93,12 @@ struct CaseRun {
                    to_utf8(front.widget_text(control)) + "\"");
   }
   void change(const std::function<void()>& change) { w.toolkit().dispatch(change); }
+  // The accessible objects' lines that hold a text (all of them for none).
+  void read_accessible(const std::string& holding = "") {
+    for (std::string& line : front.accessible_lines()) {
+      if (line.find(holding) != std::string::npos) seen.push_back(std::move(line));
+    }
+  }
 
   FrontEnd& front;
   frmMain& w;
@@ -207,6 +237,66 @@ const Case kCases[] = {
        r.read_widget(r.w.txt_supply_v);
      },
      {"txt_supply_v shows \"42\""}},
+    // --- What a screen reader meets ---
+    {"TheAccessibleObjectsAfterAGoodCompute",
+     [](CaseRun& r) {
+       r.change([&] {
+         r.w.txt_supply_v.Text = u"12";
+         r.w.txt_led_v.Text = u"2";
+         r.w.btn_compute_Click();
+       });
+       r.read_accessible();
+     },
+     {"text \"Supply Voltage\" value \"12\" description \"Next standard value 510 Ohms, opto-isolator 75 Ohms\" "
+      "[focusable]",
+      "text \"LED Voltage\" value \"2\" [focusable]",
+      "text \"LED Current\" value \"20\" [focusable]",
+      "radio button \"LED current in milliamperes\" [focusable checked]",
+      "radio button \"LED current in amperes\" [focusable]",
+      "push button \"Compute\" [focusable]",
+      "text \"Calculated Resistor value\" value \"500\" description \"Single LED: the series resistor as calculated, "
+      "in ohms\" [focusable read-only]",
+      "text \"Next Standard Resistor value\" value \"510\" description \"Single LED: the series resistor rounded up "
+      "to the next standard value, in ohms\" [focusable read-only]",
+      "text \"# of LEDs\" value \"2\" [focusable read-only]",
+      "spin button \"Number of LEDs\" value \"2\"",
+      "text \"Calculated Resistor value\" value \"70\" description \"Opto-isolator line: the resistor for all its "
+      "LEDs as calculated, in ohms\" [focusable read-only]",
+      "text \"Next Standard Resistor value\" value \"75\" description \"Opto-isolator line: that resistor rounded "
+      "up to the next standard value, in ohms\" [focusable read-only]",
+      "check box \"Five-band reading\" [focusable]",
+      "combo box \"First digit band\" value \"5 Green\" [focusable]",
+      "combo box \"Second digit band\" value \"1 Brown\" [focusable]",
+      "combo box \"Third digit band\" value \"0 Black\" [focusable unavailable]",
+      "combo box \"Multiplier band\" value \"1 Brown\" [focusable]",
+      "combo box \"Tolerance band\" value \"Gold 5%\" [focusable]",
+      "status bar \"Resistor value is 500 Ohms\"",
+      "static text \"Resistor Value: 510 \u03A9\" [read-only]",
+      "link \"Tarvex home page\" description \"https://tarvex.example.org/\" [read-only linked]"}},
+    // The focus stays in Supply Voltage: the outcome is told there, before its own mark.
+    {"AnEntryMarkedWrongSaysSoUntilItIsPutRight",
+     [](CaseRun& r) {
+       r.change([&] {
+         r.w.txt_led_v.Text = u"0";
+         r.w.btn_compute_Click();
+       });
+       r.read_accessible("Voltage\"");
+       r.change([&] {
+         r.w.txt_supply_v.Text = u"12";
+         r.w.txt_led_v.Text = u"2";
+         r.w.btn_compute_Click();
+       });
+       r.read_accessible("\"LED Voltage\"");
+     },
+     {"text \"Supply Voltage\" value \"0\" description \"Values are invalid or are zeros. Invalid entry\" [focusable]",
+      "text \"LED Voltage\" value \"0\" description \"Invalid entry\" [focusable]",
+      "text \"LED Voltage\" value \"2\" [focusable]"}},
+    {"ABandListPickedWithTheWheelTellsItsNewItem",
+     [](CaseRun& r) {
+       r.front.turn_wheel(r.w.cmb_band1, -120);
+       r.read_accessible("\"First digit band\"");
+     },
+     {"combo box \"First digit band\" value \"1 Brown\" [focusable]"}},
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }

@@ -3,13 +3,15 @@
 // delivered as its window system delivers it (a button at a point of the client area, the pointer
 // moved, a wheel turned over a widget, a key to the focused widget), and what it shows afterwards,
 // read from its own state (the pointer's shape, the tooltip, the focused widget, the area it was
-// asked to repaint, what a widget or the title shows). Each front end's harness implements it once;
-// cases.cpp holds every case, the same for all of them.
+// asked to repaint, what a widget or the title shows, what a screen reader meets). Each front end's
+// harness implements it once; cases.cpp holds every case, the same for all of them.
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "main_window/frm_main.h"
+#include "toolkit/accessible.h"
 #include "toolkit/widget_view.h"
 
 namespace tarvex::conformance {
@@ -48,10 +50,20 @@ class FrontEnd {
   virtual Text widget_text(const Control& control) = 0;
   virtual Text widget_tooltip(const Control& control) = 0;
   virtual bool widget_shown(const Control& control) = 0;
+  // What a screen reader meets in the client area, read from the front end's own accessibility: one
+  // line (accessible_line) per object, in the order it walks them.
+  virtual std::vector<std::string> accessible_lines() = 0;
 
   // Each program that the window asks the system to start, as its command line.
   std::function<void(const Text& command_line)> program_started;
 };
+
+// One accessible object as a line: its role, name, value and description, and its states as words,
+//   combo box "First digit band" value "Brown" [focusable]
+// An entry's mark as wrong is not among the states: every front end tells it in the description.
+// A check box reads "checked" or "mixed" only, as unchecked and not checkable look alike in MSAA.
+std::string accessible_line(AccessibleRole role, const Text& name, const Text& value, const Text& description,
+                            const AccessibleStates& states);
 
 // The front end of this test program, with a fresh main window.
 std::unique_ptr<FrontEnd> open_front_end();

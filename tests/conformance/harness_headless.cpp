@@ -117,6 +117,12 @@ class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
   bool widget_shown(const Control& control) override {
     return view_.widgets.contains(&control) && view_.widgets[&control].visible;
   }
+  std::vector<std::string> accessible_lines() override {
+    std::vector<std::string> lines;
+    for (const AccessibleObject& o : accessible_children(window()))
+      lines.push_back(accessible_line(o.role, o.name, o.value, o.description, o.states));
+    return lines;
+  }
 
  private:
   BareView& view_;

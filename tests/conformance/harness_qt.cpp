@@ -2,6 +2,7 @@
 // widget under them, and what the window shows is read back from the widgets.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -36,6 +37,39 @@ Qt::MouseButton qt_button(MouseButton button) {
     case MouseButton::Middle: return Qt::MiddleButton;
   }
   return Qt::NoButton;
+}
+
+AccessibleRole role_of(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::Client: return AccessibleRole::Window;
+    case QAccessible::StaticText: return AccessibleRole::StaticText;
+    case QAccessible::EditableText: return AccessibleRole::Text;
+    case QAccessible::ComboBox: return AccessibleRole::ComboBox;
+    case QAccessible::List: return AccessibleRole::List;
+    case QAccessible::CheckBox: return AccessibleRole::CheckBox;
+    case QAccessible::RadioButton: return AccessibleRole::RadioButton;
+    case QAccessible::Button: return AccessibleRole::PushButton;
+    case QAccessible::Graphic: return AccessibleRole::Graphic;
+    case QAccessible::Link: return AccessibleRole::Link;
+    case QAccessible::StatusBar: return AccessibleRole::StatusBar;
+    case QAccessible::SpinBox: return AccessibleRole::SpinButton;
+    case QAccessible::MenuItem: return AccessibleRole::MenuItem;
+    default: return AccessibleRole::None;
+  }
+}
+
+std::string line_of(QAccessibleInterface& object) {
+  const QAccessible::State state = object.state();
+  const AccessibleStates states{.focusable = bool(state.focusable),
+                                .read_only = bool(state.readOnly),
+                                .unavailable = bool(state.disabled),
+                                .linked = bool(state.linked),
+                                .checked = state.checkStateMixed ? 2
+                                           : state.checked       ? 1
+                                                                 : 0};
+  return accessible_line(role_of(object.role()), qt::to_text(object.text(QAccessible::Name)),
+                         qt::to_text(object.text(QAccessible::Value)),
+                         qt::to_text(object.text(QAccessible::Description)), states);
 }
 
 // Notes the areas that the client area paints.
@@ -114,6 +148,22 @@ class QtFrontEnd : public FrontEnd, ShownMainWindowOn<NotingQtPlatform> {
   bool widget_shown(const Control& control) override {
     QWidget* widget = view()->widget_of(control);
     return widget != nullptr && widget->isVisible();
+  }
+  // The window's client object, then its children. Qt's tree also holds the menu bar beside the
+  // client area, and under it the hidden widgets (a control not shown) and the notice that carries
+  // what the window tells as it happens: left out, as the toolkit names none of them.
+  std::vector<std::string> accessible_lines() override {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(view());
+    QAccessibleInterface* client = nullptr;
+    for (int i = 0; i < window->childCount(); ++i) {
+      if (window->child(i)->object() == &surface()) client = window->child(i);
+    }
+    std::vector<std::string> lines;
+    for (int i = 0; client != nullptr && i < client->childCount(); ++i) {
+      QAccessibleInterface* child = client->child(i);
+      if (!child->state().invisible && child->role() != QAccessible::Notification) lines.push_back(line_of(*child));
+    }
+    return lines;
   }
 
  private:

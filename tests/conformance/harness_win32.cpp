@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "app/start_up.h"
 #include "tests/conformance/front_end.h"
@@ -29,6 +30,53 @@ std::wstring window_text(HWND window) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);
   return text;
+}
+
+AccessibleRole role_of(LONG role) {
+  switch (role) {
+    case ROLE_SYSTEM_CLIENT: return AccessibleRole::Window;
+    case ROLE_SYSTEM_STATICTEXT: return AccessibleRole::StaticText;
+    case ROLE_SYSTEM_TEXT: return AccessibleRole::Text;
+    case ROLE_SYSTEM_COMBOBOX: return AccessibleRole::ComboBox;
+    case ROLE_SYSTEM_LIST: return AccessibleRole::List;
+    case ROLE_SYSTEM_CHECKBUTTON: return AccessibleRole::CheckBox;
+    case ROLE_SYSTEM_RADIOBUTTON: return AccessibleRole::RadioButton;
+    case ROLE_SYSTEM_PUSHBUTTON: return AccessibleRole::PushButton;
+    case ROLE_SYSTEM_GRAPHIC: return AccessibleRole::Graphic;
+    case ROLE_SYSTEM_LINK: return AccessibleRole::Link;
+    case ROLE_SYSTEM_STATUSBAR: return AccessibleRole::StatusBar;
+    case ROLE_SYSTEM_SPINBUTTON: return AccessibleRole::SpinButton;
+    case ROLE_SYSTEM_MENUITEM: return AccessibleRole::MenuItem;
+    default: return AccessibleRole::None;
+  }
+}
+
+// One object's line, as MSAA answers for it: a control window's own object, or a painted part as a
+// child number of the client object.
+std::string line_of(IAccessible& object, LONG number) {
+  VARIANT child{};
+  child.vt = VT_I4;
+  child.lVal = number;
+  const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    BSTR got = nullptr;
+    Text read;
+    if ((object.*get)(child, &got) == S_OK && got != nullptr) read = text_of(got);
+    SysFreeString(got);
+    return read;
+  };
+  VARIANT role{}, state{};
+  object.get_accRole(child, &role);
+  object.get_accState(child, &state);
+  const LONG bits = state.vt == VT_I4 ? state.lVal : 0;
+  const AccessibleStates states{.focusable = (bits & STATE_SYSTEM_FOCUSABLE) != 0,
+                                .read_only = (bits & STATE_SYSTEM_READONLY) != 0,
+                                .unavailable = (bits & STATE_SYSTEM_UNAVAILABLE) != 0,
+                                .linked = (bits & STATE_SYSTEM_LINKED) != 0,
+                                .checked = (bits & STATE_SYSTEM_MIXED)     ? 2
+                                           : (bits & STATE_SYSTEM_CHECKED) ? 1
+                                                                           : 0};
+  return accessible_line(role_of(role.vt == VT_I4 ? role.lVal : 0), text(&IAccessible::get_accName),
+                         text(&IAccessible::get_accValue), text(&IAccessible::get_accDescription), states);
 }
 
 class Win32FrontEnd : public FrontEnd {
@@ -117,6 +165,32 @@ class Win32FrontEnd : public FrontEnd {
   bool widget_shown(const Control& control) override {
     HWND child = view().control_window(control);
     return child != nullptr && IsWindowVisible(child);
+  }
+  // The client object's children, as a screen reader in this process walks them. The client object
+  // leaves out the frame, title bar and scroll bars, which are the window object's.
+  std::vector<std::string> accessible_lines() override {
+    std::vector<std::string> lines;
+    IAccessible* client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(view().window(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&client))))
+      return {"no client object"};
+    LONG count = 0, got = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    AccessibleChildren(client, 0, count, children.data(), &got);
+    for (VARIANT& child : children) {
+      IAccessible* own = nullptr;
+      if (child.vt == VT_DISPATCH && child.pdispVal != nullptr &&
+          SUCCEEDED(child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&own)))) {
+        lines.push_back(line_of(*own, CHILDID_SELF));
+        own->Release();
+      } else if (child.vt == VT_I4) {
+        lines.push_back(line_of(*client, child.lVal));
+      }
+      VariantClear(&child);
+    }
+    client->Release();
+    return lines;
   }
 
  private:

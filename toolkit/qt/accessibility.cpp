@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "toolkit/qt/conversions.h"
 
@@ -46,7 +47,11 @@ class EntryAccessible : public QAccessibleWidget, public WholeText {
                                               : QAccessibleWidget::interface_cast(type);
   }
   QString text(QAccessible::Text kind) const override {
-    return kind == QAccessible::Value ? edit()->text() : QAccessibleWidget::text(kind);
+    switch (kind) {
+      case QAccessible::Value: return edit()->text();
+      case QAccessible::Description: return edit()->accessibleDescription();  // not Qt's tooltip
+      default: return QAccessibleWidget::text(kind);
+    }
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -112,6 +117,7 @@ class DropDownAccessible : public QAccessibleWidget, public WholeText {
     switch (kind) {
       case QAccessible::Name: return drop_down()->accessibleName();
       case QAccessible::Value: return drop_down()->currentText();
+      case QAccessible::Description: return drop_down()->accessibleDescription();  // not Qt's tooltip
       default: return QAccessibleWidget::text(kind);
     }
   }
@@ -149,15 +155,38 @@ class LinkAccessible : public QAccessibleWidget {
  public:
   explicit LinkAccessible(LinkArea* link) : QAccessibleWidget(link, QAccessible::Link) {}
 
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.linked = true;
+    state.readOnly = true;
+    return state;
+  }
   QStringList actionNames() const override { return {QAccessibleActionInterface::pressAction()}; }
   void doAction(const QString& action) override {
     if (action == QAccessibleActionInterface::pressAction()) static_cast<LinkArea*>(widget())->press();
   }
 };
 
+class SpinAccessible : public QAccessibleWidget {
+ public:
+  explicit SpinAccessible(SpinArrows* arrows) : QAccessibleWidget(arrows, QAccessible::SpinBox) {}
+  QString text(QAccessible::Text kind) const override {
+    const Control& control = static_cast<SpinArrows*>(widget())->control();
+    return kind == QAccessible::Value ? to_qstring(accessible_object(control).value) : QAccessibleWidget::text(kind);
+  }
+};
+
+// Qt's own takes a status bar for read-only, which only painted parts and read-only entries are.
+class StatusAccessible : public QAccessibleWidget {
+ public:
+  explicit StatusAccessible(QStatusBar* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+};
+
 QAccessibleInterface* tarvex_interfaces(const QString& /*class_name*/, QObject* object) {
   if (auto* drop_down = dynamic_cast<DropDown*>(object)) return new DropDownAccessible(drop_down);
   if (auto* link = dynamic_cast<LinkArea*>(object)) return new LinkAccessible(link);
+  if (auto* arrows = dynamic_cast<SpinArrows*>(object)) return new SpinAccessible(arrows);
+  if (auto* bar = qobject_cast<QStatusBar*>(object)) return new StatusAccessible(bar);
   if (auto* edit = qobject_cast<QLineEdit*>(object)) return new EntryAccessible(edit);
   if (auto* notice = dynamic_cast<Notice*>(object)) return new QAccessibleWidget(notice, QAccessible::Notification);
   return nullptr;
@@ -209,6 +238,7 @@ void AccessibleView::build(QWidget* surface, UserInput& input) {
 void AccessibleView::changed(const PropertyChange& change) {
   for (const Announcement& announcement : window_.changed(change)) {
     if (announcement.event == AccessibleEvent::Description) describe(*announcement.control);
+    if (announcement.event == AccessibleEvent::Name && announcement.control != nullptr) rename(*announcement.control);
     if (announcement.event == AccessibleEvent::Value && announcement.control->kind() == ControlKind::ComboBox)
       tell_new_item(*announcement.control);
     for (ReadOutText* read_out : read_outs_) {
@@ -257,6 +287,11 @@ void AccessibleView::tell_new_item(const Control& control) {
   if (drop_down == nullptr || !drop_down->hasFocus()) return;
   QAccessibleTextUpdateEvent event(drop_down, 0, QString(), drop_down->currentText());
   QAccessible::updateAccessibility(&event);
+}
+
+// Qt tells assistive technology of a new name itself (a status bar's text, a button's caption).
+void AccessibleView::rename(const Control& control) {
+  if (QWidget* widget = widget_of_(control)) widget->setAccessibleName(to_qstring(accessible_object(control).name));
 }
 
 // Qt tells assistive technology of a new description itself.

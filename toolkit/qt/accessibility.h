@@ -29,6 +29,17 @@ class DropDown : public QComboBox {
   void showPopup() override;
 };
 
+// The spin control: an up and a down arrow, stacked, each one step of the record's value. It is
+// told as one spin control holding the record's number.
+class SpinArrows : public QWidget {
+ public:
+  SpinArrows(Control& control, QWidget* parent, UserInput& input, QObject* link);
+  const Control& control() const { return control_; }
+
+ private:
+  Control& control_;
+};
+
 // The rectangle of a painted control that a click opens as a web address. It paints nothing and
 // takes no mouse input (the client area under it does); it is there to be announced, and pressed
 // by assistive technology.
@@ -82,6 +93,7 @@ class AccessibleView {
 
  private:
   void describe(const Control& control);
+  void rename(const Control& control);
   void tell_new_item(const Control& control);
 
   const Form& form_;

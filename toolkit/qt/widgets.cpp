@@ -36,28 +36,6 @@ class RecordButton : public Button {
   void nextCheckState() override {}
 };
 
-// The spin control: an up and a down arrow, stacked, each one step of the record's value.
-class SpinArrows : public QWidget {
- public:
-  SpinArrows(Control& control, QWidget* parent, UserInput& input, QObject* link) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (const auto& [arrow, direction] : {std::pair{Qt::UpArrow, +1}, {Qt::DownArrow, -1}}) {
-      auto* button = new QToolButton(this);
-      button->setArrowType(arrow);
-      button->setFocusPolicy(Qt::NoFocus);
-      button->setAutoRepeat(true);
-      button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-      button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
-      layout->addWidget(button);
-      QObject::connect(button, &QToolButton::clicked, link, [&control, &input, direction = direction] {
-        input.perform(action::Spin{control, direction});
-      });
-    }
-  }
-};
-
 // The status bar: one line of text along the bottom of the window.
 class SimpleStatusBar : public QStatusBar {
  public:
@@ -220,6 +198,25 @@ void show_part(QWidget& w, const Control& c, WidgetPart part) {
 }
 
 }  // namespace
+
+SpinArrows::SpinArrows(Control& control, QWidget* parent, UserInput& input, QObject* link)
+    : QWidget(parent), control_(control) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  for (const auto& [arrow, direction] : {std::pair{Qt::UpArrow, +1}, {Qt::DownArrow, -1}}) {
+    auto* button = new QToolButton(this);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRepeat(true);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
+    layout->addWidget(button);
+    QObject::connect(button, &QToolButton::clicked, link, [&control, &input, direction = direction] {
+      input.perform(action::Spin{control, direction});
+    });
+  }
+}
 
 void DropDown::showPopup() {
   if (!QApplication::palette(view()).isCopyOf(QApplication::palette())) view()->setPalette(window()->palette());

@@ -264,8 +264,10 @@ class WindowObject final : public IAccessible {
       result = S_OK;
     }
     if (!object) return result;
-    // What the toolkit decides replaces Windows' guess; the rest (focus, hot tracking) stands.
-    state->lVal &= ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED | STATE_SYSTEM_UNAVAILABLE);
+    // What the toolkit decides replaces Windows' guess (which takes every window for focusable, the
+    // spin control and the status bar too); the rest (focus, hot tracking) stands.
+    state->lVal &= ~(STATE_SYSTEM_CHECKED | STATE_SYSTEM_MIXED | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE |
+                     STATE_SYSTEM_READONLY | STATE_SYSTEM_LINKED);
     state->lVal |= msaa_states(object->states);
     if (GetFocus() == window_) state->lVal |= STATE_SYSTEM_FOCUSED;
     return result;
