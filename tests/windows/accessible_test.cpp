@@ -34,6 +34,8 @@ struct Ear : WindowView {
 struct AccessibleTest : testing::Test, ShownMainWindow {
   Ear ear{window};
   AccessibleTest() { window.set_view(&ear); }
+  // The ear goes before the window, which would otherwise close it as its view.
+  ~AccessibleTest() override { window.set_view(nullptr); }
   void compute(const char16_t* supply) {
     input.perform(action::Type{window.txt_supply_v, supply});
     input.perform(action::Type{window.txt_led_v, u"2"});

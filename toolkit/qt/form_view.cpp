@@ -123,7 +123,9 @@ void FormView::repaint_area(Bounds area) { surface_->update(to_pixels(area).toAl
 // What the surface paints is announced through widgets that paint nothing themselves: each link,
 // and each read-out of labels.
 void FormView::build_accessible() {
-  accessible_.emplace(*form_, [this](const Control& control) { return widget_of(control); });
+  // Once the toolkit is done with the window its controls may be going (a window's record is taken
+  // apart while its view hides, and the hide moves Qt's focus): nothing of them is read after that.
+  accessible_.emplace(*form_, [this](const Control& control) { return form_ ? widget_of(control) : nullptr; });
   accessible_->build(surface_, input_);
 }
 
