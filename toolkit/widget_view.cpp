@@ -1,6 +1,6 @@
 #include "toolkit/widget_view.h"
 
-#include <ranges>
+#include <vector>
 
 #include "toolkit/view_changes.h"
 
@@ -12,7 +12,9 @@ namespace tarvex {
 void WidgetView::build() {
   make_window();
   if (!form_->menu_bar().empty()) build_menu_bar();
-  for (Control* control : std::views::reverse(form_->controls())) {
+  // (A reversed copy rather than std::views::reverse, which clang 14 cannot compile with GCC 12's
+  // library: the fuzz targets build this file with clang.)
+  for (Control* control : std::vector(form_->controls().rbegin(), form_->controls().rend())) {
     if (control->traits().windowed && control->Visible) make_noted_widget(*control);
   }
   painted_.emplace(*form_);
