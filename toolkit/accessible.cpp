@@ -69,7 +69,7 @@ AccessibleObject accessible_object(const Control& control) {
   object.states.linked = link;
   object.states.checked = checked_of(control);
   if (link) object.default_action = u"Jump";
-  if (object.painted()) object.area = static_cast<const Placed&>(control).bounds();
+  if (const auto* placed = dynamic_cast<const Placed*>(&control)) object.area = placed->bounds();
   return object;
 }
 
@@ -112,6 +112,20 @@ std::vector<AccessibleObject> accessible_children(const Form& form) {
       children.push_back(accessible_object(*control));
   }
   return children;
+}
+
+std::optional<std::size_t> accessible_child_at(const std::vector<AccessibleObject>& children, TwipPoint at) {
+  const auto under = [at](const AccessibleObject& object) {
+    const Bounds& a = object.area;
+    return a.left <= at.x && at.x < a.left + a.width && a.top <= at.y && at.y < a.top + a.height;
+  };
+  std::optional<std::size_t> found;
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    if (!under(children[i])) continue;
+    if (!children[i].painted()) return i;
+    found = i;
+  }
+  return found;
 }
 
 std::vector<Announcement> AccessibleWindow::changed(const PropertyChange& change) {

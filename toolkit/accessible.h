@@ -4,9 +4,11 @@
 // and what a delivered change means for them. The AT-SPI and MSAA bindings translate these objects
 // and announcements into their own terms and decide nothing of their own.
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "toolkit/form.h"
+#include "toolkit/pointer.h"
 
 namespace tarvex {
 
@@ -33,7 +35,7 @@ struct AccessibleObject {
   Text description;
   AccessibleStates states;
   Text default_action;  // "Jump" for a link; empty where the widget's own action stands
-  Bounds area;          // where a painted part lies on the client area
+  Bounds area;          // where it lies on the client area (none for a menu)
   bool painted() const { return read_out != nullptr || !control->traits().windowed; }
 };
 
@@ -44,6 +46,10 @@ AccessibleObject accessible_object(const ReadOut& read_out);
 // windowed controls as they were built, then the read-outs, then the visible links. Prompts and
 // decoration are left out: a prompt already names its box.
 std::vector<AccessibleObject> accessible_children(const Form& form);
+
+// The child at a point of the client area, as an index into children, or none: a windowed control
+// lies above everything painted, and of the painted parts the last listed lies on top.
+std::optional<std::size_t> accessible_child_at(const std::vector<AccessibleObject>& children, TwipPoint at);
 
 // What a screen reader must be told anew of one object.
 enum class AccessibleEvent { Name, Value, State, Description };

@@ -291,6 +291,21 @@ const Case kCases[] = {
      {"text \"Supply Voltage\" value \"0\" description \"Values are invalid or are zeros. Invalid entry\" [focusable]",
       "text \"LED Voltage\" value \"0\" description \"Invalid entry\" [focusable]",
       "text \"LED Voltage\" value \"2\" [focusable]"}},
+    // --- A screen reader's hit test, and its press of the link ---
+    {"AScreenReaderFindsTheEntryTheReadOutAndTheLinkUnderThePointsAndTheClientElsewhere",
+     [](CaseRun& r) {
+       for (const Placed* control :
+            std::initializer_list<const Placed*>{&r.w.txt_supply_v, &r.w.lbl_ohm, &r.w.Image1}) {
+         const Bounds box = control->bounds();
+         r.seen.push_back(r.front.reader_object_at({box.left + box.width / 2, box.top + box.height / 2}));
+       }
+       r.seen.push_back(r.front.reader_object_at({15, 15}));
+     },
+     {"text \"Supply Voltage\" value \"0\" [focusable]", "static text \"Resistor Value: 000 Ω\" [read-only]",
+      "link \"Tarvex home page\" description \"https://tarvex.example.org/\" [read-only linked]", "client"}},
+    {"AScreenReaderPressingTheLinkOpensTheHomePage",
+     [](CaseRun& r) { r.front.reader_press_at(r.middle_of(r.w.Image1)); },
+     {"click Image1", kStartHomePage}},
     {"ABandListPickedWithTheWheelTellsItsNewItem",
      [](CaseRun& r) {
        r.front.turn_wheel(r.w.cmb_band1, -120);

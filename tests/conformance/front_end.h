@@ -53,6 +53,10 @@ class FrontEnd {
   // What a screen reader meets in the client area, read from the front end's own accessibility: one
   // line (accessible_line) per object, in the order it walks them.
   virtual std::vector<std::string> accessible_lines() = 0;
+  // A screen reader at a point of the client area: the line of the object it finds there ("client"
+  // for the client object itself), and that object's default action taken.
+  virtual std::string reader_object_at(TwipPoint at) = 0;
+  virtual void reader_press_at(TwipPoint at) = 0;
 
   // Each program that the window asks the system to start, as its command line.
   std::function<void(const Text& command_line)> program_started;

@@ -3,6 +3,7 @@
 // show, so that the cases' lines come from the toolkit's rules alone.
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "tests/conformance/front_end.h"
 #include "tests/support/shown_main_window.h"
@@ -123,8 +124,24 @@ class HeadlessFrontEnd : public FrontEnd, ShownMainWindowOn<BarePlatform> {
       lines.push_back(accessible_line(o.role, o.name, o.value, o.description, o.states));
     return lines;
   }
+  std::string reader_object_at(TwipPoint at) override {
+    const auto object = object_at(at);
+    return object ? accessible_line(object->role, object->name, object->value, object->description, object->states)
+                  : "client";
+  }
+  // A link's default action clicks it.
+  void reader_press_at(TwipPoint at) override {
+    const auto object = object_at(at);
+    if (object && !object->default_action.empty()) input.perform(action::Click{const_cast<Control&>(*object->control)});
+  }
 
  private:
+  std::optional<AccessibleObject> object_at(TwipPoint at) {
+    auto children = accessible_children(window());
+    const auto found = accessible_child_at(children, at);
+    return found ? std::optional(std::move(children[*found])) : std::nullopt;
+  }
+
   BareView& view_;
   TwipPoint pointer_;
 };

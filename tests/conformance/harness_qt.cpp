@@ -165,8 +165,23 @@ class QtFrontEnd : public FrontEnd, ShownMainWindowOn<NotingQtPlatform> {
     }
     return lines;
   }
+  std::string reader_object_at(TwipPoint at) override {
+    QAccessibleInterface* object = reader_finds(at);
+    return object->object() == &surface() ? "client" : line_of(*object);
+  }
+  void reader_press_at(TwipPoint at) override {
+    if (QAccessibleActionInterface* actions = reader_finds(at)->actionInterface())
+      actions->doAction(QAccessibleActionInterface::pressAction());
+  }
 
  private:
+  // The innermost object at a point, as a screen reader finds it from the window's.
+  QAccessibleInterface* reader_finds(TwipPoint at) const {
+    const QPoint global = surface().mapToGlobal(pixels(at));
+    QAccessibleInterface* object = QAccessible::queryAccessibleInterface(view());
+    while (QAccessibleInterface* inner = object->childAt(global.x(), global.y())) object = inner;
+    return object;
+  }
   qt::FormView* view() const { return platform.view_of(ShownMainWindowOn::window); }
   qt::Surface& surface() const { return view()->surface(); }
   static QPoint pixels(TwipPoint at) { return QPointF(qt::to_pixels(at.x), qt::to_pixels(at.y)).toPoint(); }

@@ -4,7 +4,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <functional>
 #include <oleacc.h>
+#include <utility>
 
 #include "app/start_up.h"
 #include "tests/conformance/front_end.h"
@@ -192,9 +194,45 @@ class Win32FrontEnd : public FrontEnd {
     client->Release();
     return lines;
   }
+  std::string reader_object_at(TwipPoint at) override {
+    std::string line = "none";
+    reader_finds(at, [&](IAccessible& object, LONG number) {
+      line = number == CHILDID_SELF && &object == client_ ? "client" : line_of(object, number);
+    });
+    return line;
+  }
+  void reader_press_at(TwipPoint at) override {
+    reader_finds(at, [](IAccessible& object, LONG number) {
+      VARIANT child{};
+      child.vt = VT_I4;
+      child.lVal = number;
+      object.accDoDefaultAction(child);
+    });
+    platform_.pump_waiting();
+  }
 
  private:
   win32::FormView& view() { return *platform_.view_of(window_); }
+  // The object that the client object's hit test finds at a point, as an object and a child number.
+  void reader_finds(TwipPoint at, const std::function<void(IAccessible&, LONG)>& found) {
+    if (FAILED(AccessibleObjectFromWindow(view().window(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&client_))))
+      return;
+    POINT point{win32::to_pixels(at.x, view().dpi()), win32::to_pixels(at.y, view().dpi())};
+    ClientToScreen(view().window(), &point);
+    VARIANT hit{};
+    IAccessible* own = nullptr;
+    if (client_->accHitTest(point.x, point.y, &hit) == S_OK) {
+      if (hit.vt == VT_I4) found(*client_, hit.lVal);
+      if (hit.vt == VT_DISPATCH &&
+          SUCCEEDED(hit.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&own)))) {
+        found(*own, CHILDID_SELF);
+        own->Release();
+      }
+    }
+    VariantClear(&hit);
+    std::exchange(client_, nullptr)->Release();
+  }
   static WPARAM flag_of(MouseButton button) {
     return button == MouseButton::Left ? MK_LBUTTON : button == MouseButton::Right ? MK_RBUTTON : MK_MBUTTON;
   }
@@ -221,6 +259,7 @@ class Win32FrontEnd : public FrontEnd {
   UserInput input_{toolkit_};
   frmMain window_{toolkit_};
   WPARAM held_ = 0;
+  IAccessible* client_ = nullptr;  // while a hit test is read
 };
 
 }  // namespace

@@ -79,6 +79,18 @@ TEST_F(AccessibleTest, EachObjectSaysWhatItIs) {
   EXPECT_EQ(read_out.area.left + read_out.area.width, window.lbl_ohm.Left + window.lbl_ohm.Width);
   EXPECT_EQ(children.back().control, &window.Image1);
   for (const AccessibleObject& child : children) EXPECT_NE(child.control, &window.Label1);
+
+  // A point finds the entry there, the read-out over its labels, the link, and nothing on bare face.
+  const auto at = [&children](const Bounds& b) -> const void* {
+    const auto found = accessible_child_at(children, {b.left + b.width / 2, b.top + b.height / 2});
+    if (!found) return nullptr;
+    const AccessibleObject& child = children[*found];
+    return child.read_out ? static_cast<const void*>(child.read_out) : child.control;
+  };
+  EXPECT_EQ(at(window.txt_supply_v.bounds()), &window.txt_supply_v);
+  EXPECT_EQ(at(window.lbl_ohm.bounds()), read_out.read_out);
+  EXPECT_EQ(at(window.Image1.bounds()), &window.Image1);
+  EXPECT_EQ(accessible_child_at(children, {1, 1}), std::nullopt);
 }
 
 // The outcome is told once, after the changes, on the control that has the focus, and stays in its

@@ -1,5 +1,7 @@
 #include "toolkit/win32/accessibility.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <oleacc.h>
 #include <optional>
@@ -51,25 +53,13 @@ const Libraries& libraries() {
 
 void clear(VARIANT* variant) { variant->vt = VT_EMPTY; }
 
-LONG msaa_role(AccessibleRole role) {
-  switch (role) {
-    case AccessibleRole::Window: return ROLE_SYSTEM_CLIENT;  // the client area; Windows' frame object is the window
-    case AccessibleRole::StaticText: return ROLE_SYSTEM_STATICTEXT;
-    case AccessibleRole::Text: return ROLE_SYSTEM_TEXT;
-    case AccessibleRole::ComboBox: return ROLE_SYSTEM_COMBOBOX;
-    case AccessibleRole::List: return ROLE_SYSTEM_LIST;
-    case AccessibleRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
-    case AccessibleRole::RadioButton: return ROLE_SYSTEM_RADIOBUTTON;
-    case AccessibleRole::PushButton: return ROLE_SYSTEM_PUSHBUTTON;
-    case AccessibleRole::Graphic: return ROLE_SYSTEM_GRAPHIC;
-    case AccessibleRole::Link: return ROLE_SYSTEM_LINK;
-    case AccessibleRole::StatusBar: return ROLE_SYSTEM_STATUSBAR;
-    case AccessibleRole::SpinButton: return ROLE_SYSTEM_SPINBUTTON;
-    case AccessibleRole::MenuItem: return ROLE_SYSTEM_MENUITEM;
-    case AccessibleRole::None: break;
-  }
-  return ROLE_SYSTEM_CLIENT;
-}
+// MSAA's role of each AccessibleRole, in their order. A window's object is its client area: Windows'
+// frame object is the window.
+constexpr LONG kMsaaRoles[] = {
+    ROLE_SYSTEM_CLIENT, ROLE_SYSTEM_CLIENT,      ROLE_SYSTEM_STATICTEXT,  ROLE_SYSTEM_TEXT,       ROLE_SYSTEM_COMBOBOX,
+    ROLE_SYSTEM_LIST,   ROLE_SYSTEM_CHECKBUTTON, ROLE_SYSTEM_RADIOBUTTON, ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_GRAPHIC,
+    ROLE_SYSTEM_LINK,   ROLE_SYSTEM_STATUSBAR,   ROLE_SYSTEM_SPINBUTTON,  ROLE_SYSTEM_MENUITEM};
+static_assert(std::size(kMsaaRoles) == static_cast<std::size_t>(AccessibleRole::MenuItem) + 1);
 
 LONG msaa_states(const AccessibleStates& states) {
   LONG msaa = 0;
@@ -97,46 +87,20 @@ RECT screen_rect(HWND window, RECT r) {
   return r;
 }
 
-// One child of a window's client object: a control window, or a painted part (a read-out, a link)
-// that the client object answers for itself under the child's number.
-struct Child {
-  HWND window = nullptr;
-  AccessibleObject object;
-};
-
-std::vector<Child> children_of(const FormView& view) {
-  std::vector<Child> children;
+// The children of a window's client object: its control windows, which answer for themselves, and
+// its painted parts (a read-out, a link), which the client object answers for under their numbers.
+std::vector<AccessibleObject> children_of(const FormView& view) {
+  std::vector<AccessibleObject> children;
   if (view.form() == nullptr) return children;
   for (AccessibleObject& object : accessible_children(*view.form())) {
     HWND window = object.painted() ? nullptr : view.control_window(*object.control);
-    if (object.painted() || (window != nullptr && IsWindowVisible(window)))
-      children.push_back({window, std::move(object)});
+    if (object.painted() || (window != nullptr && IsWindowVisible(window))) children.push_back(std::move(object));
   }
   return children;
 }
 
-// A link's default action opens it through the toolkit, once the screen reader's call has returned:
-// what the click sets off may wait on a message box, which must not keep the caller waiting.
-std::map<UINT_PTR, std::pair<HWND, const Control*>>& pending_presses() {
-  static std::map<UINT_PTR, std::pair<HWND, const Control*>> presses;
-  return presses;
-}
-
-void CALLBACK press_now(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  const auto found = pending_presses().find(timer);
-  if (found == pending_presses().end()) return;
-  const auto [window, control] = found->second;
-  pending_presses().erase(found);
-  FormView* view = FormView::of(window);
-  if (view == nullptr || view->form() == nullptr) return;
-  for (Control* c : view->form()->controls()) {
-    if (c == control) view->input().perform(action::Click{*c});
-  }
-}
-
-void press_later(HWND window, const Control& control) {
-  if (const UINT_PTR timer = SetTimer(nullptr, 0, 0, press_now)) pending_presses()[timer] = {window, &control};
+HWND window_of(const FormView& view, const AccessibleObject& child) {
+  return child.painted() ? nullptr : view.control_window(*child.control);
 }
 
 // The object of one window: a view's client area or one of its control windows. It finds its view and
@@ -210,8 +174,9 @@ class WindowObject final : public IAccessible {
     if (!is_client(*view)) return standard_ ? standard_->get_accChild(child, out) : E_INVALIDARG;
     const auto found = child_at(*view, child);
     if (!found) return E_INVALIDARG;
-    if (found->window == nullptr) return S_FALSE;  // a painted part: this object answers for it
-    return libraries().accessible_object_from_window(found->window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+    HWND window = window_of(*view, *found);
+    if (window == nullptr) return S_FALSE;  // a painted part: this object answers for it
+    return libraries().accessible_object_from_window(window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
                                                      reinterpret_cast<void**>(out));
   }
 
@@ -240,7 +205,7 @@ class WindowObject final : public IAccessible {
     const auto object = object_for(*view, child);
     if (!object) return delegate(&IAccessible::get_accRole, child, role);
     role->vt = VT_I4;
-    role->lVal = msaa_role(object->role);
+    role->lVal = kMsaaRoles[static_cast<std::size_t>(object->role)];
     return S_OK;
   }
 
@@ -310,10 +275,10 @@ class WindowObject final : public IAccessible {
     const auto found = child_at(*view, child);
     if (!found) return E_INVALIDARG;
     RECT r{};
-    if (found->window != nullptr) {
-      GetWindowRect(found->window, &r);
+    if (HWND window = window_of(*view, *found)) {
+      GetWindowRect(window, &r);
     } else {
-      r = screen_rect(window_, to_pixels(found->object.area, view->dpi()));
+      r = screen_rect(window_, to_pixels(found->area, view->dpi()));
     }
     *left = r.left;
     *top = r.top;
@@ -350,19 +315,8 @@ class WindowObject final : public IAccessible {
     RECT client{};
     GetClientRect(window_, &client);
     if (!PtInRect(&client, point)) return S_FALSE;
-    // Control windows lie above everything painted; of the painted parts, the last listed lies on top.
-    const auto children = children_of(*view);
-    for (std::size_t i = 0; i < children.size(); ++i) {
-      if (children[i].window == nullptr) continue;
-      RECT r{};
-      GetWindowRect(children[i].window, &r);
-      if (PtInRect(&r, POINT{x, y})) return give_child(*view, static_cast<long>(i + 1), at);
-    }
-    for (std::size_t i = children.size(); i-- > 0;) {
-      if (children[i].window != nullptr) continue;
-      const RECT r = to_pixels(children[i].object.area, view->dpi());
-      if (PtInRect(&r, point)) return give_child(*view, static_cast<long>(i + 1), at);
-    }
+    if (const auto child = accessible_child_at(children_of(*view), to_twips(point, view->dpi())))
+      return give_child(*view, static_cast<long>(*child + 1), at);
     at->vt = VT_I4;
     at->lVal = CHILDID_SELF;
     return S_OK;
@@ -373,9 +327,13 @@ class WindowObject final : public IAccessible {
     if (view == nullptr) return E_FAIL;
     if (is_client(*view) && !is_self(child)) {
       const auto found = child_at(*view, child);
-      if (!found || found->window != nullptr) return E_INVALIDARG;
-      if (found->object.default_action.empty()) return DISP_E_MEMBERNOTFOUND;  // a read-out does nothing
-      press_later(window_, *found->object.control);
+      if (!found || !found->painted()) return E_INVALIDARG;
+      if (found->default_action.empty()) return DISP_E_MEMBERNOTFOUND;  // a read-out does nothing
+      // Pressed once the screen reader's call has returned: what the click sets off may wait on a
+      // message box, which must not keep the caller waiting.
+      const auto& controls = view->form()->controls();
+      PostMessageW(window_, kPressLink, std::find(controls.begin(), controls.end(), found->control) - controls.begin(),
+                   0);
       return S_OK;
     }
     const Control* control = is_client(*view) ? nullptr : view->control_of(window_);
@@ -412,11 +370,10 @@ class WindowObject final : public IAccessible {
   std::optional<AccessibleObject> object_for(const FormView& view, const VARIANT& child) const {
     if (!is_client(view)) return is_self(child) ? own_object() : std::nullopt;
     if (is_self(child)) return std::nullopt;
-    auto found = child_at(view, child);
-    return found ? std::optional(std::move(found->object)) : std::nullopt;
+    return child_at(view, child);
   }
 
-  static std::optional<Child> child_at(const FormView& view, const VARIANT& child) {
+  static std::optional<AccessibleObject> child_at(const FormView& view, const VARIANT& child) {
     if (child.vt != VT_I4 || child.lVal < 1) return std::nullopt;
     auto children = children_of(view);
     if (static_cast<std::size_t>(child.lVal) > children.size()) return std::nullopt;
@@ -425,12 +382,11 @@ class WindowObject final : public IAccessible {
 
   // A control window's child is its own object; a painted part is a number of this one.
   static HRESULT give_child(const FormView& view, long number, VARIANT* out) {
-    const auto children = children_of(view);
-    const Child& child = children[static_cast<std::size_t>(number - 1)];
-    if (child.window != nullptr) {
+    HWND window = window_of(view, children_of(view)[static_cast<std::size_t>(number - 1)]);
+    if (window != nullptr) {
       IDispatch* object = nullptr;
-      if (SUCCEEDED(libraries().accessible_object_from_window(child.window, static_cast<DWORD>(OBJID_CLIENT),
-                                                              IID_IDispatch, reinterpret_cast<void**>(&object)))) {
+      if (SUCCEEDED(libraries().accessible_object_from_window(window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+                                                              reinterpret_cast<void**>(&object)))) {
         out->vt = VT_DISPATCH;
         out->pdispVal = object;
         return S_OK;
@@ -467,7 +423,7 @@ class WindowObject final : public IAccessible {
 long number_of(const FormView& view, const ReadOut& read_out) {
   const auto children = children_of(view);
   for (std::size_t i = 0; i < children.size(); ++i) {
-    if (children[i].object.read_out == &read_out) return static_cast<long>(i + 1);
+    if (children[i].read_out == &read_out) return static_cast<long>(i + 1);
   }
   return 0;
 }

@@ -16,6 +16,10 @@ class FormView;
 // OBJID_CLIENT, or 0 where Windows' own answer stands.
 LRESULT accessible_object(HWND window, WPARAM flags, LPARAM object_id);
 
+// Posted to a view's window to click a painted link that a screen reader pressed (wparam: the link's
+// place among the window's controls).
+constexpr UINT kPressLink = WM_APP + 1;
+
 // The focus needs no word of its own: Windows tells screen readers of every SetFocus, and the object
 // they then ask for is the control window's own.
 

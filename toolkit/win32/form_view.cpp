@@ -462,7 +462,8 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX: return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_CTLCOLORLISTBOX:
+      return colour_control(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_COMMAND: on_command(wparam, lparam); return 0;
     case WM_NOTIFY: return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_MOUSEMOVE: on_mouse_move(to_twips(mouse_point(lparam), dpi_)); return 0;
@@ -493,6 +494,10 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_THEMECHANGED:
       colours_changed(message, wparam, lparam);
       return DefWindowProcW(window_, message, wparam, lparam);
+    case kPressLink:
+      if (form_ != nullptr && wparam < form_->controls().size())
+        input_.perform(action::Click{*form_->controls()[wparam]});
+      return 0;
     case WM_DPICHANGED: apply_dpi(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam)); return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = accessible_object(window_, wparam, lparam)) return object;
