@@ -102,6 +102,8 @@ void Label::design(const Design& d) {
 
 Text Label::shown_caption() const { return font.face == kSymbolFace ? symbol_to_unicode(Caption) : Caption.get(); }
 
+const Font& Control::widget_font() const { return font_ != nullptr ? *font_ : form().font; }
+
 Font Label::shown_font() const {
   Font shown = font;
   if (shown.face == kSymbolFace) shown.face = form().font.face;

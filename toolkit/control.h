@@ -56,6 +56,8 @@ class Control {
   const Text* caption() const { return caption_ ? &caption_->get() : nullptr; }
   // The font of the kinds drawn in one of their own, else nullptr.
   const Font* own_font() const { return font_; }
+  // The font a widget shows its text in: its own, else its window's (a status bar writes in it).
+  const Font& widget_font() const;
 
   // Runs a handler if one is attached; its errors travel to whoever raised the event.
   static void raise(const Handler& handler) {

@@ -227,7 +227,7 @@ QWidget* create_widget(Control& control, QWidget* parent, UserInput& input, QObj
   QWidget* widget = create_bare(control, parent, input, link);
   if (widget == nullptr) return nullptr;
   widget->setObjectName(QString::fromStdString(control.name()));
-  if (const Font* font = control.own_font()) widget->setFont(to_qfont(*font));
+  widget->setFont(to_qfont(control.widget_font()));
   const AccessibleObject object = accessible_object(control);
   if (!object.name.empty()) widget->setAccessibleName(to_qstring(object.name));
   if (!object.description.empty()) widget->setAccessibleDescription(to_qstring(object.description));

@@ -127,17 +127,9 @@ static_assert(std::size(kShowers) == static_cast<std::size_t>(WidgetPart::Status
 
 Shower shower_of(WidgetPart part) { return kShowers[static_cast<std::size_t>(part)]; }
 
-// The font a windowed control's text is drawn in, or nullptr for kinds without one.
-const Font* font_of(const Control& control) {
-  if (const Font* own = control.own_font()) return own;
-  // The status bar writes in its window's font.
-  return control.kind() == ControlKind::StatusBar ? control.form().own_font() : nullptr;
-}
-
 // Every part once, after the font; a part in already_shown is left as it is.
 void show_parts(HWND window, const Control& control, UINT dpi, std::initializer_list<WidgetPart> already_shown) {
-  if (const Font* font = font_of(control))
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(*font, dpi)), TRUE);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_for(control.widget_font(), dpi)), TRUE);
   for (WidgetPart part : widget_parts(control)) {
     if (std::find(already_shown.begin(), already_shown.end(), part) != already_shown.end()) continue;
     if (Shower show = shower_of(part)) show(window, control, dpi);
