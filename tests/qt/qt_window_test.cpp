@@ -96,20 +96,18 @@ TEST_F(QtWindowTest, GeometryOfTheAboutWindowFollowsTheTwipsAndItIsAModalDialogO
   toolkit.Unload(about);
 }
 
-TEST_F(QtWindowTest, EveryControlThatTakesTheFocusHasAnAccessibleName) {
+// (The main window's: the conformance cases.)
+TEST_F(QtWindowTest, EveryControlOfTheAboutWindowThatTakesTheFocusHasAnAccessibleName) {
   frmAbout about(toolkit);
   toolkit.Show(about);
-  for (const Form* form : {static_cast<const Form*>(&window), static_cast<const Form*>(&about)}) {
-    for (const Control* control : form->controls()) {
-      if (!control->takes_focus() || !control->Visible) continue;
-      QWidget* w = widget(*control);
-      ASSERT_NE(w, nullptr) << control->name();
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
-      ASSERT_NE(accessible, nullptr) << control->name();
-      EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->name();
-    }
+  for (const Control* control : about.controls()) {
+    if (!control->takes_focus() || !control->Visible) continue;
+    QWidget* w = widget(*control);
+    ASSERT_NE(w, nullptr) << control->name();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(accessible, nullptr) << control->name();
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->name();
   }
-  EXPECT_EQ(widget(window.txt_supply_v)->accessibleName(), QStringLiteral("Supply Voltage"));
   toolkit.Unload(about);
 }
 
