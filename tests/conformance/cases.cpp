@@ -206,12 +206,16 @@ const Case kCases[] = {
        r.seen.push_back("menu " + to_utf8(r.front.menu_caption(r.w.mnu_about)));
      },
      {"menu &About Tarvex"}},
-    {"AWindowedControlsNewTooltipIsItsWidgets",
+    // The design's tooltip comes with the widget; a new one, and none, replace it.
+    {"AWindowedControlsTooltipIsItsWidgets",
      [](CaseRun& r) {
+       r.seen.push_back("tip " + to_utf8(r.front.widget_tooltip(r.w.cmb_tolerance)));
        r.change([&] { r.w.txt_standard_val.ToolTipText = u"510 \u03A9: 19.6 mA"; });
        r.seen.push_back("tip " + to_utf8(r.front.widget_tooltip(r.w.txt_standard_val)));
+       r.change([&] { r.w.txt_standard_val.ToolTipText = u""; });
+       r.seen.push_back("tip " + to_utf8(r.front.widget_tooltip(r.w.txt_standard_val)));
      },
-     {"tip 510 \u03A9: 19.6 mA"}},
+     {"tip Choose resistor Tolerance", "tip 510 \u03A9: 19.6 mA", "tip "}},
     {"AMovedPaintedControlRepaintsWhereItWasAndWhereItIs",
      [](CaseRun& r) { r.read_repaint([&] { r.w.shp_resistor.Left = r.w.shp_resistor.Left + 300; }); },
      {"repainted 134,262 161x45"}},

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
-#include <cstdlib>
 
 #include "tests/conformance/front_end.h"
 #include "tests/support/shown_main_window.h"
@@ -201,13 +200,3 @@ class QtFrontEnd : public FrontEnd, ShownMainWindowOn<NotingQtPlatform> {
 std::unique_ptr<FrontEnd> open_front_end() { return std::make_unique<QtFrontEnd>(); }
 
 }  // namespace tarvex::conformance
-
-int main(int argc, char** argv) {
-  // Without a display (listing the tests, a plain ctest run), the windows are drawn in memory.
-  if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
-  QApplication application(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -56,18 +56,26 @@ struct ToolkitTest : testing::Test {
   std::vector<std::string> events;
 };
 
-TEST_F(ToolkitTest, PropertyWritesTellTheViewOncePerChangeAndNeverForAnEqualValue) {
+TEST_F(ToolkitTest, PropertyWritesTellTheViewOncePerChangeAndADispatchAtItsEnd) {
   window.first.ForeColor = kRed;
   window.first.ForeColor = kRed;
   window.caption.Caption = u"x";
   EXPECT_EQ(view.changes, (std::vector<std::string>{"first.ForeColor=0x000000FF", "caption.Caption=x"}));
   EXPECT_EQ(view.delivered_after, (std::vector<std::size_t>{1, 2})) << "a write outside a dispatch is told at once";
-  // A dispatch hands its changes over together, and says so once, after the last.
+  // A dispatch hands its changes over together after the last, once per property in the order of
+  // its first change, and says so once; a value put back where it was is no news.
+  std::vector<std::string> seen_during;
   toolkit.dispatch([&] {
-    window.first.ForeColor = kWindowText;
-    window.caption.Caption = u"y";
+    window.caption.Caption = u"a";
+    window.first.Text = u"1";
+    window.caption.Caption = u"b";
+    window.check.Value = 1;
+    window.check.Value = 0;
+    seen_during = view.changes;
   });
-  EXPECT_EQ(view.changes.size(), 4u);
+  EXPECT_EQ(seen_during.size(), 2u) << "nothing reaches the view mid-dispatch";
+  EXPECT_EQ(view.changes, (std::vector<std::string>{"first.ForeColor=0x000000FF", "caption.Caption=x",
+                                                    "caption.Caption=b", "first.Text=1"}));
   EXPECT_EQ(view.delivered_after, (std::vector<std::size_t>{1, 2, 4}));
 }
 
@@ -160,26 +168,29 @@ TEST_F(ToolkitTest, TheOptionPairIsOneStopFromWhicheverButtonHasTheFocus) {
   EXPECT_EQ(tab_from(window.button, KeyName::ShiftTab), "ma");
 }
 
-// Enter presses the button that has the focus, or else the default one; Esc the cancel one.
-TEST_F(ToolkitTest, EnterAndEscapePressTheirButtons) {
+// Enter presses the button that has the focus while it can be pressed, or else the default one;
+// Esc the cancel one; Space only the focused button, and in a text box it is typed.
+TEST_F(ToolkitTest, EnterEscapeAndSpacePressTheirButtons) {
   for (CommandButton* b : {&window.button, &window.ok, &window.cancel}) {
     b->Click = [&events = events, b] { events.push_back(b->name()); };
   }
+  EXPECT_FALSE(input.takes_key({KeyName::Space})) << "a space in a text box is typed";
   input.perform(action::Key{{KeyName::Enter}});
   input.perform(action::Focus{window.button});
+  input.perform(action::Key{{KeyName::Space}});
   input.perform(action::Key{{KeyName::Enter}});
   input.perform(action::Key{{KeyName::Escape}});
-  EXPECT_EQ(events, (std::vector<std::string>{"ok", "button", "cancel"}));
-}
-
-// The access key is the letter after a single "&", in either case; "&&" is an ampersand.
-TEST_F(ToolkitTest, AnAccessKeyIsTheLetterAfterTheAmpersandInEitherCase) {
-  window.ok.Caption = u"R&&D &go";
-  window.ok.Click = [&] { events.push_back("ok"); };
-  input.perform(action::Key{{KeyName::Alt, u'D'}});
-  input.perform(action::Key{{KeyName::Alt, u'G'}});
-  input.perform(action::Key{{KeyName::Alt, u'g'}});
-  EXPECT_EQ(events, (std::vector<std::string>{"ok", "ok"}));
+  EXPECT_EQ(window.focused(), &window.cancel) << "a pressed button takes the focus";
+  // A focused button that code has disabled or hidden leaves Enter to the default button.
+  input.perform(action::Focus{window.button});
+  window.button.Enabled = false;
+  EXPECT_FALSE(input.takes_key({KeyName::Space}));
+  input.perform(action::Key{{KeyName::Enter}});
+  window.button.Enabled = true;
+  input.perform(action::Focus{window.button});
+  window.button.Visible = false;
+  input.perform(action::Key{{KeyName::Enter}});
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "button", "button", "cancel", "ok", "ok"}));
 }
 
 TEST_F(ToolkitTest, TypingReplacesTheTextAndLeavesTheCaretAfterIt) {
@@ -208,13 +219,17 @@ TEST_F(ToolkitTest, ASelectionStaysWithinTheText) {
   EXPECT_EQ(window.first.SelLength, 0);
 }
 
+// Whatever a handler throws, the program's own error or anything else, is reported.
 TEST_F(ToolkitTest, AnErrorEscapingAHandlerIsReportedAndTheWindowGoesOn) {
   window.button.Click = [] { throw Error(ErrorKind::Overflow); };
   EXPECT_FALSE(input.perform(action::Click{window.button}));
-  ASSERT_EQ(platform.messages.size(), 1u);
+  window.ok.Click = [] { throw 42; };
+  EXPECT_NO_THROW(input.perform(action::Click{window.ok}));
+  ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].caption, u"Tarvex");
   EXPECT_EQ(platform.messages[0].prompt,
             u"Tarvex could not finish this action: a number is too large to work with (Overflow).");
+  EXPECT_EQ(platform.messages[1].prompt, u"Tarvex could not finish this action: an unexpected error.");
   EXPECT_TRUE(toolkit.running());
   EXPECT_FALSE(input.perform(action::Type{window.first, u"7"}));
   EXPECT_EQ(window.first.Text.get(), u"7");
@@ -269,23 +284,30 @@ TEST_F(ToolkitTest, TheHeadlessPlatformKeepsTheLatestMessagesAndCountsThemAll) {
   EXPECT_EQ(platform.messages.front().prompt, to_utf16_number(1000 - static_cast<int>(HeadlessPlatform::kKeptRecords)));
 }
 
-TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterTheWindowIsUnloaded) {
+// While a modal window is open its owner takes no input, its close box neither; the modal show
+// returns only once the window's own close box has unloaded it, and the owner stays.
+TEST_F(ToolkitTest, AModalShowReturnsOnlyAfterItsOwnCloseUnloadsIt) {
   TestWindow dialog(toolkit, "frmDialog");
   std::vector<std::string> actions{"refused main", "close"};
   platform.pump = [&] {
     if (actions.empty()) return false;
     const std::string next = actions.front();
     actions.erase(actions.begin());
-    if (next == "refused main") events.push_back(input.perform(action::Click{window.button}).value_or("carried out"));
+    if (next == "refused main") {
+      events.push_back(input.perform(action::Click{window.button}).value_or("carried out"));
+      events.push_back(input.perform(action::Close{window}).value_or("closed"));
+    }
     if (next == "close") input.perform(action::Close{dialog});
     return true;
   };
   toolkit.Load(dialog);
   toolkit.ShowModal(dialog, window);
   events.push_back(dialog.is_loaded() ? "returned while loaded" : "returned after unload");
-  EXPECT_EQ(events,
-            (std::vector<std::string>{"frmTest takes no input while frmDialog is open", "returned after unload"}));
+  const std::string refused = "frmTest takes no input while frmDialog is open";
+  EXPECT_EQ(events, (std::vector<std::string>{refused, refused, "returned after unload"}));
+  EXPECT_TRUE(window.is_loaded());
   EXPECT_EQ(toolkit.active_window(), &window);
+  EXPECT_EQ(input.perform(action::Close{dialog}), "frmDialog is not loaded");
 }
 
 TEST_F(ToolkitTest, UnloadingTheLastWindowEndsTheProgram) {
@@ -365,7 +387,8 @@ TEST(RawPixels, AreReadOnlyWhenWholeRgbWithEightBitSamples) {
   EXPECT_FALSE(read_raw_pixels(two_by_one.substr(0, two_by_one.size() - 1)));  // one sample short
   EXPECT_FALSE(read_raw_pixels("P5\n2 1\n255\n\x01\x02"));                     // grey, not RGB
   EXPECT_FALSE(read_raw_pixels("P6\n2 1\n65535\n"));                           // 16-bit samples
-  EXPECT_FALSE(read_raw_pixels("P6\n0 1\n255\n"));
+  EXPECT_FALSE(read_raw_pixels("P6\n0 1\n255\n"));                             // no pixels
+  EXPECT_FALSE(read_raw_pixels("P6\n99999999 1\n255\n"));                      // larger than it holds
 }
 
 }  // namespace
