@@ -16,8 +16,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from screen_reader import (Failure, Session, check_tools, fail, find_application, import_pyatspi,  # noqa: E402
-                           start_buses, start_xvfb, wait_for)
+from screen_reader import (Session, check_tools, fail, find_application, import_pyatspi,  # noqa: E402
+                           run, start_buses, start_xvfb, wait_for)
 
 # Orca's own settings, so that it starts without asking anything and speaks what the test needs.
 USER_SETTINGS = """{"general": {"enableSpeech": true, "enableBraille": false, "speechServerFactory": "none", "speechFactoryModules": [],
@@ -178,8 +178,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Failure as error:
-        print(f"FAIL: {error}", file=sys.stderr)
-        sys.exit(1)
+    run(main)

@@ -306,9 +306,14 @@ def main():
         session.close()
 
 
-if __name__ == "__main__":
+def run(main):
+    """Runs a check's main; a Failure ends it with its word on stderr and status 1."""
     try:
         main()
     except Failure as error:
         print(f"FAIL: {error}", file=sys.stderr)
         sys.exit(1)
+
+
+if __name__ == "__main__":
+    run(main)

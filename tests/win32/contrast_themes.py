@@ -13,22 +13,16 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "qt"))
-from look_on_desktops import MIN_CONTRAST, Picture, background_and_ink, contrast  # noqa: E402
+from look_on_desktops import MAIN_CAPTIONS, MIN_CONTRAST, Picture, background_and_ink, contrast  # noqa: E402
 
 MAIN_CLIENT_HEIGHT = 5970  # twips: the menu bar lies above the client area in the pictures
-# Where the words are, in twips of the client area (left, top, width, height), clear of frames.
-MAIN_WORDS = {
+# Where the words are, in twips of the client area (left, top, width, height), clear of frames: the
+# captions that the look test reads (but the option "A"), and more.
+MAIN_WORDS = {word: where for word, where in MAIN_CAPTIONS.items() if word != "A"} | {
     "the heading": (120, 120, 4365, 270),
-    "Supply Voltage:": (345, 645, 1365, 195),
     "Calculated Resistor value:": (0, 1800, 1365, 375),
-    "mA": (2690, 1330, 400, 225),
-    "Compute": (3420, 1000, 1455, 295),
-    "Enable": (2690, 2530, 700, 225),
-    "the band lists' items": (300, 2820, 750, 195),
-    "the tolerance list's item": (4740, 2820, 870, 195),
     "Resistor Value:": (240, 5040, 1980, 270),
     "the read-out's digits": (2325, 4860, 1250, 480),
-    "the status bar": (60, 5640, 5000, 285),
     "the opto heading": (6840, 120, 3360, 615),
     "txt_supply_v": (1845, 645, 405, 195),
     "txt_led_a": (1845, 1365, 405, 195),

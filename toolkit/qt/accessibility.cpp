@@ -12,10 +12,16 @@ namespace tarvex::qt {
 
 namespace {
 
-// A text read whole: one run of attributes over all of it. Qt's own entries report a run of no
-// characters at each offset, at which screen readers cut what they speak ("1" for "12").
-class WholeText : public QAccessibleTextInterface {
+// A widget whose text is read whole: one run of attributes over all of it. Qt's own entries report a
+// run of no characters at each offset, at which screen readers cut what they speak ("1" for "12").
+class WholeTextWidget : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
+  WholeTextWidget(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                              : QAccessibleWidget::interface_cast(type);
+  }
+  using QAccessibleWidget::text;
   virtual QString whole() const = 0;
 
   QString text(int start, int end) const override { return whole().mid(start, end - start); }
@@ -38,14 +44,9 @@ class WholeText : public QAccessibleTextInterface {
 };
 
 // An entry: Qt's own reading of it, with its text read whole.
-class EntryAccessible : public QAccessibleWidget, public WholeText {
+class EntryAccessible : public WholeTextWidget {
  public:
-  explicit EntryAccessible(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                              : QAccessibleWidget::interface_cast(type);
-  }
+  explicit EntryAccessible(QLineEdit* edit) : WholeTextWidget(edit, QAccessible::EditableText) {}
   QString text(QAccessible::Text kind) const override {
     switch (kind) {
       case QAccessible::Value: return edit()->text();
@@ -61,7 +62,7 @@ class EntryAccessible : public QAccessibleWidget, public WholeText {
     return state;
   }
   QString whole() const override { return edit()->text(); }
-  using WholeText::text;
+  using WholeTextWidget::text;
 
   void selection(int index, int* start, int* end) const override {
     *start = *end = 0;
@@ -96,16 +97,12 @@ class EntryAccessible : public QAccessibleWidget, public WholeText {
 
 // A band list tells its current item as its text: Qt 6.4 gives a combo box no other way to, once its
 // name says its purpose.
-class DropDownAccessible : public QAccessibleWidget, public WholeText {
+class DropDownAccessible : public WholeTextWidget {
  public:
-  explicit DropDownAccessible(DropDown* drop_down) : QAccessibleWidget(drop_down, QAccessible::ComboBox) {}
+  explicit DropDownAccessible(DropDown* drop_down) : WholeTextWidget(drop_down, QAccessible::ComboBox) {}
 
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                              : QAccessibleWidget::interface_cast(type);
-  }
   QString whole() const override { return drop_down()->currentText(); }
-  using WholeText::text;
+  using WholeTextWidget::text;
   // The item is told as a whole, selected text: a screen reader then speaks a new one as it comes.
   void selection(int index, int* start, int* end) const override {
     *start = 0;
